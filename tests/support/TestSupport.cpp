@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "support/TestSupport.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace teska::test {
+
+ScratchDir::ScratchDir()
+{
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path()
+        / ("teska-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+ScratchDir::~ScratchDir()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void writeFile(const std::string& path, const std::string& content)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+std::string dataPath(const std::string& relative)
+{
+    return std::string(TESKA_TEST_DATA_DIR) + "/" + relative;
+}
+
+std::string compareWithExpected(const std::string& relative, const std::string& actual)
+{
+    const std::string path = dataPath(relative);
+    const char* update = std::getenv("TESKA_UPDATE_EXPECTED");
+    if (update && std::string(update) == "1") {
+        writeFile(path, actual);
+        return {};
+    }
+    std::string expected;
+    try {
+        expected = readFile(path);
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    if (expected == actual)
+        return {};
+    std::istringstream a(actual), b(expected);
+    std::string la, lb;
+    for (int line = 1;; ++line) {
+        const bool ha = static_cast<bool>(std::getline(a, la));
+        const bool hb = static_cast<bool>(std::getline(b, lb));
+        if (!ha && !hb)
+            return "files differ only in line ends";
+        if (la != lb || ha != hb)
+            return "line " + std::to_string(line) + ": expected [" + (hb ? lb : "<end>") + "] got ["
+                + (ha ? la : "<end>") + "]";
+    }
+}
+
+} // namespace teska::test
