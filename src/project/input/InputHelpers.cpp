@@ -14,9 +14,10 @@ namespace teska::input {
 
 std::int16_t ReadCount(FieldReader& in, const char* what, long fieldsPerItem)
 {
+    const std::size_t line = in.line(); // reading the count may pass its line end
     const std::int16_t count = in.ReadInt16();
     if (count < 0)
-        throw FileFormatError(in.fileName(), in.line(), 0, 0,
+        throw FileFormatError(in.fileName(), line, 0, 0,
             std::string("negative count of ") + what + " (" + std::to_string(count) + ")");
     CheckFits(in, static_cast<unsigned long long>(count) * static_cast<unsigned long long>(fieldsPerItem),
         std::string(what) + " (" + std::to_string(count) + ")");

@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Malformed input files: each case must end in a FileFormatError whose
+// message names the file and the place, never in a crash or a huge
+// allocation.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "project/input/InputFiles.h"
+#include "project/io/FieldReader.h"
+#include "project/io/RecordFile.h"
+#include "suite/Errors.h"
+
+namespace teska {
+namespace {
+
+struct MalformedCase {
+    std::string name;
+    std::string file;
+    std::function<void(const std::string& file, const std::string& bytes)> read;
+    std::string bytes;
+    std::vector<std::string> messageParts; // each must appear in the message
+};
+
+template <class Read> auto text(Read read)
+{
+    return [read](const std::string& file, const std::string& bytes) {
+        FieldReader in(file, bytes);
+        read(in);
+    };
+}
+
+template <class Read> auto records(Read read)
+{
+    return [read](const std::string& file, const std::string& bytes) { read(RecordFile(file, bytes)); };
+}
+
+std::string recordBytes(const std::function<void(RecordWriter&)>& fill)
+{
+    RecordWriter out;
+    fill(out);
+    return out.bytes();
+}
+
+std::vector<MalformedCase> malformedCases()
+{
+    const auto p61 = text([](FieldReader& in) { ReadSupportFileP61(in); });
+    const auto p71 = text([](FieldReader& in) { ReadSupportFileP71(in); });
+    const auto p31 = text([](FieldReader& in) { ReadSupportFileP31(in); });
+    const auto pcf = text([](FieldReader& in) { ReadLoadFilePCF(in); });
+    const auto pp1 = text([](FieldReader& in) { ReadDataFilePP1(in); });
+    const auto pl9 = text([](FieldReader& in) { ReadPileFilePL9(in); });
+    const auto pil = text([](FieldReader& in) { ReadPileFilePIL(in); });
+    const auto gl1 = text([](FieldReader& in) { ReadDataFileGL1(in); });
+    const auto pt1 = text([](FieldReader& in) { ReadTemperatureFilePT1(in); });
+    const auto pc1 = records([](const RecordFile& in) { ReadLoadFilePC1(in); });
+    const auto p41 = records([](const RecordFile& in) { ReadLoadFileP41(in); });
+    const auto p21 = records([](const RecordFile& in) { ReadSlabFileP21(in); });
+    const auto bau = records([](const RecordFile& in) { ReadSoilFileBAU(in); });
+
+    const auto pc1Counts = [](std::vector<std::int16_t> counts, std::size_t extraRecords) {
+        return recordBytes([&](RecordWriter& out) {
+            for (std::size_t r = 0; r < counts.size(); ++r)
+                out.PutInt16(r + 1, counts[r]);
+            for (std::size_t r = 0; r < extraRecords; ++r)
+                out.AppendInt16(0);
+        });
+    };
+
+    return {
+        {"P61NegativeItemCount", "S.P61", p61, "title\r\n-2,0\r\n",
+            {"S.P61", "line 2", "negative count of support items (-2)"}},
+        {"P61NegativePairCount", "S.P61", p61, "title\r\n0,-1\r\n",
+            {"S.P61", "negative count of pairs (-1)"}},
+        {"P61ItemsBeyondTheFile", "S.P61", p61, "title\r\n9000,0\r\n1\r\n",
+            {"S.P61", "line 2", "count of support items (9000) larger than the file can hold"}},
+        {"P61BothCountsTogetherBeyondTheFile", "S.P61", p61,
+            std::string("t\r\n3,4\r\n") + std::string(6, ' '),
+            {"S.P61", "count of support items and pairs larger than the file can hold"}},
+        {"P61ShortFile", "S.P61", p61, "title\r\n2,0\r\n5\r\na\r\nb\r\nc\r\n", {"S.P61"}},
+        {"P71CountNotANumber", "S.P71", p71, "title\r\nabc\r\n", {"S.P71", "line 2"}},
+        {"P71ItemNumberNotANumber", "S.P71", p71, "title\r\n1\r\nx1\r\na\r\nb\r\n", {"S.P71", "line 3"}},
+        {"P31CountBeyondSixteenBits", "S.P31", p31, "title\r\n40000,0\r\n", {"S.P31", "line 2"}},
+        {"P31PointsBeyondTheFile", "S.P31", p31, "title\r\n0,20000\r\n1,2\r\n",
+            {"S.P31", "count of points (20000) larger than the file can hold"}},
+        {"P31ShortPointList", "S.P31", p31, "title\r\n0,2\r\n1.5,2.5\r\n", {"S.P31"}},
+        {"PCFNegativeGroupCount", "L.PCF", pcf, "t\r\n0,-5\r\n",
+            {"L.PCF", "negative count of load groups (-5)"}},
+        {"PCFValueNotANumber", "L.PCF", pcf, "t\r\n1,0\r\n1,2.5,abc,3\r\n", {"L.PCF", "line 3"}},
+        {"PP1TextsBeyondTheFile", "P.PP1", pp1, "30000\r\n\"a\"\r\n",
+            {"P.PP1", "line 1", "count of texts (30000) larger than the file can hold"}},
+        {"PP1Empty", "P.PP1", pp1, "", {"P.PP1"}},
+        {"PL9CountBeyondSixteenBits", "P.PL9", pl9, "32768\r\n", {"P.PL9", "line 1"}},
+        {"PL9NegativeCount", "P.PL9", pl9, "-1\r\n", {"P.PL9", "negative count of pairs (-1)"}},
+        {"PILPilesBeyondTheFile", "P.PIL", pil, "100,1,2,3\r\n", {"P.PIL", "count of piles (100) larger"}},
+        {"PILNegativeBlockEntries", "P.PIL", pil, "0,1,2,3\r\n1,2,3,4,-3\r\n",
+            {"P.PIL", "negative count of block entries (-3)"}},
+        {"GL1SwitchMissing", "G.GL1", gl1, "t\r\n0,1\r\n1,2,3,4,5\r\n", {"G.GL1"}},
+        {"PT1OneValueOnly", "T.PT1", pt1, "15\r\n", {"T.PT1"}},
+        {"PC1NegativeCount", "L.PC1", pc1, pc1Counts({0, 0, -4, 0, 0, 0, 0, 0, 0}, 2),
+            {"L.PC1", "record 3", "negative count of items C (-4)"}},
+        {"PC1BlocksBeyondTheFile", "L.PC1", pc1, pc1Counts({1000, 0, 0, 0, 0, 0, 0, 0, 0}, 4),
+            {"L.PC1", "record 1", "needs records up to 6011, the file has 13"}},
+        {"PC1PolylineLongerThanQ", "L.PC1", pc1, pc1Counts({0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 3}, 9),
+            {"L.PC1", "record 12", "polyline of 3 points, more than Q (2)"}},
+        {"PC1PolylineBeyondTheFile", "L.PC1", pc1, pc1Counts({0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 9, 9}, 3),
+            {"L.PC1", "record 12", "count of polyline points (9) needs records up to 39, the file has 15"}},
+        {"PC1CountsOnly", "L.PC1", pc1, pc1Counts({0, 0, 0, 0}, 0), {"L.PC1", "record 5"}},
+        {"P41ItemsBeyondTheFile", "L.P41", p41, recordBytes([](RecordWriter& out) {
+             out.PutInt16(1, 5);
+             out.PutInt16(2, 1);
+             out.PutString(3, "a");
+         }),
+            {"L.P41", "record 1", "count of load items (5) needs records up to 11, the file has 3"}},
+        {"P41NegativeCount", "L.P41", p41, recordBytes([](RecordWriter& out) { out.PutInt16(1, -1); }),
+            {"L.P41", "record 1", "negative count of load items (-1)"}},
+        {"P41Empty", "L.P41", p41, "", {"L.P41", "record 1"}},
+        {"P21ItemsBeyondTheFile", "S.P21", p21, recordBytes([](RecordWriter& out) {
+             out.PutInt16(2, 20000);
+             out.PutString(8, "N");
+             out.PutSingle(9, 0);
+         }),
+            {"S.P21", "record 2", "count of slab items (20000) needs records up to 60009, the file has 9"}},
+        {"P21ShortHeader", "S.P21", p21, recordBytes([](RecordWriter& out) { out.PutInt16(5, 0); }),
+            {"S.P21", "record 6"}},
+        {"BAUBoringsBeyondTheFile", "S.BAU", bau, recordBytes([](RecordWriter& out) {
+             out.PutInt16(4, 3000);
+             out.PutSingle(5, 0);
+         }),
+            {"S.BAU", "record 4", "count of borings (3000) needs records up to 18005, the file has 5"}},
+        {"BAULayersBeyondTheFile", "S.BAU", bau, recordBytes([](RecordWriter& out) {
+             out.PutInt16(4, 1);
+             out.PutInt16(9, 500);
+             out.PutSingle(11, 0);
+         }),
+            {"S.BAU", "record 9", "count of layer records (4500) needs records up to 4510, the file has 11"}},
+        {"BAUNegativeLayers", "S.BAU", bau, recordBytes([](RecordWriter& out) {
+             out.PutInt16(4, 1);
+             out.PutInt16(9, -2);
+             out.PutSingle(11, 0);
+         }),
+            {"S.BAU", "record 9", "negative count of layers (-2)"}},
+    };
+}
+
+class InputMalformed : public testing::TestWithParam<MalformedCase> { };
+
+TEST_P(InputMalformed, ThrowsNamingFileAndPlace)
+{
+    const MalformedCase& c = GetParam();
+    try {
+        c.read(c.file, c.bytes);
+        FAIL() << "no error for " << c.name;
+    } catch (const FileFormatError& error) {
+        const std::string message = error.what();
+        EXPECT_EQ(error.file(), c.file);
+        for (const auto& part : c.messageParts)
+            EXPECT_NE(message.find(part), std::string::npos) << "\"" << part << "\" not in: " << message;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllReaders, InputMalformed, testing::ValuesIn(malformedCases()),
+    [](const testing::TestParamInfo<MalformedCase>& info) { return info.param.name; });
+
+} // namespace
+} // namespace teska
