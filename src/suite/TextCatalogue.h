@@ -27,7 +27,8 @@ class TextCatalogue {
 public:
     // Loads language \p language (falling back to English for missing
     // identifiers) from \p catalogueDirectory. Throws FileAccessError when
-    // not even the English file can be read.
+    // not even the English file can be read, FileFormatError (file, line)
+    // for a malformed catalogue file.
     TextCatalogue(const std::string& catalogueDirectory, const std::string& language);
 
     // The catalogue folder of this installation: the source tree during
@@ -37,8 +38,11 @@ public:
     static std::string ChooseLanguage(const std::string& configured);
 
     // Member 1: the text of \p id with each marker "|1".."|3" replaced by the
-    // argument that follows it. Unknown identifiers give "#<id>" (reported
-    // once through the host when one is set) or, in strict mode, throw.
+    // argument that follows it. A leading whole number in \p args is the
+    // option (CatalogueOptions.h); a whole number after a marker is an
+    // identifier whose text is inserted. Unknown identifiers give "#<id>"
+    // (reported once through the host when one is set) or, in strict mode,
+    // throw RuntimeError.
     std::string LookupText(long id, const TextArgs& args = {}) const;
 
     // Member 2: message box style flags added to the exclamation style.
@@ -57,12 +61,19 @@ public:
     // Member 12: the name of the language, passed after "|1".
     std::string LanguageName() const;
 
+    // True when \p id has a text (in the chosen language or in English).
+    bool Contains(long id) const;
+
+    // The language actually loaded: "en" when the chosen one has no file.
     const std::string& language() const { return language_; }
     void setStrict(bool strict) { strict_ = strict; }
     void setHost(Host* host) { host_ = host; }
 
 private:
     std::string header(const std::string& key) const;
+    // The placeholder "#<id>" for an unknown identifier; reports it once
+    // (host warning) or throws RuntimeError in strict mode.
+    std::string missing(long id) const;
 
     std::string language_;
     std::unordered_map<long, std::string> texts_;

@@ -1,0 +1,254 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "suite/SettingsStore.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "suite/Errors.h"
+#include "suite/FileText.h"
+#include "suite/TextDecoding.h"
+
+namespace teska {
+
+namespace {
+
+std::string trim(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string escape(const std::string& value)
+{
+    std::string out;
+    out.reserve(value.size());
+    for (const char c : value) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Undoes escape(); a backslash before any other character is kept as it is,
+// so hand-written Windows paths survive.
+std::string unescape(std::string_view value)
+{
+    std::string out;
+    out.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            const char next = value[i + 1];
+            if (next == '\\' || next == 'n' || next == 'r') {
+                out += next == 'n' ? '\n' : next == 'r' ? '\r' : '\\';
+                ++i;
+                continue;
+            }
+        }
+        out += value[i];
+    }
+    return out;
+}
+
+bool validName(const std::string& name)
+{
+    return !name.empty() && name.find_first_of("\r\n[]=") == std::string::npos;
+}
+
+} // namespace
+
+std::string ApplicationSettingsPath(const std::string& settingsDirectory)
+{
+    return settingsDirectory + kApplicationTitle + ".ini";
+}
+
+bool SettingsStore::Load()
+{
+    sections_.clear();
+    std::error_code ec;
+    if (!std::filesystem::exists(path_, ec))
+        return false;
+    Parse(ReadWholeFile(path_, kMaxFileBytes), path_);
+    return true;
+}
+
+void SettingsStore::Parse(std::string_view bytes, const std::string& fileName)
+{
+    sections_.clear();
+    const std::vector<std::string> lines = SplitLines(DecodeSuiteText(bytes));
+    Section* current = nullptr;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::size_t lineNumber = i + 1;
+        const std::string& raw = lines[i];
+        const std::string line = trim(raw);
+        auto bad = [&](const std::string& what) {
+            sections_.clear();
+            throw FileFormatError(fileName, lineNumber, 0, 0, what);
+        };
+        if (line.empty() || line[0] == ';' || line[0] == '#')
+            continue;
+        if (line[0] == '[') {
+            if (line.back() != ']')
+                bad("expected a section name closed by ']'");
+            const std::string name = trim(std::string_view(line).substr(1, line.size() - 2));
+            if (!validName(name))
+                bad("expected a section name between '[' and ']'");
+            current = findSection(name);
+            if (!current) {
+                sections_.push_back({name, {}});
+                current = &sections_.back();
+            }
+            continue;
+        }
+        const auto equals = raw.find('=');
+        if (equals == std::string::npos)
+            bad("expected key=value, a [section] or a comment");
+        const std::string key = trim(std::string_view(raw).substr(0, equals));
+        if (!validName(key))
+            bad("expected a key before '='");
+        if (!current)
+            bad("expected a [section] before the first key");
+        const std::string value = unescape(std::string_view(raw).substr(equals + 1));
+        auto it = std::find_if(
+            current->entries.begin(), current->entries.end(), [&](const Entry& e) { return e.key == key; });
+        if (it != current->entries.end()) {
+            it->value = value;
+            it->line = lineNumber;
+        } else {
+            current->entries.push_back({key, value, lineNumber});
+        }
+    }
+}
+
+std::string SettingsStore::ToText() const
+{
+    std::string text;
+    for (const Section& section : sections_) {
+        if (!text.empty())
+            text += '\n';
+        text += '[' + section.name + "]\n";
+        for (const Entry& entry : section.entries)
+            text += entry.key + '=' + escape(entry.value) + '\n';
+    }
+    return text;
+}
+
+void SettingsStore::Save() const
+{
+    if (path_.empty())
+        throw FileAccessError("(settings)", "the settings store has no file name");
+    WriteFileAtomically(path_, ToText());
+}
+
+SettingsStore::Section* SettingsStore::findSection(const std::string& name)
+{
+    for (Section& section : sections_)
+        if (section.name == name)
+            return &section;
+    return nullptr;
+}
+
+const SettingsStore::Section* SettingsStore::findSection(const std::string& name) const
+{
+    for (const Section& section : sections_)
+        if (section.name == name)
+            return &section;
+    return nullptr;
+}
+
+const SettingsStore::Entry* SettingsStore::findEntry(const std::string& section, const std::string& key) const
+{
+    const Section* s = findSection(section);
+    if (!s)
+        return nullptr;
+    for (const Entry& entry : s->entries)
+        if (entry.key == key)
+            return &entry;
+    return nullptr;
+}
+
+std::optional<std::string> SettingsStore::Find(const std::string& section, const std::string& key) const
+{
+    if (const Entry* entry = findEntry(section, key))
+        return entry->value;
+    return std::nullopt;
+}
+
+std::string SettingsStore::Value(
+    const std::string& section, const std::string& key, const std::string& fallback) const
+{
+    const Entry* entry = findEntry(section, key);
+    return entry ? entry->value : fallback;
+}
+
+std::size_t SettingsStore::LineOf(const std::string& section, const std::string& key) const
+{
+    const Entry* entry = findEntry(section, key);
+    return entry ? entry->line : 0;
+}
+
+void SettingsStore::SetValue(const std::string& section, const std::string& key, const std::string& value)
+{
+    if (!validName(section))
+        throw RuntimeError("settings: invalid section name '" + section + "'");
+    if (!validName(key) || key != trim(key) || key[0] == ';' || key[0] == '#')
+        throw RuntimeError("settings: invalid key '" + key + "' in section [" + section + "]");
+    Section* s = findSection(section);
+    if (!s) {
+        sections_.push_back({section, {}});
+        s = &sections_.back();
+    }
+    for (Entry& entry : s->entries) {
+        if (entry.key == key) {
+            entry.value = value;
+            entry.line = 0;
+            return;
+        }
+    }
+    s->entries.push_back({key, value, 0});
+}
+
+void SettingsStore::Remove(const std::string& section, const std::string& key)
+{
+    if (Section* s = findSection(section))
+        std::erase_if(s->entries, [&](const Entry& e) { return e.key == key; });
+}
+
+void SettingsStore::RemoveSection(const std::string& section)
+{
+    std::erase_if(sections_, [&](const Section& s) { return s.name == section; });
+}
+
+std::vector<std::string> SettingsStore::Sections() const
+{
+    std::vector<std::string> names;
+    for (const Section& s : sections_)
+        names.push_back(s.name);
+    return names;
+}
+
+std::vector<std::string> SettingsStore::Keys(const std::string& section) const
+{
+    std::vector<std::string> keys;
+    if (const Section* s = findSection(section))
+        for (const Entry& e : s->entries)
+            keys.push_back(e.key);
+    return keys;
+}
+
+} // namespace teska
