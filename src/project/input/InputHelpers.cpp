@@ -20,15 +20,15 @@ std::int16_t ReadCount(FieldReader& in, const char* what, long fieldsPerItem)
         throw FileFormatError(in.fileName(), line, 0, 0,
             std::string("negative count of ") + what + " (" + std::to_string(count) + ")");
     CheckFits(in, static_cast<unsigned long long>(count) * static_cast<unsigned long long>(fieldsPerItem),
-        std::string(what) + " (" + std::to_string(count) + ")");
+        std::string(what) + " (" + std::to_string(count) + ")", line);
     return count;
 }
 
-void CheckFits(const FieldReader& in, unsigned long long fields, const std::string& what)
+void CheckFits(const FieldReader& in, unsigned long long fields, const std::string& what, std::size_t line)
 {
     if (fields > in.byteSize())
-        throw FileFormatError(
-            in.fileName(), in.line(), 0, 0, "count of " + what + " larger than the file can hold");
+        throw FileFormatError(in.fileName(), line > 0 ? line : in.line(), 0, 0,
+            "count of " + what + " larger than the file can hold");
 }
 
 std::int16_t RecordCount(const RecordFile& in, std::size_t record, const char* what)

@@ -21,8 +21,10 @@ namespace input {
 // per item can still be in the file (every field takes at least one byte).
 std::int16_t ReadCount(FieldReader& in, const char* what, long fieldsPerItem);
 
-// Throws when \p fields fields (at least one byte each) cannot be in the file.
-void CheckFits(const FieldReader& in, unsigned long long fields, const std::string& what);
+// Throws when \p fields fields (at least one byte each) cannot be in the
+// file; the message names \p line, or the reader's line when it is 0.
+void CheckFits(
+    const FieldReader& in, unsigned long long fields, const std::string& what, std::size_t line = 0);
 
 // Reads the 16-bit count of record \p record and checks that \p count items
 // of \p recordsPerItem records starting at record \p first fit in the file.

@@ -205,9 +205,10 @@ std::string WritePileFilePIL(const PileFilePIL& data)
         writeSingles(out, pile.Values);
         out.End().Line(pile.Line).Field(pile.LastValue).End();
     }
+    // A block is one line: its four values, the entry count and the entries.
     for (const auto& block : data.Blocks) {
         writeSingles(out, block.Values);
-        out.Whole(CountOf(block.Entries.size(), "block entries")).End();
+        out.Whole(CountOf(block.Entries.size(), "block entries"));
         for (float entry : block.Entries)
             out.Field(entry);
         out.End();
@@ -276,10 +277,10 @@ DataFileLD1 ReadDataFileLD1(FieldReader& in)
 std::string WriteDataFileLD1(const DataFileLD1& data)
 {
     TextBuilder out;
+    // The N values follow the counts on their line, so that no line is empty.
     out.Whole(CountOf(data.Values.size(), "values"))
         .Field(data.Value)
-        .Whole(CountOf(data.Rows.size(), "rows"))
-        .End();
+        .Whole(CountOf(data.Rows.size(), "rows"));
     for (float value : data.Values)
         out.Field(value);
     out.End();

@@ -45,7 +45,13 @@ class RecordAppender {
 public:
     void Single(float value) { m_out.AppendSingle(value); }
     void Int16(std::int16_t value) { m_out.AppendInt16(value); }
-    void String(const std::string& value) { m_out.PutString(m_out.RecordCount() + 1, value); }
+    void String(const std::string& value)
+    {
+        if (value.size() > RecordLength - 2)
+            throw std::length_error(
+                "a string of " + std::to_string(value.size()) + " bytes does not fit in one record");
+        m_out.PutString(m_out.RecordCount() + 1, value);
+    }
     template <std::size_t N> void Singles(const std::array<float, N>& values)
     {
         for (float value : values)
