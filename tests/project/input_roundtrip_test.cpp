@@ -252,6 +252,16 @@ TEST(InputWriters, CountsBeyondSixteenBitsAreRefused)
     pc1.MaxPolylinePoints = 1;
     pc1.Polylines = {{{}, {}}};
     EXPECT_THROW(WriteLoadFilePC1(pc1), std::length_error);
+    EXPECT_THROW(WriteLoadFileP41({{{1, std::string(127, 'x')}}}), std::length_error);
+    EXPECT_NO_THROW(WriteLoadFileP41({{{1, std::string(126, 'x')}}}));
+}
+
+TEST(InputWriters, TextsTheReadersCouldNotGetBackAreRefused)
+{
+    EXPECT_THROW(WriteSupportFileP71({"two\r\nlines", {}}), std::invalid_argument);
+    EXPECT_THROW(WriteSupportFileP71({"t", {{1, "a\nb", ""}}}), std::invalid_argument);
+    EXPECT_THROW(WriteDataFilePP1({{"say \"hi\""}}), std::invalid_argument);
+    EXPECT_NO_THROW(WriteDataFilePP1({{"commas, are fine"}}));
 }
 
 } // namespace

@@ -388,7 +388,9 @@ DataFileQP3 ReadDataFileQP3(FieldReader& in);
 
 // Writers: the bytes of the file (text files with CRLF line ends, numbers in
 // their shortest exact form, strings quoted). A count that does not fit in 16
-// bits, or a string longer than a record holds, throws std::length_error.
+// bits, or a string longer than a record holds, throws std::length_error; a
+// whole line holding a line end, or a quoted string holding a quote, throws
+// std::invalid_argument, since the readers could not get them back.
 std::string WriteSupportFileP61(const SupportFileP61& data);
 std::string WriteSupportFileP71(const SupportFileP71& data);
 std::string WriteSupportFileP31(const SupportFileP31& data);

@@ -68,6 +68,8 @@ void TextBuilder::separator()
 
 TextBuilder& TextBuilder::Line(const std::string& text)
 {
+    if (text.find_first_of("\r\n") != std::string::npos)
+        throw std::invalid_argument("a whole line cannot hold a line end: \"" + text + "\"");
     if (m_inLine)
         End();
     m_text += text;
@@ -93,6 +95,9 @@ TextBuilder& TextBuilder::Whole(long value)
 
 TextBuilder& TextBuilder::Quoted(const std::string& text)
 {
+    // Input # ends a quoted string at the next quote or line end.
+    if (text.find_first_of("\"\r\n") != std::string::npos)
+        throw std::invalid_argument("a quoted string cannot hold a quote or a line end: " + text);
     separator();
     m_text += '"';
     m_text += text;
