@@ -151,6 +151,38 @@ TEST(InputLayout, P31ReadsBlankSeparatedFieldsAndLfLines)
     EXPECT_EQ(file.Points[0], (PointXY{1.5f, 2.5f}));
 }
 
+TEST(InputLayout, PILBlocksRunToTheEndOfTheFile)
+{
+    // One pile; then two blocks, the second with no entries; trailing blank
+    // lines end the file.
+    FieldReader in("P.PIL",
+        "1, 0.5, 1.5, 2\n7\n3,4,1,2,3,4,5,6,7\nPile A, bored\n8.5\n"
+        "1,2,3,4,2,0.25,0.75\n5,6,7,8,0\n\n\n");
+    const PileFilePIL file = ReadPileFilePIL(in);
+    EXPECT_EQ(file.Value2, 1.5f);
+    EXPECT_EQ(file.Number, 2);
+    EXPECT_EQ(file.PileNumbers, (std::vector<std::int16_t>{7}));
+    ASSERT_EQ(file.Piles.size(), 1u);
+    EXPECT_EQ(file.Piles[0].Numbers, (std::array<std::int16_t, 2>{3, 4}));
+    EXPECT_EQ(file.Piles[0].Values[6], 7);
+    EXPECT_EQ(file.Piles[0].Line, "Pile A, bored");
+    EXPECT_EQ(file.Piles[0].LastValue, 8.5f);
+    ASSERT_EQ(file.Blocks.size(), 2u);
+    EXPECT_EQ(file.Blocks[0].Entries, (std::vector<float>{0.25f, 0.75f}));
+    EXPECT_EQ(file.Blocks[1].Values, (std::array<float, 4>{5, 6, 7, 8}));
+    EXPECT_TRUE(file.Blocks[1].Entries.empty());
+}
+
+TEST(InputLayout, GL1SwitchAndSecondListOfB)
+{
+    FieldReader in("G.GL1", "Ground\r\n1,1\r\n1,2,3\r\n0.1,0.2,0.3,0.4,0.5\r\n#TRUE#\r\n9,10\r\n");
+    const DataFileGL1 file = ReadDataFileGL1(in);
+    EXPECT_EQ(file.ItemsA, (std::vector<std::array<std::int16_t, 3>>{{1, 2, 3}}));
+    EXPECT_EQ(file.ItemsB[0][4], 0.5f);
+    EXPECT_TRUE(file.Switch);
+    EXPECT_EQ(file.ItemsB2, (std::vector<std::array<float, 2>>{{9, 10}}));
+}
+
 TEST(InputLayout, PC1WithAllCountsZeroReadsRecordsTenAndEleven)
 {
     RecordWriter out;
