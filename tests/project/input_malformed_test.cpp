@@ -167,5 +167,46 @@ TEST_P(InputMalformed, ThrowsNamingFileAndPlace)
 INSTANTIATE_TEST_SUITE_P(AllReaders, InputMalformed, testing::ValuesIn(malformedCases()),
     [](const testing::TestParamInfo<MalformedCase>& info) { return info.param.name; });
 
+// Every prefix of a valid file either reads or fails with FileFormatError:
+// no other exception, no crash (the sanitizer builds watch the rest).
+TEST(InputTruncated, EveryPrefixFailsCleanly)
+{
+    SupportFileP31 p31{"t", {{1, 4, {"F", "0.5", "F"}}, {2, 5, {"1", "2", "3"}}}, {{1, 2}, {3, 4}}};
+    PileFilePIL pil{1, 2, 3, {7}, {{{1, 2}, {1, 2, 3, 4, 5, 6, 7}, "p", 8}}, {{{1, 2, 3, 4}, {5, 6}}}};
+    LoadFilePC1 pc1;
+    pc1.BlockC = {{3, {1, 2, 3}}};
+    pc1.Points = {{1, 2}};
+    pc1.MaxPolylinePoints = 2;
+    pc1.Polylines = {{{1, 2, 3}, {4, 5, 6}}, {{7, 8, 9}}};
+    SoilFileBAU bau;
+    bau.Borings = {{1, 2, "B", 0, {{1, 2, 3, 4, 5}}, {{6, 7}}, 8, {{9, 10}}}};
+    const std::vector<std::pair<std::string, std::function<void(const std::string&)>>> files = {
+        {WriteSupportFileP31(p31),
+            [](const std::string& b) {
+                FieldReader in("S.P31", b);
+                ReadSupportFileP31(in);
+            }},
+        {WritePileFilePIL(pil),
+            [](const std::string& b) {
+                FieldReader in("P.PIL", b);
+                ReadPileFilePIL(in);
+            }},
+        {WriteLoadFilePC1(pc1), [](const std::string& b) { ReadLoadFilePC1(RecordFile("L.PC1", b)); }},
+        {WriteSoilFileBAU(bau), [](const std::string& b) { ReadSoilFileBAU(RecordFile("S.BAU", b)); }},
+    };
+    for (const auto& [bytes, read] : files) {
+        const std::size_t step = bytes.size() > 1000 ? 64 : 1;
+        for (std::size_t size = 0; size < bytes.size(); size += step) {
+            try {
+                read(bytes.substr(0, size));
+            } catch (const FileFormatError&) {
+            } catch (const std::exception& error) {
+                ADD_FAILURE() << "prefix of " << size << " bytes: " << error.what();
+            }
+        }
+        EXPECT_NO_THROW(read(bytes));
+    }
+}
+
 } // namespace
 } // namespace teska
