@@ -1,0 +1,417 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "suite/EnvGuard.h"
+#include "suite/Errors.h"
+#include "suite/Host.h"
+#include "suite/SettingsStore.h"
+#include "suite/SuiteEnvironment.h"
+#include "suite/TextCatalogue.h"
+#include "support/TestSupport.h"
+
+namespace teska {
+namespace {
+
+namespace fs = std::filesystem;
+using test::EnvGuard;
+using test::readFile;
+using test::ScratchDir;
+using test::writeFile;
+using ::testing::HasSubstr;
+
+// Names of the files in \p dir.
+std::vector<std::string> filesIn(const ScratchDir& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// SettingsStore
+
+TEST(SettingsStore, RoundTripKeepsOrderSectionsWithBlanksAndSpecialValues)
+{
+    ScratchDir dir;
+    SettingsStore store(dir.file("TESKA-List.ini"));
+    store.SetValue("List frmPlotPage", "Copies", "2");
+    store.SetValue("Recent", "File1", "/home/a b/x.PO1");
+    store.SetValue("Recent", "File0", "line\nbreak \\ back\rcr");
+    store.SetValue("List frmPlotPage", "Copies", "3"); // replaces, keeps place
+    store.SetValue("Empty", "Key", "");
+    store.Save();
+
+    SettingsStore back(dir.file("TESKA-List.ini"));
+    EXPECT_TRUE(back.Load());
+    EXPECT_EQ(back.Sections(), (std::vector<std::string>{"List frmPlotPage", "Recent", "Empty"}));
+    EXPECT_EQ(back.Keys("Recent"), (std::vector<std::string>{"File1", "File0"}));
+    EXPECT_EQ(back.Value("List frmPlotPage", "Copies"), "3");
+    EXPECT_EQ(back.Value("Recent", "File1"), "/home/a b/x.PO1");
+    EXPECT_EQ(back.Value("Recent", "File0"), "line\nbreak \\ back\rcr");
+    EXPECT_EQ(back.Find("Empty", "Key"), std::optional<std::string>(""));
+    EXPECT_EQ(back.Find("Empty", "Other"), std::nullopt);
+    EXPECT_EQ(back.LineOf("Recent", "File0"), 6u);
+}
+
+TEST(SettingsStore, ParsesCommentsCrLfWindowsPathsAndRepeatedSections)
+{
+    SettingsStore store;
+    store.Parse("; comment\r\n# also\r\n[A]\r\n key = value with blanks \r\n"
+                "path=C:\\TESKA\\x.PO1\r\n[B]\r\nk=1\r\n[A]\r\nkey2=2\r\n",
+        "f.ini");
+    EXPECT_EQ(store.Value("A", "key"), " value with blanks ");
+    EXPECT_EQ(store.Value("A", "path"), "C:\\TESKA\\x.PO1");
+    EXPECT_EQ(store.Value("A", "key2"), "2");
+    EXPECT_EQ(store.Sections(), (std::vector<std::string>{"A", "B"}));
+}
+
+TEST(SettingsStore, MissingFileIsEmpty)
+{
+    ScratchDir dir;
+    SettingsStore store(dir.file("none.ini"));
+    EXPECT_FALSE(store.Load());
+    EXPECT_TRUE(store.Sections().empty());
+}
+
+TEST(SettingsStore, RemoveAndRejectInvalidNames)
+{
+    SettingsStore store;
+    store.SetValue("S", "a", "1");
+    store.SetValue("S", "b", "2");
+    store.Remove("S", "a");
+    EXPECT_EQ(store.Keys("S"), (std::vector<std::string>{"b"}));
+    store.RemoveSection("S");
+    EXPECT_TRUE(store.Sections().empty());
+    EXPECT_THROW(store.SetValue("S", "a=b", "1"), RuntimeError);
+    EXPECT_THROW(store.SetValue("S]", "a", "1"), RuntimeError);
+    EXPECT_THROW(store.SetValue("S", "", "1"), RuntimeError);
+}
+
+struct BadIni {
+    const char* name;
+    const char* content;
+    std::size_t line;
+    const char* message;
+};
+
+class BadIniTest : public ::testing::TestWithParam<BadIni> { };
+
+TEST_P(BadIniTest, NamesTheFileAndTheLine)
+{
+    const BadIni& c = GetParam();
+    SettingsStore store;
+    try {
+        store.Parse(c.content, "/cfg/suite.ini");
+        FAIL() << "no error";
+    } catch (const FileFormatError& e) {
+        EXPECT_EQ(e.file(), "/cfg/suite.ini");
+        EXPECT_EQ(e.line(), c.line);
+        EXPECT_THAT(e.what(), HasSubstr(c.message));
+    }
+    EXPECT_TRUE(store.Sections().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Malformed, BadIniTest,
+    ::testing::Values(BadIni{"UnclosedSection", "[Units]\nL=[m]\n[Company\n", 3, "closed by ']'"},
+        BadIni{"EmptySection", "[]\n", 1, "section name"},
+        BadIni{"NoEquals", "[A]\njust words\n", 2, "expected key=value"},
+        BadIni{"EmptyKey", "[A]\n=value\n", 2, "key before '='"},
+        BadIni{"KeyBeforeSection", "k=v\n[A]\n", 1, "[section] before"},
+        BadIni{"BinaryJunk", "[A]\n\x01\x02\x03\n", 2, "expected key=value"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettingsStore, HugeFileIsRefused)
+{
+    ScratchDir dir;
+    writeFile(dir.file("big.ini"), "[A]\n" + std::string(SettingsStore::kMaxFileBytes, 'x'));
+    SettingsStore store(dir.file("big.ini"));
+    try {
+        store.Load();
+        FAIL() << "no error";
+    } catch (const FileFormatError& e) {
+        EXPECT_THAT(e.what(), HasSubstr("larger than"));
+    }
+}
+
+TEST(SettingsStore, SaveLeavesNoTemporaryFileAndReplacesTheOldOne)
+{
+    ScratchDir dir;
+    writeFile(dir.file("TESKA-List.ini"), "[Old]\nk=1\n");
+    ::chmod(dir.file("TESKA-List.ini").c_str(), 0640);
+    SettingsStore store(dir.file("TESKA-List.ini"));
+    store.SetValue("New", "k", "2");
+    store.Save();
+    EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"TESKA-List.ini"}));
+    EXPECT_EQ(readFile(dir.file("TESKA-List.ini")), "[New]\nk=2\n");
+    struct stat st { };
+    ASSERT_EQ(::stat(dir.file("TESKA-List.ini").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(SettingsStore, FailedSaveKeepsTheOldFileAndNamesIt)
+{
+    ScratchDir dir;
+    SettingsStore store(dir.file("missing-folder/x.ini"));
+    store.SetValue("A", "k", "v");
+    try {
+        store.Save();
+        FAIL() << "no error";
+    } catch (const FileAccessError& e) {
+        EXPECT_EQ(e.file(), dir.file("missing-folder/x.ini"));
+    }
+    EXPECT_TRUE(filesIn(dir).empty());
+}
+
+TEST(SettingsStore, ApplicationFileName)
+{
+    EXPECT_EQ(ApplicationSettingsPath("/cfg/teska/"), "/cfg/teska/TESKA-List.ini");
+}
+
+// Settings directory
+
+TEST(SettingsDirectory, TeskaSettingsDirWinsAndGetsASlashAndIsCreated)
+{
+    ScratchDir dir;
+    EnvGuard settings("TESKA_SETTINGS_DIR", dir.file("a/b").c_str());
+    EnvGuard xdg("XDG_CONFIG_HOME", dir.file("xdg").c_str());
+    EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.file("a/b") + "/");
+    EXPECT_TRUE(fs::is_directory(dir.file("a/b")));
+    EXPECT_FALSE(fs::exists(dir.file("xdg")));
+}
+
+TEST(SettingsDirectory, TrailingSlashIsNotDoubled)
+{
+    ScratchDir dir;
+    EnvGuard settings("TESKA_SETTINGS_DIR", dir.dir().c_str());
+    EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.dir());
+}
+
+TEST(SettingsDirectory, XdgConfigHomeThenHome)
+{
+    ScratchDir dir;
+    EnvGuard settings("TESKA_SETTINGS_DIR", nullptr);
+    EnvGuard home("HOME", dir.file("home").c_str());
+    {
+        EnvGuard xdg("XDG_CONFIG_HOME", dir.file("xdg").c_str());
+        EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.file("xdg") + "/teska/");
+        EXPECT_TRUE(fs::is_directory(dir.file("xdg/teska")));
+    }
+    {
+        EnvGuard xdg("XDG_CONFIG_HOME", "relative/not/allowed");
+        EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.file("home") + "/.config/teska/");
+    }
+    EnvGuard xdg("XDG_CONFIG_HOME", nullptr);
+    EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.file("home") + "/.config/teska/");
+    EXPECT_TRUE(fs::is_directory(dir.file("home/.config/teska")));
+}
+
+TEST(SettingsDirectory, GivenDirectoryGetsASlash)
+{
+    ScratchDir dir;
+    RecordingHost host;
+    SuiteEnvironment env(host, dir.file("s"));
+    EXPECT_EQ(env.SettingsDirectory(), dir.file("s") + "/");
+    EXPECT_EQ(env.SettingsFilePath(), dir.file("s") + "/suite.ini");
+}
+
+// Suite settings
+
+TEST(SuiteSettings, MissingFileGivesDefaultsAndNoError)
+{
+    ScratchDir dir;
+    RecordingHost host;
+    SuiteEnvironment env(host, dir.dir());
+    env.LoadSettings();
+    EXPECT_EQ(env.Units().LengthUnit, "[m]");
+    EXPECT_EQ(env.Units().Length2Unit, "[cm]");
+    EXPECT_EQ(env.Units().ForceFactor, 1.0);
+    EXPECT_EQ(env.Language, "en");
+    EXPECT_TRUE(host.errors.empty());
+}
+
+TEST(SuiteSettings, RoundTripKeepsEveryValueAndOtherSections)
+{
+    ScratchDir dir;
+    writeFile(dir.file("suite.ini"), "[Other]\nkeep=me\n");
+    RecordingHost host;
+    SuiteEnvironment env(host, dir.dir());
+    env.Units() = {"[ft]", 3.28084, "[in]", 39.3701, "[kip]", 0.224809, "[t]", 0.1019716, 2};
+    env.CompanyLine1 = "Müller & Partner, Ingenieure";
+    env.CompanyLine2 = "  indented = with equals";
+    env.Language = "ar";
+    env.SaveSettings();
+    EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"suite.ini"}));
+
+    SuiteEnvironment back(host, dir.dir());
+    back.LoadSettings();
+    EXPECT_EQ(back.Units().LengthUnit, "[ft]");
+    EXPECT_EQ(back.Units().LengthFactor, 3.28084);
+    EXPECT_EQ(back.Units().Length2Unit, "[in]");
+    EXPECT_EQ(back.Units().Length2Factor, 39.3701);
+    EXPECT_EQ(back.Units().ForceUnit, "[kip]");
+    EXPECT_EQ(back.Units().ForceFactor, 0.224809);
+    EXPECT_EQ(back.Units().Force2Unit, "[t]");
+    EXPECT_EQ(back.Units().Force2Factor, 0.1019716);
+    EXPECT_EQ(back.Units().Ninth, 2);
+    EXPECT_EQ(back.CompanyLine1, "Müller & Partner, Ingenieure");
+    EXPECT_EQ(back.CompanyLine2, "  indented = with equals");
+    EXPECT_EQ(back.Language, "ar");
+    EXPECT_TRUE(host.errors.empty());
+    const std::string text = readFile(dir.file("suite.ini"));
+    EXPECT_THAT(text, HasSubstr("[Other]\nkeep=me\n"));
+    EXPECT_THAT(text, HasSubstr("L=[ft]\n"));
+}
+
+TEST(SuiteSettings, PartialFileKeepsDefaultsForMissingKeys)
+{
+    ScratchDir dir;
+    writeFile(dir.file("suite.ini"), "[Units]\nL=[mm]\nLF=1000\n[Company]\nLine1=ACME\n");
+    RecordingHost host;
+    SuiteEnvironment env(host, dir.dir());
+    env.LoadSettings();
+    EXPECT_EQ(env.Units().LengthUnit, "[mm]");
+    EXPECT_EQ(env.Units().LengthFactor, 1000.0);
+    EXPECT_EQ(env.Units().ForceUnit, "[kN]");
+    EXPECT_EQ(env.CompanyLine1, "ACME");
+    EXPECT_EQ(env.CompanyLine2, "");
+}
+
+struct CorruptSettings {
+    const char* name;
+    const char* content;
+    const char* place;
+};
+
+class CorruptSettingsTest : public ::testing::TestWithParam<CorruptSettings> { };
+
+TEST_P(CorruptSettingsTest, GivesDefaultsAndOneErrorNamingFileAndLine)
+{
+    ScratchDir dir;
+    writeFile(dir.file("suite.ini"), GetParam().content);
+    RecordingHost host;
+    SuiteEnvironment env(host, dir.dir());
+    env.CompanyLine1 = "stale";
+    env.LoadSettings();
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_THAT(host.errors[0], HasSubstr(dir.file("suite.ini") + ", " + GetParam().place));
+    EXPECT_EQ(env.Units().LengthUnit, "[m]");
+    EXPECT_EQ(env.Units().LengthFactor, 1.0);
+    EXPECT_EQ(env.CompanyLine1, "");
+    EXPECT_EQ(env.Language, "en");
+}
+
+INSTANTIATE_TEST_SUITE_P(Corrupt, CorruptSettingsTest,
+    ::testing::Values(CorruptSettings{"BadLine", "[Units]\nL=[mm]\ngarbage\n", "line 3: expected key=value"},
+        CorruptSettings{"FactorNotANumber", "[Units]\nL=[mm]\n[Company]\nLine1=X\n[Units]\nLF=abc\n",
+            "line 6: expected a positive number for LF, found 'abc'"},
+        CorruptSettings{"FactorZero", "[Units]\nFF=0\n", "line 2: expected a positive number for FF"},
+        CorruptSettings{"FactorWithTrailingText", "[Units]\nL2F=1.5x\n", "line 2: expected a positive"},
+        CorruptSettings{
+            "UnitWithoutBrackets", "[Units]\n\nF=kN\n", "line 3: expected a unit name in brackets"},
+        CorruptSettings{"NinthNotWhole", "[Units]\nN=1.5\n", "line 2: expected a whole number for N"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SuiteSettings, SaveOverACorruptFileReplacesIt)
+{
+    ScratchDir dir;
+    writeFile(dir.file("suite.ini"), "not an ini file\n");
+    RecordingHost host;
+    SuiteEnvironment env(host, dir.dir());
+    env.SaveSettings();
+    env.LoadSettings();
+    EXPECT_TRUE(host.errors.empty());
+    EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"suite.ini"}));
+}
+
+// Files, status and errors
+
+class NoticeHost : public RecordingHost {
+public:
+    void fileNotice(const std::string& file, int mode) override
+    {
+        notices.push_back(file + "|" + std::to_string(mode));
+    }
+    void clearFileNotice() override { ++clears; }
+    std::vector<std::string> notices;
+    int clears = 0;
+};
+
+TEST(SuiteEnvironmentFiles, IsFileMissingCases)
+{
+    ScratchDir dir;
+    writeFile(dir.file("ok.P21"), "1\n");
+    writeFile(dir.file("locked.P21"), "1\n");
+    ::chmod(dir.file("locked.P21").c_str(), 0);
+    fs::create_directories(dir.file("folder.P21"));
+    RecordingHost host;
+    SuiteEnvironment env(host, dir.dir());
+
+    EXPECT_FALSE(env.IsFileMissing(dir.file("ok.P21"), false));
+    EXPECT_EQ(host.lastStatus, "");
+    EXPECT_TRUE(env.IsFileMissing(dir.file("none.P21"), true));
+    EXPECT_EQ(host.lastStatus, ""); // quiet: nothing shown
+    EXPECT_TRUE(env.IsFileMissing(dir.file("none.P21"), false));
+    EXPECT_EQ(host.lastStatus, "File not found: " + dir.file("none.P21"));
+    EXPECT_TRUE(env.IsFileMissing(dir.file("folder.P21"), false));
+    EXPECT_EQ(host.lastStatus, "A folder, not a file: " + dir.file("folder.P21"));
+    EXPECT_TRUE(env.IsFileMissing("", true));
+    if (::geteuid() != 0) { // root reads any file
+        EXPECT_TRUE(env.IsFileMissing(dir.file("locked.P21"), true));
+    }
+    EXPECT_TRUE(host.errors.empty());
+}
+
+TEST(SuiteEnvironmentFiles, NoticeNamesTheAnnouncedFileAndClears)
+{
+    ScratchDir dir;
+    NoticeHost host;
+    SuiteEnvironment env(host, dir.dir());
+    env.AnnounceFile("/p/A.P21");
+    env.StatusBarMode(3);
+    env.SetStatusText(std::string("Reading"));
+    env.ClearStatus();
+    EXPECT_EQ(host.notices, (std::vector<std::string>{"/p/A.P21|3"}));
+    EXPECT_EQ(host.clears, 1);
+    // The status message survives the clearing of the file notice.
+    EXPECT_EQ(std::get<std::string>(env.CurrentStatusMessage()), "Reading");
+}
+
+TEST(SuiteEnvironmentFiles, StatusTextOfAnIdentifier)
+{
+    ScratchDir dir;
+    writeFile(dir.file("cat/en"), "80074\tLoading the printer set-up\n");
+    TextCatalogue catalogue(dir.file("cat"), "en");
+    RecordingHost host;
+    SuiteEnvironment env(host, dir.dir());
+    env.SetStatusText(80074L, &catalogue);
+    EXPECT_EQ(host.lastStatus, "Loading the printer set-up");
+    EXPECT_EQ(std::get<long>(env.CurrentStatusMessage()), 80074L);
+    env.SetStatusText(80074L);
+    EXPECT_EQ(host.lastStatus, "#80074");
+}
+
+TEST(SuiteEnvironmentFiles, PendingErrorIsReportedOnceAndCleared)
+{
+    ScratchDir dir;
+    RecordingHost host;
+    SuiteEnvironment env(host, dir.dir());
+    env.ReportPendingError();
+    EXPECT_TRUE(host.errors.empty());
+    env.SetPendingError("x.P21, line 3: expected a number");
+    EXPECT_TRUE(env.HasPendingError());
+    env.ReportPendingError();
+    env.ReportPendingError();
+    EXPECT_EQ(host.errors, (std::vector<std::string>{"x.P21, line 3: expected a number"}));
+    EXPECT_FALSE(env.HasPendingError());
+}
+
+} // namespace
+} // namespace teska
