@@ -4,6 +4,7 @@
 #include "suite/SettingsStore.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 
 #include "suite/Errors.h"
@@ -194,6 +195,19 @@ std::string SettingsStore::Value(
 {
     const Entry* entry = findEntry(section, key);
     return entry ? entry->value : fallback;
+}
+
+long SettingsStore::WholeValue(const std::string& section, const std::string& key, long fallback) const
+{
+    const Entry* entry = findEntry(section, key);
+    if (!entry)
+        return fallback;
+    const std::string text = trim(entry->value);
+    long value = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    return error == std::errc() && end == last && first != last ? value : fallback;
 }
 
 std::size_t SettingsStore::LineOf(const std::string& section, const std::string& key) const

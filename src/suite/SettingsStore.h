@@ -56,6 +56,9 @@ public:
     std::optional<std::string> Find(const std::string& section, const std::string& key) const;
     std::string Value(
         const std::string& section, const std::string& key, const std::string& fallback = {}) const;
+    // The value as a whole number; \p fallback when the key is absent or its
+    // value is not a whole number (blanks around it are allowed).
+    long WholeValue(const std::string& section, const std::string& key, long fallback) const;
     // 1-based line of the key in the file it was loaded from; 0 when it was
     // not loaded from a file.
     std::size_t LineOf(const std::string& section, const std::string& key) const;

@@ -73,6 +73,18 @@ TEST(SettingsStore, ParsesCommentsCrLfWindowsPathsAndRepeatedSections)
     EXPECT_EQ(store.Sections(), (std::vector<std::string>{"A", "B"}));
 }
 
+TEST(SettingsStore, WholeValueFallsBackOnAbsentOrNonNumbers)
+{
+    SettingsStore store;
+    store.Parse("[P]\nCopies= 3 \nBad=3x\nEmpty=\nHuge=99999999999999999999\nNeg=-2\n", "p.ini");
+    EXPECT_EQ(store.WholeValue("P", "Copies", 1), 3);
+    EXPECT_EQ(store.WholeValue("P", "Neg", 1), -2);
+    EXPECT_EQ(store.WholeValue("P", "Bad", 1), 1);
+    EXPECT_EQ(store.WholeValue("P", "Empty", 1), 1);
+    EXPECT_EQ(store.WholeValue("P", "Huge", 1), 1);
+    EXPECT_EQ(store.WholeValue("P", "None", 7), 7);
+}
+
 TEST(SettingsStore, MissingFileIsEmpty)
 {
     ScratchDir dir;
