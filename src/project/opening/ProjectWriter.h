@@ -5,7 +5,8 @@
 
 // Writers of the project file (.PO1) and of the files read when a project
 // opens (.AUF, .PPU, .P23, .P21). The layouts are in docs/file-formats.md.
-// Declarations only so far: the definitions are not written yet.
+// Written with FieldWriter (text) and RecordWriter (.P21); no reader and no
+// round-trip test yet.
 
 #include <array>
 #include <cstdint>
@@ -19,16 +20,16 @@ struct ProjectFileData {
     std::int32_t ProjectType = 0;
     std::int32_t AnalysisMethod = 0;
     std::array<std::int16_t, 13> Options{}; // option 1 is Options[0]
-    std::vector<std::string> JobLines;      // 0 to 3 lines
+    std::vector<std::string> JobLines; // 0 to 3 lines
 };
 
 // Throws FileAccessError naming \p path when it cannot be written.
 void WriteProjectFile(const std::string& path, const ProjectFileData& data);
 void WriteJobFile(const std::string& path, const std::array<std::string, 3>& jobLines); // .AUF
-void WritePunchingFile(const std::string& path, double firstNumber);                  // .PPU
+void WritePunchingFile(const std::string& path, double firstNumber); // .PPU
 void WriteDesignParameterFile(const std::string& path, const std::array<double, 6>& numbers,
-                              const std::string& designCode); // .P23
+    const std::string& designCode); // .P23
 void WriteSlabMarks(const std::string& path, const std::string& slabMark,
-                    float record9); // .P21 records 8 and 9
+    float record9); // .P21 records 8 and 9
 
 } // namespace teska
