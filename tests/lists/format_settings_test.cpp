@@ -1,0 +1,209 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lists/format/FormatNumber.h"
+#include "lists/format/NumberFormats.h"
+#include "lists/format/Units.h"
+#include "project/ListFile.h"
+#include "suite/Errors.h"
+#include "suite/Host.h"
+#include "suite/SuiteEnvironment.h"
+#include "suite/SuiteTools.h"
+#include "suite/TextCatalogue.h"
+#include "support/TestSupport.h"
+
+namespace teska {
+namespace {
+
+// The services of a program run with a scratch settings folder.
+struct Services {
+    test::ScratchDir dir;
+    RecordingHost host;
+    SuiteEnvironment environment{host, dir.dir()};
+    SuiteTools tools;
+    TextCatalogue catalogue{std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "en"};
+    ListFileSlot slot;
+    FileServices services{environment, tools, catalogue};
+};
+
+std::string Lines(int count, const std::string& prefix = "P")
+{
+    std::string text;
+    for (int i = 1; i <= count; ++i)
+        text += prefix + std::to_string(i) + "\r\n";
+    return text;
+}
+
+TEST(LoadNumberFormats, WithoutFileGivesDefaultsQuietly)
+{
+    Services s;
+    NumberFormats formats;
+    formats.slots[11] = "garbage";
+    LoadNumberFormats(s.services, s.slot, formats, s.dir.dir());
+    EXPECT_TRUE(s.host.errors.empty());
+    EXPECT_EQ(FormatNumber(1.0, formats.Slot(11)), "1.0000000");
+    EXPECT_EQ(formats.Slot(17), "0000E+00");
+    EXPECT_EQ(formats.Slot(13), "0.0");
+    EXPECT_EQ(formats.Slot(16), "0.00");
+    EXPECT_EQ(s.host.lastStatus, "Loading the number formats");
+    EXPECT_EQ(s.environment.CurrentFileName(), s.dir.dir() + "NOFORMAT");
+}
+
+TEST(LoadNumberFormats, LinesThirteenToSixteenFillSlotsFourteenSixteenFifteenThirteen)
+{
+    Services s;
+    std::string text = Lines(12) + "A\r\nB\r\nC\r\nD\r\n17th\r\n18th\r\n";
+    test::writeFile(s.dir.file("NOFORMAT"), text);
+    NumberFormats formats;
+    LoadNumberFormats(s.services, s.slot, formats, s.dir.dir());
+    EXPECT_TRUE(s.host.errors.empty());
+    EXPECT_EQ(formats.Slot(1), "P1");
+    EXPECT_EQ(formats.Slot(12), "P12");
+    EXPECT_EQ(formats.Slot(13), "D");
+    EXPECT_EQ(formats.Slot(14), "A");
+    EXPECT_EQ(formats.Slot(15), "C");
+    EXPECT_EQ(formats.Slot(16), "B");
+    // Line 17 is read and dropped; slot 17 never comes from the file.
+    EXPECT_EQ(formats.Slot(17), "0000E+00");
+    EXPECT_FALSE(s.slot.IsOpen());
+}
+
+class ShortNumberFormatFile : public ::testing::TestWithParam<int> { };
+
+TEST_P(ShortNumberFormatFile, ReportsOnceAndKeepsDefaults)
+{
+    Services s;
+    const int lines = GetParam();
+    test::writeFile(s.dir.file("NOFORMAT"), Lines(lines, "0.0#"));
+    NumberFormats formats;
+    LoadNumberFormats(s.services, s.slot, formats, s.dir.dir());
+    ASSERT_EQ(s.host.errors.size(), 1u);
+    EXPECT_NE(s.host.errors[0].find("NOFORMAT"), std::string::npos) << s.host.errors[0];
+    EXPECT_EQ(formats.Slot(1), "0.0");
+    EXPECT_EQ(formats.Slot(2), "0.00");
+    EXPECT_EQ(formats.Slot(11), "0.0000000");
+    EXPECT_EQ(formats.Slot(17), "0000E+00");
+    EXPECT_FALSE(s.slot.IsOpen());
+    EXPECT_FALSE(s.environment.HasPendingError());
+}
+
+INSTANTIATE_TEST_SUITE_P(LineCounts, ShortNumberFormatFile, ::testing::Values(0, 1, 12, 16, 17));
+
+TEST(NumberFormatsTable, SlotsOutsideTheTableAreEmpty)
+{
+    NumberFormats formats;
+    EXPECT_EQ(formats.Slot(0), "");
+    EXPECT_EQ(formats.Slot(18), "");
+    EXPECT_EQ(formats.Slot(10), "0.0000");
+}
+
+// Units: L factor 100 (cm per m), L2 factor 10, F factor 0.001 (MN per kN),
+// F2 factor 1000.
+UnitSettings TestUnits()
+{
+    UnitSettings u;
+    u.LengthUnit = "[cm]";
+    u.LengthFactor = 100;
+    u.Length2Unit = "[mm]";
+    u.Length2Factor = 10;
+    u.ForceUnit = "[MN]";
+    u.ForceFactor = 0.001;
+    u.Force2Unit = "(N)";
+    u.Force2Factor = 1000;
+    return u;
+}
+
+struct UnitCase {
+    long kind;
+    double factor;
+    const char* label;
+};
+
+class UnitKinds : public ::testing::TestWithParam<UnitCase> { };
+
+TEST_P(UnitKinds, FactorAndLabel)
+{
+    const UnitCase& c = GetParam();
+    const UnitTexts texts{"(Feld)", "<Breite>", "^2", "^3"};
+    EXPECT_DOUBLE_EQ(UnitFactor(TestUnits(), c.kind), c.factor);
+    EXPECT_EQ(UnitLabel(TestUnits(), texts, c.kind), c.label);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllKinds, UnitKinds,
+    ::testing::Values(UnitCase{0, 0.001 / 10000, "[MN/cm^2]"}, UnitCase{1, 0.001, "[MN.cm/cm]"},
+        UnitCase{2, 0.1, "[MN.cm]"}, UnitCase{3, 0.001 / 1e6, "[MN/cm^3]"}, UnitCase{4, 0.00001, "[MN/cm]"},
+        UnitCase{5, 1e8, "[cm4]"}, UnitCase{6, 1e6, "[cm^3]"}, UnitCase{7, 1e4, "[cm^2]"},
+        UnitCase{8, 1.0, "[mm^2/cm]"}, UnitCase{9, 0.1, "[N/cm^2]"}, UnitCase{10, 0.1, "[MN.cm/Feld]"},
+        UnitCase{11, 1e4, "[cm^2/Breite]"}, UnitCase{12, 100, "[cm/Breite]"}, UnitCase{13, 0, "[]"},
+        UnitCase{-1, 0, "[]"}));
+
+TEST(UnitLabel, UsesTheCatalogueTexts)
+{
+    Services s;
+    UnitSettings u;
+    u.LengthUnit = "[m]";
+    u.ForceUnit = "[kN]";
+    EXPECT_EQ(UnitLabel(u, s.catalogue, 4), "[kN/m]");
+    EXPECT_EQ(UnitLabel(u, s.catalogue, 2), "[kN.m]");
+    EXPECT_EQ(UnitLabel(u, s.catalogue, 5), "[m4]");
+    EXPECT_EQ(UnitLabel(u, s.catalogue, 0), "[kN/m\xC2\xB2]");
+    EXPECT_EQ(UnitLabel(u, s.catalogue, 10), "[kN.m/rad]");
+    EXPECT_EQ(UnitLabel(u, s.catalogue, 13), "[]");
+}
+
+struct BadName {
+    const char* name;
+    const char* lengthUnit;
+    const char* t76;
+    const char* message;
+};
+
+class UnitLabelBadText : public ::testing::TestWithParam<BadName> { };
+
+TEST_P(UnitLabelBadText, ThrowsNamingTheText)
+{
+    UnitSettings u;
+    u.LengthUnit = GetParam().lengthUnit;
+    const UnitTexts texts{"[a]", GetParam().t76, "2", "3"};
+    try {
+        UnitLabel(u, texts, 12);
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(std::string(e.what()), GetParam().message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UnitLabelBadText,
+    ::testing::Values(BadName{"EmptyLengthUnit", "", "[b]",
+                          "The unit text of the length unit \"\" is shorter than two characters"},
+        BadName{"OneCharacterUnit", "m", "[b]",
+            "The unit text of the length unit \"m\" is shorter than two characters"},
+        BadName{"OneMultibyteCharacter", "\xC2\xB2", "[b]",
+            "The unit text of the length unit \"\xC2\xB2\" is shorter than two characters"},
+        BadName{"ShortText76", "[m]", "x", "The unit text 76 \"x\" is shorter than two characters"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StripEnclosing, StripsWholeCharacters)
+{
+    EXPECT_EQ(StripEnclosing("[m]", "u"), "m");
+    EXPECT_EQ(StripEnclosing("[]", "u"), "");
+    // A two-byte character at each end goes as a whole.
+    EXPECT_EQ(StripEnclosing("\xC2\xABkN\xC2\xBB", "u"), "kN");
+}
+
+TEST(RoundThroughText, ReadsTheFormattedTextBack)
+{
+    EXPECT_FLOAT_EQ(RoundThroughText(1.23456, "0.00"), 1.23f);
+    EXPECT_FLOAT_EQ(RoundThroughText(-2.5, "0"), -3.0f);
+    EXPECT_FLOAT_EQ(RoundThroughText(0.5, ""), 0.5f);
+    EXPECT_FLOAT_EQ(RoundThroughText(12345.678, "0000E+00"), 12350.0f);
+    // Literal text does not read back: the value itself, as a single.
+    EXPECT_FLOAT_EQ(RoundThroughText(2.25, "0.0 \"kN\""), 2.25f);
+}
+
+} // namespace
+} // namespace teska
