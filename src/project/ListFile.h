@@ -53,6 +53,7 @@ private:
     friend short OpenListFile(FileServices&, ListFileSlot&, const std::string&, int, int, int,
                               ProgressWindow*);
     friend short CloseListFile(FileServices&, ListFileSlot&);
+    friend void ReportRuntimeError(FileServices&, ListFileSlot&);
     std::variant<std::monostate, FieldReader, FieldWriter, RecordFile> file_;
     std::string name_;
 };
@@ -63,13 +64,37 @@ private:
 // A file that exists but cannot be read throws FileAccessError.
 short OpenListFile(FileServices& services, ListFileSlot& slot, const std::string& name, int mode,
                    int fileNumber, int progressSelector, ProgressWindow* window);
+// Closes the slot (a mode-2 file is written and renamed into place here, so
+// this may throw FileAccessError; the slot is closed all the same) and
+// clears the file notice. Closing a closed slot does no harm.
 short CloseListFile(FileServices& services, ListFileSlot& slot);
 // Message kinds: 1 status message, 2 reading-a-file message, other: detail.
 void ShowProgress(FileServices& services, ProgressWindow* window, int kind, bool updateStatusBar);
 // The message ShowProgress shows for \p kind (exposed for tests and windows).
 std::string ProgressMessage(FileServices& services, int kind);
 // The common tail of an error handler: report the pending error, close the
-// list file, clear the error.
+// list file, clear the error. Output that was being written is discarded, so
+// a failed save leaves the previous file in place.
 void ReportRuntimeError(FileServices& services, ListFileSlot& slot);
+
+// Geometry of the progress window in twips, worked out from the sizes of its
+// two labels (which size themselves to their text) and of the window.
+struct ProgressLayoutInput {
+    int headlineWidth = 0, headlineHeight = 0; // LblFlashing
+    int messageWidth = 0, messageHeight = 0;   // LblInfText
+    int buttonHeight = 0;                      // CmdOK
+    int windowWidth = 0, windowHeight = 0;
+    bool windowMaximised = false;
+};
+struct ProgressLayout {
+    int windowWidth = 0, windowHeight = 0; // never smaller than given
+    int headlineLeft = 0, headlineTop = 0;
+    int messageLeft = 0, messageTop = 0;
+    int buttonLeft = 0, buttonTop = 0;
+};
+// The window is widened to max(3200, message width + 250) when narrower, and
+// made tall enough for the button plus 500 unless maximised; labels and the
+// 1250-wide button are centred (halves rounded toward zero).
+ProgressLayout LayOutProgressWindow(const ProgressLayoutInput& in);
 
 } // namespace teska

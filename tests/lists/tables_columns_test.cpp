@@ -81,7 +81,7 @@ TEST_F(Columns, StressesShowTheStressUnitEverywhere)
     ASSERT_EQ(d.ColumnCount, 6);
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(d.ColumnUnits[static_cast<std::size_t>(i)], Unit(std::string("[u0]"))) << i;
-    EXPECT_EQ(d.ColumnCaptionIds[1], Caption(std::string("Stress X axis")));
+    EXPECT_EQ(d.ColumnCaptionIds[1], Caption(std::string("Stress (X axis)")));
     const auto strains = define(90184, 22);
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(strains.ColumnUnits[static_cast<std::size_t>(i)], Unit(std::string("[-]"))) << i;
@@ -94,7 +94,7 @@ TEST_F(Columns, PunchingUnitDependsOnTheDesignCode)
     const auto d = define(80045, 1);
     EXPECT_EQ(d.ColumnSymbols[2], "Xc");
     EXPECT_EQ(d.ColumnSymbols[3], "Yc");
-    EXPECT_EQ(d.ColumnCaptionIds[2], Caption(std::string("Coordinate X axis")));
+    EXPECT_EQ(d.ColumnCaptionIds[2], Caption(std::string("Coordinate (X axis)")));
     EXPECT_EQ(d.ColumnUnits[3], Unit(std::string("[m]")));
     EXPECT_EQ(d.ColumnUnits[11], Unit(std::string("[%]")));
 }

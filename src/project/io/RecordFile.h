@@ -8,6 +8,12 @@
 // reals IEEE single or double, strings a 16-bit length followed by the
 // characters. Reading a record beyond the end throws FileFormatError naming
 // the file and the record.
+//
+// A file whose size is not a multiple of 128 is accepted: RecordCount counts
+// the whole records only, and the partial record after them can be read as
+// far as its bytes go (a value whose bytes are all there is read, one that
+// would run past the end throws). Strings are decoded as UTF-8 when valid,
+// else as Windows-1252.
 
 #include <cstdint>
 #include <string>
@@ -19,6 +25,7 @@ constexpr std::size_t RecordLength = 128;
 
 class RecordFile {
 public:
+    // Reads \p path whole; throws FileAccessError when it cannot be read.
     static RecordFile FromFile(const std::string& path);
     RecordFile(std::string name, std::string content);
 
@@ -27,7 +34,7 @@ public:
     std::int32_t GetInt32(std::size_t record) const;
     float GetSingle(std::size_t record) const;
     double GetDouble(std::size_t record) const;
-    std::string GetString(std::size_t record) const;
+    std::string GetString(std::size_t record) const; // length 0 to 126, else FileFormatError
     const std::string& fileName() const { return name_; }
 
 private:
@@ -36,7 +43,10 @@ private:
     std::string content_;
 };
 
-// Builds a record file in memory and writes it in one go.
+// Builds a record file in memory and writes it in one go. Putting record 0
+// or a string longer than 126 bytes is a programming error
+// (std::invalid_argument); writing past the end extends the file with
+// zero-filled records.
 class RecordWriter {
 public:
     void PutInt16(std::size_t record, std::int16_t value);
@@ -49,7 +59,9 @@ public:
     void AppendSingle(float value) { PutSingle(RecordCount() + 1, value); }
     std::size_t RecordCount() const { return content_.size() / RecordLength; }
     const std::string& bytes() const { return content_; }
-    void Save(const std::string& path) const; // throws FileAccessError
+    // Writes a temporary file beside \p path and renames it over \p path;
+    // throws FileAccessError.
+    void Save(const std::string& path) const;
 
 private:
     char* recordData(std::size_t record);

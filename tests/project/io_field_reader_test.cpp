@@ -1,0 +1,283 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <gtest/gtest.h>
+
+#include "project/io/FieldReader.h"
+#include "suite/Errors.h"
+#include "support/TestSupport.h"
+
+namespace teska {
+namespace {
+
+FieldReader reader(const std::string& content) { return FieldReader("T.TXT", content); }
+
+TEST(FieldReader, NumbersSeparatedByCommasBlanksAndLineEnds)
+{
+    auto in = reader("1,2 3\t4\r\n  5 ,6\n7\r8");
+    for (int expected = 1; expected <= 8; ++expected)
+        EXPECT_EQ(in.ReadInt16(), expected);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(in.line(), 4u);
+}
+
+TEST(FieldReader, QuotedStringHoldsCommasAndSkipsRestOfField)
+{
+    auto in = reader("\"a, b\" junk,\"c\"\r\n\"open, to the line end\r\nnext");
+    EXPECT_EQ(in.ReadString(), "a, b");
+    EXPECT_EQ(in.ReadString(), "c");
+    EXPECT_EQ(in.ReadString(), "open, to the line end");
+    EXPECT_EQ(in.ReadString(), "next");
+}
+
+TEST(FieldReader, UnquotedStringRunsToCommaAndIsTrimmed)
+{
+    auto in = reader("  two words  ,x\t\r\n");
+    EXPECT_EQ(in.ReadString(), "two words");
+    EXPECT_EQ(in.ReadString(), "x");
+}
+
+TEST(FieldReader, EmptyFieldsAreZeroOrEmpty)
+{
+    auto in = reader("1,,3\r\na,,c\r\n");
+    EXPECT_EQ(in.ReadInt16(), 1);
+    EXPECT_EQ(in.ReadInt16(), 0);
+    EXPECT_EQ(in.ReadInt16(), 3);
+    EXPECT_EQ(in.ReadString(), "a");
+    EXPECT_EQ(in.ReadString(), "");
+    EXPECT_EQ(in.ReadString(), "c");
+}
+
+TEST(FieldReader, BlankLinesSkippedForNumbersButEmptyForStrings)
+{
+    auto numbers = reader("1\r\n\r\n   \r\n2\r\n");
+    EXPECT_EQ(numbers.ReadInt16(), 1);
+    EXPECT_EQ(numbers.ReadInt16(), 2);
+    EXPECT_EQ(numbers.line(), 5u);
+
+    auto strings = reader("a\r\n\r\nb\r\n");
+    EXPECT_EQ(strings.ReadString(), "a");
+    EXPECT_EQ(strings.ReadString(), "");
+    EXPECT_EQ(strings.ReadString(), "b");
+}
+
+TEST(FieldReader, LineInputMixedWithInput)
+{
+    auto in = reader("Title, with comma\r\n3, 4.5\r\n\r\nrest of line\rlast");
+    EXPECT_EQ(in.LineInput(), "Title, with comma");
+    EXPECT_EQ(in.ReadInt16(), 3);
+    EXPECT_FLOAT_EQ(in.ReadSingle(), 4.5f);
+    EXPECT_EQ(in.LineInput(), "");
+    EXPECT_EQ(in.LineInput(), "rest of line");
+    EXPECT_EQ(in.LineInput(), "last");
+    EXPECT_TRUE(in.AtEnd());
+}
+
+TEST(FieldReader, LineInputTakesTheRestAfterABlankEndedNumber)
+{
+    auto in = reader("7 Pile A, south\r\n");
+    EXPECT_EQ(in.ReadInt16(), 7);
+    EXPECT_EQ(in.LineInput(), "Pile A, south");
+}
+
+TEST(FieldReader, AtEndIgnoresTrailingLineEndsAndBlanks)
+{
+    auto in = reader("1.5\r\n2.5\r\n\r\n  \n");
+    std::vector<float> values;
+    while (!in.AtEnd())
+        values.push_back(in.ReadSingle());
+    EXPECT_EQ(values, (std::vector<float>{1.5f, 2.5f}));
+    EXPECT_TRUE(reader("").AtEnd());
+    EXPECT_TRUE(reader("\r\n").AtEnd());
+    EXPECT_FALSE(reader(" x").AtEnd());
+}
+
+TEST(FieldReader, WholeNumbersRoundHalfToEven)
+{
+    auto in = reader("2.5 3.5 -2.5 0.5 1.5 2.4999 2.6 -0.4 1E+2 32767.4");
+    const std::int16_t expected[] = {2, 4, -2, 0, 2, 2, 3, 0, 100, 32767};
+    for (const auto value : expected)
+        EXPECT_EQ(in.ReadInt16(), value);
+}
+
+TEST(FieldReader, WholeNumberLimits)
+{
+    auto in = reader("32767 -32768 2147483647 -2147483648 &HFFFF &H7FFF &HFFFFFFFF &H10");
+    EXPECT_EQ(in.ReadInt16(), 32767);
+    EXPECT_EQ(in.ReadInt16(), -32768);
+    EXPECT_EQ(in.ReadInt32(), 2147483647);
+    EXPECT_EQ(in.ReadInt32(), -2147483647 - 1);
+    EXPECT_EQ(in.ReadInt16(), -1);
+    EXPECT_EQ(in.ReadInt16(), 32767);
+    EXPECT_EQ(in.ReadInt32(), -1);
+    EXPECT_EQ(in.ReadInt32(), 16);
+}
+
+TEST(FieldReader, RealForms)
+{
+    auto in = reader("1,-1.5,.5,1E+05,1D+05,-2.5e-3,+7,5.,1d2,#TRUE#");
+    const double expected[] = {1, -1.5, 0.5, 1e5, 1e5, -2.5e-3, 7, 5, 100, -1};
+    for (const double value : expected)
+        EXPECT_DOUBLE_EQ(in.ReadDouble(), value);
+}
+
+TEST(FieldReader, SingleIsRoundedToNearestFloat)
+{
+    auto in = reader("0.1 1E-50 -1E-50");
+    EXPECT_EQ(in.ReadSingle(), 0.1f);
+    EXPECT_EQ(in.ReadSingle(), 0.0f); // underflow reads as zero
+    EXPECT_EQ(in.ReadSingle(), 0.0f);
+}
+
+TEST(FieldReader, Booleans)
+{
+    auto in = reader("#TRUE#,#false#,True,FALSE,0,-1,2.5,\"True\"");
+    const bool expected[] = {true, false, true, false, false, true, true, true};
+    for (const bool value : expected)
+        EXPECT_EQ(in.ReadBool(), value);
+}
+
+TEST(FieldReader, QuotedNumberIsRead)
+{
+    auto in = reader("\"12\",\"\"");
+    EXPECT_EQ(in.ReadInt16(), 12);
+    EXPECT_EQ(in.ReadInt16(), 0);
+}
+
+TEST(FieldReader, Windows1252IsDecoded)
+{
+    // 0xC4 A-umlaut, 0x80 euro sign, 0x96 en dash, 0xB2 superscript two.
+    auto in = reader("\xC4rger \x80,\x96 m\xB2\r\n");
+    EXPECT_EQ(in.ReadString(), "\xC3\x84rger \xE2\x82\xAC");
+    EXPECT_EQ(in.LineInput(), "\xE2\x80\x93 m\xC2\xB2");
+}
+
+TEST(FieldReader, ValidUtf8StaysAndBomIsSkipped)
+{
+    auto in = reader("\xEF\xBB\xBF\xC3\xA4,5");
+    EXPECT_EQ(in.ReadString(), "\xC3\xA4");
+    EXPECT_EQ(in.ReadInt16(), 5);
+}
+
+TEST(FieldReader, FromFileReadsAndNamesMissingFile)
+{
+    test::ScratchDir dir;
+    test::writeFile(dir.file("A.P61"), "4\r\n");
+    EXPECT_EQ(FieldReader::FromFile(dir.file("A.P61")).ReadInt16(), 4);
+    try {
+        FieldReader::FromFile(dir.file("NONE.P61"));
+        FAIL() << "no error for a missing file";
+    } catch (const FileAccessError& e) {
+        EXPECT_EQ(e.file(), dir.file("NONE.P61"));
+        EXPECT_NE(std::string(e.what()).find("NONE.P61"), std::string::npos);
+    }
+    EXPECT_THROW(FieldReader::FromFile(dir.dir()), FileAccessError);
+}
+
+// Malformed input: which read fails, and the message the user reads.
+struct BadInput {
+    const char* name;
+    const char* content;
+    int readsBefore; // good reads of 16-bit whole numbers before the failing read
+    char kind;       // 'i' Int16, 'l' Int32, 's' Single, 'b' Bool, 'S' String, 'L' LineInput
+    const char* message;
+};
+
+class FieldReaderBadInput : public testing::TestWithParam<BadInput> {};
+
+TEST_P(FieldReaderBadInput, ThrowsWithFileAndPlace)
+{
+    const BadInput& c = GetParam();
+    auto in = reader(c.content);
+    for (int i = 0; i < c.readsBefore; ++i)
+        in.ReadInt16();
+    try {
+        switch (c.kind) {
+        case 'i': in.ReadInt16(); break;
+        case 'l': in.ReadInt32(); break;
+        case 's': in.ReadSingle(); break;
+        case 'b': in.ReadBool(); break;
+        case 'S': in.ReadString(); break;
+        default: in.LineInput(); break;
+        }
+        FAIL() << "no error";
+    } catch (const FileFormatError& e) {
+        EXPECT_STREQ(e.what(), c.message);
+        EXPECT_EQ(e.file(), "T.TXT");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FieldReaderBadInput,
+    testing::Values(
+        BadInput{"Overflow16", "1,40000", 1, 'i',
+                 "T.TXT, line 1, field 2: overflow: 40000 does not fit a 16-bit whole number"},
+        BadInput{"RoundsIntoOverflow", "32767.5", 0, 'i',
+                 "T.TXT, line 1, field 1: overflow: 32767.5 does not fit a 16-bit whole number"},
+        BadInput{"Overflow32", "2147483648", 0, 'l',
+                 "T.TXT, line 1, field 1: overflow: 2147483648 does not fit a 32-bit whole number"},
+        BadInput{"SingleOverflow", "1E+39", 0, 's',
+                 "T.TXT, line 1, field 1: overflow: 1E+39 does not fit a single-precision number"},
+        BadInput{"NotANumber", "1\r\n2,abc", 2, 's',
+                 "T.TXT, line 2, field 2: a number was expected, found 'abc'"},
+        BadInput{"NotAWholeNumber", "12x", 0, 'i',
+                 "T.TXT, line 1, field 1: a whole number was expected, found '12x'"},
+        BadInput{"InfinityIsNoNumber", "inf", 0, 's',
+                 "T.TXT, line 1, field 1: a number was expected, found 'inf'"},
+        BadInput{"BareExponent", "1E", 0, 's',
+                 "T.TXT, line 1, field 1: a number was expected, found '1E'"},
+        BadInput{"NotABoolean", "maybe", 0, 'b',
+                 "T.TXT, line 1, field 1: True or False was expected, found 'maybe'"},
+        BadInput{"ShortFile", "1,2\r\n", 2, 'i', "T.TXT, line 2, field 1: input past end of file"},
+        BadInput{"ShortFileBlankLines", "1\r\n\r\n \r\n", 1, 's',
+                 "T.TXT, line 4, field 1: input past end of file"},
+        BadInput{"ShortFileNoLineEnd", "1,2", 2, 'i', "T.TXT, line 1, field 3: input past end of file"},
+        BadInput{"StringPastEnd", "5\r\n", 1, 'S', "T.TXT, line 2, field 1: input past end of file"},
+        BadInput{"LinePastEnd", "", 0, 'L', "T.TXT, line 1, field 1: input past end of file"},
+        BadInput{"CrWithoutLf", "1\r2\rx", 2, 'i',
+                 "T.TXT, line 3, field 1: a whole number was expected, found 'x'"}),
+    [](const testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
+
+TEST(FieldWriter, WritesAtomicallyOnCloseAndReadsBack)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.file("PAGELAYO.LST");
+    test::writeFile(path, "old");
+    {
+        FieldWriter out(path);
+        out.PrintLine("Page layout");
+        out.WriteFields({FieldWriter::Quote("a, b"), FieldWriter::Number(-1.5), FieldWriter::Number(66)});
+        EXPECT_EQ(test::readFile(path), "old"); // nothing replaced before Close
+        out.Close();
+    }
+    EXPECT_EQ(test::readFile(path), "Page layout\r\n\"a, b\",-1.5,66\r\n");
+    auto in = FieldReader::FromFile(path);
+    EXPECT_EQ(in.LineInput(), "Page layout");
+    EXPECT_EQ(in.ReadString(), "a, b");
+    EXPECT_EQ(in.ReadSingle(), -1.5f);
+    EXPECT_EQ(in.ReadInt16(), 66);
+}
+
+TEST(FieldWriter, DestructorWithoutCloseKeepsOldFileAndLeavesNoTemporary)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.file("X.LST");
+    test::writeFile(path, "old");
+    {
+        FieldWriter out(path);
+        out.PrintLine("new");
+    }
+    EXPECT_EQ(test::readFile(path), "old");
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 1u);
+}
+
+TEST(FieldWriter, UnwritableFolderFailsAtOnce)
+{
+    test::ScratchDir dir;
+    EXPECT_THROW(FieldWriter(dir.file("no/such/folder/X.LST")), FileAccessError);
+}
+
+} // namespace
+} // namespace teska
