@@ -8,9 +8,9 @@ namespace teska {
 Session::Session(Host& h, const SessionOptions& options)
     : host(h)
     , environment(h, options.settingsDirectory)
-    , catalogue(options.catalogueDirectory.empty() ? TextCatalogue::DefaultDirectory()
-                                                   : options.catalogueDirectory,
-                languageFor(environment, options))
+    , catalogue(
+          options.catalogueDirectory.empty() ? TextCatalogue::DefaultDirectory() : options.catalogueDirectory,
+          languageFor(environment, options))
 {
     catalogue.setStrict(options.strictCatalogue);
     catalogue.setHost(&host);

@@ -20,8 +20,8 @@ namespace teska {
 struct SessionOptions {
     std::string settingsDirectory; // empty: from the environment
     std::string catalogueDirectory; // empty: TextCatalogue::DefaultDirectory()
-    std::string language;          // empty: TESKA_LANG, else the suite setting
-    bool strictCatalogue = false;  // unknown identifiers throw (tests)
+    std::string language; // empty: TESKA_LANG, else the suite setting
+    bool strictCatalogue = false; // unknown identifiers throw (tests)
 };
 
 class Session {

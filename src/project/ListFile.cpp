@@ -17,10 +17,13 @@ namespace teska {
 namespace {
 
 constexpr long HeadlineTextId = 104; // headline of the progress window
-constexpr long ReadingTextId = 107;  // "reading file" message
+constexpr long ReadingTextId = 107; // "reading file" message
 
 // Selectors 7 and below 1 open silently; the list writers pass 2 and 4.
-bool silent(int progressSelector) { return progressSelector == 7 || progressSelector < 1; }
+bool silent(int progressSelector)
+{
+    return progressSelector == 7 || progressSelector < 1;
+}
 
 // The text of the current status message: an identifier is looked up, a text
 // holding only a whole number is taken as an identifier, other text as is.
@@ -47,12 +50,21 @@ File& openAs(std::variant<std::monostate, FieldReader, FieldWriter, RecordFile>&
 
 } // namespace
 
-FieldReader& ListFileSlot::Input() { return openAs<FieldReader>(file_, "input"); }
-FieldWriter& ListFileSlot::Output() { return openAs<FieldWriter>(file_, "output"); }
-RecordFile& ListFileSlot::Records() { return openAs<RecordFile>(file_, "records"); }
+FieldReader& ListFileSlot::Input()
+{
+    return openAs<FieldReader>(file_, "input");
+}
+FieldWriter& ListFileSlot::Output()
+{
+    return openAs<FieldWriter>(file_, "output");
+}
+RecordFile& ListFileSlot::Records()
+{
+    return openAs<RecordFile>(file_, "records");
+}
 
 short OpenListFile(FileServices& services, ListFileSlot& slot, const std::string& name, int mode,
-                   int fileNumber, int progressSelector, ProgressWindow* window)
+    int fileNumber, int progressSelector, ProgressWindow* window)
 {
     if (fileNumber != 1)
         throw std::logic_error("list files are opened as file number 1, not " + std::to_string(fileNumber));
@@ -130,8 +142,8 @@ void ShowProgress(FileServices& services, ProgressWindow* window, int kind, bool
     if (updateStatusBar)
         host.statusText(message);
     if (window) {
-        window->showProgressLabels("\r" + services.catalogue.LookupText(HeadlineTextId, {}) + "\r",
-                                   "\r" + message);
+        window->showProgressLabels(
+            "\r" + services.catalogue.LookupText(HeadlineTextId, {}) + "\r", "\r" + message);
         host.processEvents();
     }
 }

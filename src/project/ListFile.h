@@ -44,14 +44,14 @@ struct FileServices {
 class ListFileSlot {
 public:
     bool IsOpen() const { return !std::holds_alternative<std::monostate>(file_); }
-    FieldReader& Input();       // throws std::logic_error unless open in mode 1
-    FieldWriter& Output();      // mode 2
-    RecordFile& Records();      // modes 3 and 4
+    FieldReader& Input(); // throws std::logic_error unless open in mode 1
+    FieldWriter& Output(); // mode 2
+    RecordFile& Records(); // modes 3 and 4
     const std::string& Name() const { return name_; }
 
 private:
-    friend short OpenListFile(FileServices&, ListFileSlot&, const std::string&, int, int, int,
-                              ProgressWindow*);
+    friend short OpenListFile(
+        FileServices&, ListFileSlot&, const std::string&, int, int, int, ProgressWindow*);
     friend short CloseListFile(FileServices&, ListFileSlot&);
     friend void ReportRuntimeError(FileServices&, ListFileSlot&);
     std::variant<std::monostate, FieldReader, FieldWriter, RecordFile> file_;
@@ -63,7 +63,7 @@ private:
 // than 0, 7 or below 1 this also sets run state 3 and unloads \p window).
 // A file that exists but cannot be read throws FileAccessError.
 short OpenListFile(FileServices& services, ListFileSlot& slot, const std::string& name, int mode,
-                   int fileNumber, int progressSelector, ProgressWindow* window);
+    int fileNumber, int progressSelector, ProgressWindow* window);
 // Closes the slot (a mode-2 file is written and renamed into place here, so
 // this may throw FileAccessError; the slot is closed all the same) and
 // clears the file notice. Closing a closed slot does no harm.
@@ -81,8 +81,8 @@ void ReportRuntimeError(FileServices& services, ListFileSlot& slot);
 // two labels (which size themselves to their text) and of the window.
 struct ProgressLayoutInput {
     int headlineWidth = 0, headlineHeight = 0; // LblFlashing
-    int messageWidth = 0, messageHeight = 0;   // LblInfText
-    int buttonHeight = 0;                      // CmdOK
+    int messageWidth = 0, messageHeight = 0; // LblInfText
+    int buttonHeight = 0; // CmdOK
     int windowWidth = 0, windowHeight = 0;
     bool windowMaximised = false;
 };

@@ -7,8 +7,8 @@ namespace teska {
 
 namespace {
 
-std::string describePlace(const std::string& file, std::size_t line, std::size_t field,
-                          std::size_t record, const std::string& expectation)
+std::string describePlace(const std::string& file, std::size_t line, std::size_t field, std::size_t record,
+    const std::string& expectation)
 {
     std::string text = file;
     if (record > 0)
@@ -23,21 +23,19 @@ std::string describePlace(const std::string& file, std::size_t line, std::size_t
 
 } // namespace
 
-FileFormatError::FileFormatError(std::string file, std::size_t line, std::size_t field,
-                                 std::size_t record, std::string expectation)
+FileFormatError::FileFormatError(
+    std::string file, std::size_t line, std::size_t field, std::size_t record, std::string expectation)
     : RuntimeError(describePlace(file, line, field, record, expectation))
     , file_(std::move(file))
     , line_(line)
     , field_(field)
     , record_(record)
     , expectation_(std::move(expectation))
-{
-}
+{ }
 
 FileAccessError::FileAccessError(std::string file, std::string reason)
     : RuntimeError(file + ": " + reason)
     , file_(std::move(file))
-{
-}
+{ }
 
 } // namespace teska

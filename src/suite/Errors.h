@@ -24,8 +24,8 @@ public:
 // files (0 = not a record file); field is 1-based within the line or 0.
 class FileFormatError : public RuntimeError {
 public:
-    FileFormatError(std::string file, std::size_t line, std::size_t field, std::size_t record,
-                    std::string expectation);
+    FileFormatError(
+        std::string file, std::size_t line, std::size_t field, std::size_t record, std::string expectation);
 
     const std::string& file() const { return file_; }
     std::size_t line() const { return line_; }

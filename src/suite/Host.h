@@ -21,7 +21,7 @@ public:
     virtual void statusText(const std::string& text) { (void)text; }
     // The notice of a file being opened (mode of OpenListFile) and its clearing.
     virtual void fileNotice(const std::string& file, int mode) { (void)file, (void)mode; }
-    virtual void clearFileNotice() {}
+    virtual void clearFileNotice() { }
     // The progress window's headline and message during a list run.
     virtual void progress(const std::string& headline, const std::string& message)
     {
@@ -29,7 +29,7 @@ public:
     }
     // Yield to the event loop so that the interface stays alive (and a cancel
     // button can be pressed) during long runs.
-    virtual void processEvents() {}
+    virtual void processEvents() { }
     // A warning message box (title, text) such as the empty-table warning.
     virtual void warning(const std::string& title, const std::string& text) { (void)title, (void)text; }
     // Show a reported run-time error to the user.

@@ -23,7 +23,10 @@ public:
     bool RunStopped() const { return runState_ == RunAborted || runState_ == RunCancelled; }
 
     // A string of n blanks (none for n <= 0).
-    static std::string Blanks(long n) { return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string(); }
+    static std::string Blanks(long n)
+    {
+        return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string();
+    }
 
 private:
     int runState_ = RunRunning;

@@ -10,7 +10,10 @@
 namespace teska {
 namespace {
 
-FieldReader reader(const std::string& content) { return FieldReader("T.TXT", content); }
+FieldReader reader(const std::string& content)
+{
+    return FieldReader("T.TXT", content);
+}
 
 TEST(FieldReader, NumbersSeparatedByCommasBlanksAndLineEnds)
 {
@@ -179,11 +182,11 @@ struct BadInput {
     const char* name;
     const char* content;
     int readsBefore; // good reads of 16-bit whole numbers before the failing read
-    char kind;       // 'i' Int16, 'l' Int32, 's' Single, 'b' Bool, 'S' String, 'L' LineInput
+    char kind; // 'i' Int16, 'l' Int32, 's' Single, 'b' Bool, 'S' String, 'L' LineInput
     const char* message;
 };
 
-class FieldReaderBadInput : public testing::TestWithParam<BadInput> {};
+class FieldReaderBadInput : public testing::TestWithParam<BadInput> { };
 
 TEST_P(FieldReaderBadInput, ThrowsWithFileAndPlace)
 {
@@ -193,12 +196,24 @@ TEST_P(FieldReaderBadInput, ThrowsWithFileAndPlace)
         in.ReadInt16();
     try {
         switch (c.kind) {
-        case 'i': in.ReadInt16(); break;
-        case 'l': in.ReadInt32(); break;
-        case 's': in.ReadSingle(); break;
-        case 'b': in.ReadBool(); break;
-        case 'S': in.ReadString(); break;
-        default: in.LineInput(); break;
+        case 'i':
+            in.ReadInt16();
+            break;
+        case 'l':
+            in.ReadInt32();
+            break;
+        case 's':
+            in.ReadSingle();
+            break;
+        case 'b':
+            in.ReadBool();
+            break;
+        case 'S':
+            in.ReadString();
+            break;
+        default:
+            in.LineInput();
+            break;
         }
         FAIL() << "no error";
     } catch (const FileFormatError& e) {
@@ -208,33 +223,31 @@ TEST_P(FieldReaderBadInput, ThrowsWithFileAndPlace)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FieldReaderBadInput,
-    testing::Values(
-        BadInput{"Overflow16", "1,40000", 1, 'i',
-                 "T.TXT, line 1, field 2: overflow: 40000 does not fit a 16-bit whole number"},
+    testing::Values(BadInput{"Overflow16", "1,40000", 1, 'i',
+                        "T.TXT, line 1, field 2: overflow: 40000 does not fit a 16-bit whole number"},
         BadInput{"RoundsIntoOverflow", "32767.5", 0, 'i',
-                 "T.TXT, line 1, field 1: overflow: 32767.5 does not fit a 16-bit whole number"},
+            "T.TXT, line 1, field 1: overflow: 32767.5 does not fit a 16-bit whole number"},
         BadInput{"Overflow32", "2147483648", 0, 'l',
-                 "T.TXT, line 1, field 1: overflow: 2147483648 does not fit a 32-bit whole number"},
+            "T.TXT, line 1, field 1: overflow: 2147483648 does not fit a 32-bit whole number"},
         BadInput{"SingleOverflow", "1E+39", 0, 's',
-                 "T.TXT, line 1, field 1: overflow: 1E+39 does not fit a single-precision number"},
-        BadInput{"NotANumber", "1\r\n2,abc", 2, 's',
-                 "T.TXT, line 2, field 2: a number was expected, found 'abc'"},
+            "T.TXT, line 1, field 1: overflow: 1E+39 does not fit a single-precision number"},
+        BadInput{
+            "NotANumber", "1\r\n2,abc", 2, 's', "T.TXT, line 2, field 2: a number was expected, found 'abc'"},
         BadInput{"NotAWholeNumber", "12x", 0, 'i',
-                 "T.TXT, line 1, field 1: a whole number was expected, found '12x'"},
+            "T.TXT, line 1, field 1: a whole number was expected, found '12x'"},
         BadInput{"InfinityIsNoNumber", "inf", 0, 's',
-                 "T.TXT, line 1, field 1: a number was expected, found 'inf'"},
-        BadInput{"BareExponent", "1E", 0, 's',
-                 "T.TXT, line 1, field 1: a number was expected, found '1E'"},
+            "T.TXT, line 1, field 1: a number was expected, found 'inf'"},
+        BadInput{"BareExponent", "1E", 0, 's', "T.TXT, line 1, field 1: a number was expected, found '1E'"},
         BadInput{"NotABoolean", "maybe", 0, 'b',
-                 "T.TXT, line 1, field 1: True or False was expected, found 'maybe'"},
+            "T.TXT, line 1, field 1: True or False was expected, found 'maybe'"},
         BadInput{"ShortFile", "1,2\r\n", 2, 'i', "T.TXT, line 2, field 1: input past end of file"},
         BadInput{"ShortFileBlankLines", "1\r\n\r\n \r\n", 1, 's',
-                 "T.TXT, line 4, field 1: input past end of file"},
+            "T.TXT, line 4, field 1: input past end of file"},
         BadInput{"ShortFileNoLineEnd", "1,2", 2, 'i', "T.TXT, line 1, field 3: input past end of file"},
         BadInput{"StringPastEnd", "5\r\n", 1, 'S', "T.TXT, line 2, field 1: input past end of file"},
         BadInput{"LinePastEnd", "", 0, 'L', "T.TXT, line 1, field 1: input past end of file"},
         BadInput{"CrWithoutLf", "1\r2\rx", 2, 'i',
-                 "T.TXT, line 3, field 1: a whole number was expected, found 'x'"}),
+            "T.TXT, line 3, field 1: a whole number was expected, found 'x'"}),
     [](const testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
 
 TEST(FieldWriter, WritesAtomicallyOnCloseAndReadsBack)

@@ -53,13 +53,19 @@ TEST(RecordFile, LittleEndianLayoutAtRecordStart)
     EXPECT_EQ(b.substr(0, 2), std::string("\x34\x12", 2));
     EXPECT_EQ(b.substr(128, 4), std::string("\xFE\xFF\xFF\xFF", 4));
     EXPECT_EQ(b.substr(256, 4), std::string("\x00\x00\x80\x3F", 4));
-    EXPECT_EQ(b.substr(384, 4), std::string("\x02\x00" "AB", 4));
+    EXPECT_EQ(b.substr(384, 4),
+        std::string("\x02\x00"
+                    "AB",
+            4));
 }
 
 TEST(RecordFile, Windows1252StringIsDecoded)
 {
     std::string bytes(RecordLength, '\0');
-    bytes.replace(0, 5, std::string("\x03\x00" "m\xB2\x80", 5));
+    bytes.replace(0, 5,
+        std::string("\x03\x00"
+                    "m\xB2\x80",
+            5));
     EXPECT_EQ(RecordFile("B.BAU", bytes).GetString(1), "m\xC2\xB2\xE2\x82\xAC");
 }
 
@@ -83,7 +89,7 @@ struct BadRecord {
     const char* message;
 };
 
-class RecordFileBadInput : public testing::TestWithParam<BadRecord> {};
+class RecordFileBadInput : public testing::TestWithParam<BadRecord> { };
 
 TEST_P(RecordFileBadInput, ThrowsWithFileAndRecord)
 {
@@ -110,17 +116,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, RecordFileBadInput,
     testing::Values(
         BadRecord{"RecordZero", 128, 0, 0, false, "R.P41: record 0 was read; records are numbered from 1"},
         BadRecord{"BeyondEnd", 256, 0, 3, false,
-                  "R.P41, record 3: record 3 lies beyond the end of the file (256 bytes, 2 whole records)"},
+            "R.P41, record 3: record 3 lies beyond the end of the file (256 bytes, 2 whole records)"},
         BadRecord{"EmptyFile", 0, 0, 1, false,
-                  "R.P41, record 1: record 1 lies beyond the end of the file (0 bytes, 0 whole records)"},
+            "R.P41, record 1: record 1 lies beyond the end of the file (0 bytes, 0 whole records)"},
         BadRecord{"HugeRecordNumber", 128, 0, std::numeric_limits<std::size_t>::max(), false,
-                  "R.P41, record 18446744073709551615: record 18446744073709551615 lies beyond the end "
-                  "of the file (128 bytes, 1 whole records)"},
-        BadRecord{"StringTooLong", 256, 127, 1, true, "R.P41, record 1: string length 127 is outside 0 to 126"},
+            "R.P41, record 18446744073709551615: record 18446744073709551615 lies beyond the end "
+            "of the file (128 bytes, 1 whole records)"},
+        BadRecord{
+            "StringTooLong", 256, 127, 1, true, "R.P41, record 1: string length 127 is outside 0 to 126"},
         BadRecord{"NegativeStringLength", 128, -1, 1, true,
-                  "R.P41, record 1: string length -1 is outside 0 to 126"},
+            "R.P41, record 1: string length -1 is outside 0 to 126"},
         BadRecord{"StringCutByEnd", 10, 20, 1, true,
-                  "R.P41, record 1: record 1 lies beyond the end of the file (10 bytes, 0 whole records)"}),
+            "R.P41, record 1: record 1 lies beyond the end of the file (10 bytes, 0 whole records)"}),
     [](const testing::TestParamInfo<BadRecord>& info) { return std::string(info.param.name); });
 
 TEST(RecordWriter, RejectsRecordZeroAndLongStrings)

@@ -17,7 +17,8 @@ int parseInt(const std::string& option, const std::string& text, int low, int hi
     if (ec != std::errc() || ptr != end || text.empty())
         throw UsageError{option + ": '" + text + "' is not a whole number"};
     if (value < low || value > high)
-        throw UsageError{option + ": " + text + " is outside " + std::to_string(low) + ".." + std::to_string(high)};
+        throw UsageError{
+            option + ": " + text + " is outside " + std::to_string(low) + ".." + std::to_string(high)};
     return value;
 }
 
@@ -31,7 +32,8 @@ ListSelection parseSelection(const std::string& option, const std::string& text)
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = text.find(',', start);
-        const std::string key = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::string key
+            = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         if (key.empty())
             throw UsageError{option + ": empty list key in '" + text + "'"};
         selection.keys.push_back(key);

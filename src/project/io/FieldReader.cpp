@@ -17,10 +17,22 @@ namespace teska {
 
 namespace {
 
-inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
-inline bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
-inline char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+inline bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+inline bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+inline bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+inline char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
 bool equalsNoCase(std::string_view a, std::string_view b)
 {
@@ -70,8 +82,7 @@ Parse parseRadix(std::string_view text, double& value)
 
 // A VB number: [+-] digits [. digits] [E|D [+-] digits], or .5, 5., &H1F,
 // #TRUE# (-1) and #FALSE# (0); the empty field is 0.
-template <typename Real>
-Parse parseReal(std::string_view text, Real& value)
+template <typename Real> Parse parseReal(std::string_view text, Real& value)
 {
     if (text.empty()) {
         value = 0;
@@ -148,7 +159,8 @@ Parse parseReal(std::string_view text, Real& value)
     }
     const auto [end, ec] = std::from_chars(convert.data(), convert.data() + convert.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        const long magnitude = (significantInt > 0 ? long(significantInt) : -long(leadingFracZeros)) + exponent;
+        const long magnitude
+            = (significantInt > 0 ? long(significantInt) : -long(leadingFracZeros)) + exponent;
         if (magnitude > 0)
             return Parse::Overflow;
         value = text[0] == '-' ? -Real(0) : Real(0);

@@ -67,7 +67,7 @@ private:
     std::size_t dataEnd_ = 0; // just past the last byte that is not a blank or line end
     std::size_t line_ = 1;
     std::size_t fieldOnLine_ = 0;
-    std::size_t fieldLine_ = 1;  // where the field being converted began
+    std::size_t fieldLine_ = 1; // where the field being converted began
     std::size_t fieldIndex_ = 0;
 };
 

@@ -17,8 +17,7 @@ namespace {
 constexpr std::size_t MaxRecordString = RecordLength - 2;
 
 // Little-endian bytes to and from values, whatever the host's byte order.
-template <typename Unsigned>
-Unsigned loadLittleEndian(const char* bytes)
+template <typename Unsigned> Unsigned loadLittleEndian(const char* bytes)
 {
     Unsigned value = 0;
     for (std::size_t i = sizeof(Unsigned); i-- > 0;)
@@ -26,8 +25,7 @@ Unsigned loadLittleEndian(const char* bytes)
     return value;
 }
 
-template <typename Unsigned>
-void storeLittleEndian(char* bytes, Unsigned value)
+template <typename Unsigned> void storeLittleEndian(char* bytes, Unsigned value)
 {
     for (std::size_t i = 0; i < sizeof(Unsigned); ++i) {
         bytes[i] = static_cast<char>(value & 0xFF);
@@ -35,8 +33,7 @@ void storeLittleEndian(char* bytes, Unsigned value)
     }
 }
 
-template <typename To, typename From>
-To bitCast(From from)
+template <typename To, typename From> To bitCast(From from)
 {
     static_assert(sizeof(To) == sizeof(From));
     To to;
@@ -54,8 +51,7 @@ RecordFile RecordFile::FromFile(const std::string& path)
 RecordFile::RecordFile(std::string name, std::string content)
     : name_(std::move(name))
     , content_(std::move(content))
-{
-}
+{ }
 
 const char* RecordFile::recordData(std::size_t record, std::size_t bytes) const
 {

@@ -23,7 +23,10 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-std::string systemReason(int error) { return std::strerror(error); }
+std::string systemReason(int error)
+{
+    return std::strerror(error);
+}
 
 } // namespace
 
