@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "lists/writer/ResultSection.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "lists/Session.h"
+#include "lists/format/FormatNumber.h"
+#include "lists/format/Units.h"
+#include "lists/writer/TextMeasure.h"
+
+namespace teska {
+
+namespace {
+
+// Rows between two yields to the event loop and cancel checks.
+constexpr std::int32_t RowsPerYield = 16384;
+
+} // namespace
+
+bool CheckNonzeroRows(ListWriter& writer, ResultRows& rows, std::int32_t analysisMethod)
+{
+    if (analysisMethod != 22) {
+        const std::int32_t oldCount = rows.RowCount;
+        const std::int32_t tested = std::min<std::int32_t>(3, rows.ColumnCount);
+        const std::size_t width = static_cast<std::size_t>(rows.ColumnCount);
+        std::vector<std::int32_t> numbers;
+        std::int32_t kept = 0;
+        for (std::int32_t r = 1; r <= oldCount; ++r) {
+            bool allZero = true;
+            for (std::int32_t c = 1; c <= tested; ++c)
+                if (rows.Value(r, c) != 0.0f)
+                    allZero = false;
+            if (allZero)
+                continue;
+            ++kept;
+            if (kept != r) {
+                float* to = rows.Values.data() + static_cast<std::size_t>(kept - 1) * width;
+                const float* from = rows.Values.data() + static_cast<std::size_t>(r - 1) * width;
+                std::copy(from, from + width, to);
+            }
+            numbers.push_back(rows.RowNumber(r));
+        }
+        rows.RowNumbers = std::move(numbers);
+        rows.RowCount = kept;
+    }
+    if (rows.RowCount > 0)
+        return false;
+    Session& session = writer.SessionRef();
+    session.host.warning(writer.Title(), session.catalogue.LookupText(90079));
+    return true;
+}
+
+TableHeading ResultTableHeading(
+    const ColumnDefinition& columns, const TextCatalogue& catalogue, const UnitSettings& units)
+{
+    TableHeading heading;
+    heading.ColumnCount = columns.ColumnCount;
+    const std::size_t count = static_cast<std::size_t>(std::max(0, columns.ColumnCount)) + 1;
+    std::vector<HeadingEntry> captions(count, std::string()), symbols(count, std::string()),
+        unitRow(count, std::string());
+    for (std::size_t j = 0; j < count; ++j) {
+        if (j < columns.ColumnCaptionIds.size())
+            captions[j] = columns.ColumnCaptionIds[j];
+        if (j < columns.ColumnSymbols.size())
+            symbols[j] = columns.ColumnSymbols[j];
+        if (j < columns.ColumnUnits.size()) {
+            if (const long* kind = std::get_if<long>(&columns.ColumnUnits[j]))
+                unitRow[j] = UnitLabel(units, catalogue, *kind);
+            else
+                unitRow[j] = std::get<std::string>(columns.ColumnUnits[j]);
+        }
+    }
+    heading.Rows = { std::move(captions), std::move(symbols), std::move(unitRow) };
+    return heading;
+}
+
+bool WriteResultSection(
+    ListWriter& writer, ResultRows& rows, const ColumnDefinition& columns, const ResultFormats& formats)
+{
+    ListState& state = writer.State();
+    if (CheckNonzeroRows(writer, rows, state.AnalysisMethod))
+        return false;
+    Session& session = writer.SessionRef();
+    const TableHeading heading = ResultTableHeading(columns, session.catalogue, session.environment.Units());
+
+    writer.BeginSection();
+    writer.WriteFirstPageHeader();
+    TableLayout layout = writer.WriteTableHeading(heading);
+
+    const std::int32_t printed = std::min(rows.ColumnCount, std::max(0, columns.ColumnCount));
+    const bool continues = writer.WritesContinuation();
+    std::string& out = writer.LineBuffer();
+    if (!IsPrintedTarget(state.OutputTarget))
+        out.reserve(out.size()
+            + static_cast<std::size_t>(rows.RowCount) * static_cast<std::size_t>(state.CharsPerLine + 2));
+
+    char number[24];
+    for (std::int32_t r = 1; r <= rows.RowCount; ++r) {
+        if (r % RowsPerYield == 0) {
+            session.host.processEvents();
+            if (session.tools.RunStopped())
+                return true;
+        }
+        // Room for this row and a closing note above the bottom margin.
+        if (continues && state.LineOnPage > state.LinesPerPage - state.BottomMargin - 2)
+            layout = writer.ContinueTable(heading);
+
+        const auto [end, error] = std::to_chars(number, number + sizeof number, rows.RowNumber(r));
+        (void)error;
+        const std::int32_t length = static_cast<std::int32_t>(end - number);
+        AppendBlanks(out, static_cast<std::int64_t>(state.LeftMargin) + layout.Widths[0] - length);
+        out.append(number, end);
+        for (std::int32_t c = 1; c <= printed; ++c) {
+            const float value = rows.Value(r, c);
+            const std::int64_t width = static_cast<std::size_t>(c) < layout.Widths.size() ? layout.Widths[c] : 0;
+            if (formats.nodeNumberColumns && c <= 2) {
+                const auto [nodeEnd, nodeError]
+                    = std::to_chars(number, number + sizeof number, std::llround(static_cast<double>(value)));
+                (void)nodeError;
+                AppendBlanks(out, width - (nodeEnd - number));
+                out.append(number, nodeEnd);
+                continue;
+            }
+            const bool second = formats.secondFrom > 0 && c >= formats.secondFrom;
+            const std::string cell = FormatNumber(value, second ? formats.secondFormat : formats.valueFormat);
+            AppendBlanks(out, width - TextLength(cell));
+            out += cell;
+        }
+        writer.CommitLine();
+    }
+    writer.EndList();
+    return true;
+}
+
+} // namespace teska
