@@ -10,10 +10,25 @@
 
 namespace teska {
 
+namespace {
+
+// A whole line cannot hold a line end; a quoted field cannot hold a quote.
+void CheckLine(const std::string& text, const char* what, bool quoted)
+{
+    if (text.find_first_of("\r\n") != std::string::npos)
+        throw std::invalid_argument(std::string(what) + " holds a line end");
+    if (quoted && text.find('"') != std::string::npos)
+        throw std::invalid_argument(std::string(what) + " holds a double quote");
+}
+
+} // namespace
+
 void WriteProjectFile(const std::string& path, const ProjectFileData& data)
 {
     if (data.JobLines.size() > 3)
         throw std::invalid_argument("a project file holds at most three job lines");
+    for (const std::string& line : data.JobLines)
+        CheckLine(line, "a job line", true);
     FieldWriter out(path);
     out.PrintLine("TESKA-PO1");
     out.WriteFields({FieldWriter::Number(data.ProjectType), FieldWriter::Number(data.AnalysisMethod)});
@@ -29,6 +44,8 @@ void WriteProjectFile(const std::string& path, const ProjectFileData& data)
 
 void WriteJobFile(const std::string& path, const std::array<std::string, 3>& jobLines)
 {
+    for (const std::string& line : jobLines)
+        CheckLine(line, "a job line", false);
     FieldWriter out(path);
     for (const std::string& line : jobLines)
         out.PrintLine(line);
@@ -45,6 +62,7 @@ void WritePunchingFile(const std::string& path, double firstNumber)
 void WriteDesignParameterFile(
     const std::string& path, const std::array<double, 6>& numbers, const std::string& designCode)
 {
+    CheckLine(designCode, "the design code", false);
     FieldWriter out(path);
     std::string line;
     for (std::size_t i = 0; i < numbers.size(); ++i)

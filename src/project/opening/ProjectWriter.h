@@ -5,8 +5,8 @@
 
 // Writers of the project file (.PO1) and of the files read when a project
 // opens (.AUF, .PPU, .P23, .P21). The layouts are in docs/file-formats.md.
-// Written with FieldWriter (text) and RecordWriter (.P21); no reader and no
-// round-trip test yet.
+// Written with FieldWriter (text) and RecordWriter (.P21); the readers are
+// in ProjectFileReader.h.
 
 #include <array>
 #include <cstdint>
