@@ -89,7 +89,7 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args)
             }
             o.margins = margins;
         } else if (a == "--first-page")
-            o.firstPage = parseInt(a, value(), 1, 99999);
+            o.firstPage = parseInt(a, value(), 1, 32000);
         else if (a == "--no-page-numbers")
             o.noPageNumbers = true;
         else if (a == "--company")
@@ -101,7 +101,7 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args)
         else if (a == "--no-job-data")
             o.jobData = false;
         else if (a == "--copies")
-            o.copies = parseInt(a, value(), 1, 99);
+            o.copies = parseInt(a, value(), 1, 32000);
         else if (a == "--settings")
             o.settingsDir = value();
         else if (a == "--lang")

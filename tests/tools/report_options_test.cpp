@@ -1,0 +1,196 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The command line of teska-report and the page settings that follow from
+// stored values and overrides.
+
+#include <gtest/gtest.h>
+
+#include "PageSettings.h"
+#include "ReportOptions.h"
+
+namespace teska::report {
+namespace {
+
+ReportOptions Parse(std::vector<std::string> args)
+{
+    return ParseReportOptions(args);
+}
+
+std::string UsageMessage(std::vector<std::string> args)
+{
+    try {
+        ParseReportOptions(args);
+    } catch (const UsageError& e) {
+        return e.message;
+    }
+    return "<accepted>";
+}
+
+TEST(ReportOptions, ListSelectionsSplitAtCommasAndKeepOrder)
+{
+    const ReportOptions o = Parse({"P.PO1", "--results", "140,138,4", "--text", "-"});
+    EXPECT_EQ(o.project, "P.PO1");
+    EXPECT_FALSE(o.results.all);
+    EXPECT_EQ(o.results.keys, (std::vector<std::string>{"140", "138", "4"}));
+    EXPECT_EQ(o.textFile, "-");
+
+    const ReportOptions all = Parse({"--results", "all", "P.PO1", "--pdf", "out.pdf"});
+    EXPECT_TRUE(all.results.all);
+    EXPECT_TRUE(all.results.keys.empty());
+    EXPECT_EQ(all.pdfFile, "out.pdf");
+}
+
+TEST(ReportOptions, OverridesAreKeptApartFromAbsentOnes)
+{
+    const ReportOptions none = Parse({"P.PO1", "--offered"});
+    EXPECT_FALSE(none.lines || none.chars || none.margins || none.firstPage || none.copies);
+    EXPECT_FALSE(none.company.has_value());
+    EXPECT_FALSE(none.jobData.has_value());
+
+    const ReportOptions o = Parse({"P.PO1", "--view", "140", "--lines", "60", "--chars", "96", "--margins",
+        "3,0,1", "--first-page", "7", "--no-company", "--job-data", "--copies", "2"});
+    EXPECT_EQ(o.viewKey, "140");
+    EXPECT_EQ(*o.lines, 60);
+    EXPECT_EQ(*o.chars, 96);
+    EXPECT_EQ(*o.margins, (std::vector<int>{3, 0, 1}));
+    EXPECT_EQ(*o.firstPage, 7);
+    EXPECT_EQ(o.company, std::optional<bool>(false));
+    EXPECT_EQ(o.jobData, std::optional<bool>(true));
+    EXPECT_EQ(*o.copies, 2);
+}
+
+TEST(ReportOptions, UsageErrorsSayWhatIsWrong)
+{
+    EXPECT_EQ(UsageMessage({}), "no project file given");
+    EXPECT_EQ(UsageMessage({"P.PO1"}), "nothing to do: give --results, --data, --view or --offered");
+    EXPECT_EQ(UsageMessage({"P.PO1", "--results", "140"}),
+        "give --text FILE (or -) and/or --pdf FILE for the lists");
+    EXPECT_EQ(UsageMessage({"P.PO1", "--results"}), "--results needs a value");
+    EXPECT_EQ(UsageMessage({"P.PO1", "--results", "140,,138", "--text", "-"}),
+        "--results: empty list key in '140,,138'");
+    EXPECT_EQ(UsageMessage({"P.PO1", "--results", "140,", "--text", "-"}),
+        "--results: empty list key in '140,'");
+    EXPECT_EQ(UsageMessage({"P.PO1", "Q.PO1", "--offered"}), "more than one project given: P.PO1 and Q.PO1");
+    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--frobnicate"}), "unknown option --frobnicate");
+}
+
+TEST(ReportOptions, NumbersAreCheckedForFormAndRange)
+{
+    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--lines", "6x"}), "--lines: '6x' is not a whole number");
+    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--lines", ""}), "--lines: '' is not a whole number");
+    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--copies", "0"}), "--copies: 0 is outside 1..32000");
+    // The page dialog's limits: 32000 is the last first page and copy count.
+    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--first-page", "32001"}),
+        "--first-page: 32001 is outside 1..32000");
+    EXPECT_EQ(*Parse({"P.PO1", "--offered", "--first-page", "32000"}).firstPage, 32000);
+    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--first-page", "99999999999"}),
+        "--first-page: '99999999999' is not a whole number");
+}
+
+TEST(ReportOptions, MarginsNeedExactlyThreeNumbers)
+{
+    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--margins", "5,2"}),
+        "--margins needs three whole numbers L,T,B, got '5,2'");
+    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--margins", "5,2,2,2"}),
+        "--margins needs three whole numbers L,T,B, got '5,2,2,2'");
+    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--margins", "5,a,2"}), "--margins: 'a' is not a whole number");
+}
+
+TEST(ReportOptions, HelpAndVersionNeedNoProject)
+{
+    EXPECT_TRUE(Parse({"--help"}).help);
+    EXPECT_TRUE(Parse({"-h"}).help);
+    EXPECT_TRUE(Parse({"--version"}).version);
+    // Even with an otherwise incomplete command line.
+    EXPECT_TRUE(Parse({"P.PO1", "--help"}).help);
+}
+
+// Stored print options as the page dialog leaves them: page 3 first,
+// numbered, 2 copies, no company lines, job data on.
+PrintOptions Stored()
+{
+    PrintOptions p;
+    p.NumberPages = true;
+    p.FirstPage = 3;
+    p.CopyCount = 2;
+    p.PrintCompanyHeader = false;
+    p.PrintJobData = true;
+    return p;
+}
+
+TEST(ReportPageSettings, StoredValuesApplyWithoutOverrides)
+{
+    PageLayout layout;
+    layout.LeftMargin = 4;
+    layout.TopMargin = 1;
+    layout.BottomMargin = 3;
+    const PageSettings s = ResolvePageSettings(Parse({"P.PO1", "--offered"}), layout, Stored(), 70, 110);
+    EXPECT_EQ(s.LinesPerPage, 70);
+    EXPECT_EQ(s.CharsPerLine, 110);
+    EXPECT_EQ(s.Layout.LeftMargin, 4);
+    EXPECT_EQ(s.Layout.TopMargin, 1);
+    EXPECT_EQ(s.Layout.BottomMargin, 3);
+    // First page 3: the page number before the first header is 2.
+    EXPECT_EQ(s.PageNumber, 2);
+    EXPECT_EQ(s.CopyCount, 2);
+    EXPECT_FALSE(s.PrintCompanyHeader);
+    EXPECT_TRUE(s.PrintJobData);
+}
+
+TEST(ReportPageSettings, OverridesReplaceStoredValues)
+{
+    const PageSettings s = ResolvePageSettings(Parse({"P.PO1", "--offered", "--lines", "50", "--chars", "72",
+                                                   "--margins", "0,0,0", "--first-page", "10", "--company",
+                                                   "--no-job-data", "--copies", "4"}),
+        PageLayout{}, Stored(), 70, 110);
+    EXPECT_EQ(s.LinesPerPage, 50);
+    EXPECT_EQ(s.CharsPerLine, 72);
+    EXPECT_EQ(s.Layout.LeftMargin, 0);
+    EXPECT_EQ(s.Layout.BottomMargin, 0);
+    EXPECT_EQ(s.PageNumber, 9);
+    EXPECT_EQ(s.CopyCount, 4);
+    EXPECT_TRUE(s.PrintCompanyHeader);
+    EXPECT_FALSE(s.PrintJobData);
+}
+
+TEST(ReportPageSettings, PageNumberingChoices)
+{
+    PrintOptions unnumbered = Stored();
+    unnumbered.NumberPages = false;
+    // Stored "no page numbers" holds without an override ...
+    EXPECT_EQ(ResolvePageSettings(Parse({"P.PO1", "--offered"}), PageLayout{}, unnumbered, 65, 80).PageNumber,
+        NoPageNumbers);
+    // ... a first page on the command line numbers the pages again ...
+    EXPECT_EQ(ResolvePageSettings(Parse({"P.PO1", "--offered", "--first-page", "1"}), PageLayout{},
+                  unnumbered, 65, 80)
+                  .PageNumber,
+        0);
+    // ... and --no-page-numbers wins over stored numbering.
+    EXPECT_EQ(ResolvePageSettings(Parse({"P.PO1", "--offered", "--no-page-numbers"}), PageLayout{}, Stored(), 65,
+                  80)
+                  .PageNumber,
+        NoPageNumbers);
+}
+
+TEST(ReportPageSettings, MarginsMustLeaveRoomOnThePage)
+{
+    auto message = [](std::vector<std::string> args) {
+        try {
+            ResolvePageSettings(ParseReportOptions(args), PageLayout{}, PrintOptions{}, 65, 80);
+        } catch (const UsageError& e) {
+            return e.message;
+        }
+        return std::string("<accepted>");
+    };
+    // The largest accepted margins: one character and one line remain.
+    EXPECT_EQ(message({"P.PO1", "--offered", "--lines", "20", "--chars", "30", "--margins", "29,19,19"}),
+        "<accepted>");
+    EXPECT_EQ(message({"P.PO1", "--offered", "--lines", "20", "--chars", "30", "--margins", "30,0,0"}),
+        "left margin 30 leaves no room on a line of 30 characters");
+    EXPECT_EQ(message({"P.PO1", "--offered", "--lines", "20", "--chars", "30", "--margins", "0,0,20"}),
+        "top or bottom margin leaves no room on a page of 20 lines");
+}
+
+} // namespace
+} // namespace teska::report
