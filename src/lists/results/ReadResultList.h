@@ -59,8 +59,8 @@ struct ResultContext {
 };
 
 // 0 when the table was read, -1 when reading stopped (see above).
-short ReadResultList(
-    Session& session, const ResultContext& project, const ListKey& key, ProgressWindow* window, ResultTable& table);
+short ReadResultList(Session& session, const ResultContext& project, const ListKey& key,
+    ProgressWindow* window, ResultTable& table);
 
 // True for the keys that ReadResultList has a case for (the three
 // coefficient keys are recognised by their catalogue texts).

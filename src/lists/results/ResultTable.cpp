@@ -11,8 +11,8 @@ namespace teska {
 void ResultTable::Create(std::int32_t rows, std::int32_t columns)
 {
     if (rows < 0 || columns < 0)
-        throw std::invalid_argument("a result table of " + std::to_string(rows) + " x "
-            + std::to_string(columns) + " cells");
+        throw std::invalid_argument(
+            "a result table of " + std::to_string(rows) + " x " + std::to_string(columns) + " cells");
     // Release the previous cells first, so that two big tables never coexist.
     std::vector<float>().swap(cells_);
     rows_ = 0;

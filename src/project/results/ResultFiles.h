@@ -44,7 +44,8 @@ std::int32_t ReadResultCount(FieldReader& in, const char* what);
 
 // Throws FileFormatError unless \p count items of \p fieldsPerItem numbers
 // each can be held by the reader's file (at least two bytes per number).
-void CheckCountFitsFile(const FieldReader& in, std::int64_t count, std::int64_t fieldsPerItem, const char* what);
+void CheckCountFitsFile(
+    const FieldReader& in, std::int64_t count, std::int64_t fieldsPerItem, const char* what);
 
 // .PL6: the node count.
 std::int32_t ReadNodeCountFile(FieldReader& in);
