@@ -37,8 +37,8 @@ ProjectFileData ReadProjectFile(FieldReader& in)
     const std::size_t countLine = in.line();
     const std::int16_t lines = in.ReadInt16();
     if (lines < 0 || lines > 3)
-        throw FileFormatError(in.fileName(), countLine, 0, 0,
-            "a job line count of 0 to 3, not " + std::to_string(lines));
+        throw FileFormatError(
+            in.fileName(), countLine, 0, 0, "a job line count of 0 to 3, not " + std::to_string(lines));
     for (std::int16_t i = 0; i < lines; ++i)
         data.JobLines.push_back(in.ReadString());
     return data;
@@ -52,9 +52,11 @@ std::array<std::string, 3> ReadJobFile(const std::string& path)
 
 std::array<std::string, 3> ReadJobFile(FieldReader& in)
 {
+    // Lines missing at the end read as empty: the writer ends empty lines
+    // with line ends only, which the reader treats as the end of the data.
     std::array<std::string, 3> lines;
     for (std::string& line : lines)
-        line = in.LineInput();
+        line = in.AtEnd() ? std::string() : in.LineInput();
     return lines;
 }
 
@@ -64,7 +66,10 @@ double ReadPunchingFile(const std::string& path)
     return ReadPunchingFile(in);
 }
 
-double ReadPunchingFile(FieldReader& in) { return in.ReadDouble(); }
+double ReadPunchingFile(FieldReader& in)
+{
+    return in.ReadDouble();
+}
 
 DesignParameterData ReadDesignParameterFile(const std::string& path)
 {
@@ -81,7 +86,10 @@ DesignParameterData ReadDesignParameterFile(FieldReader& in)
     return data;
 }
 
-SlabMarks ReadSlabMarks(const std::string& path) { return ReadSlabMarks(RecordFile::FromFile(path)); }
+SlabMarks ReadSlabMarks(const std::string& path)
+{
+    return ReadSlabMarks(RecordFile::FromFile(path));
+}
 
 SlabMarks ReadSlabMarks(const RecordFile& in)
 {

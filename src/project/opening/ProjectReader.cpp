@@ -26,8 +26,7 @@ bool HasProjectExtension(const std::string& path)
         && ext[3] == '1';
 }
 
-template <class Reader>
-auto ReadDataFile(const std::string& path, Reader read)
+template <class Reader> auto ReadDataFile(const std::string& path, Reader read)
 {
     std::string reason;
     if (DataFileRefused(path, 1, &reason))

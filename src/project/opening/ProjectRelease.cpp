@@ -94,7 +94,10 @@ bool LockOwnerAlive(const LockOwner& owner)
     return ::kill(static_cast<pid_t>(owner.Pid), 0) == 0 || errno == EPERM;
 }
 
-std::string LockFilePath(const std::string& pathWithoutExtension) { return pathWithoutExtension + ".LCK"; }
+std::string LockFilePath(const std::string& pathWithoutExtension)
+{
+    return pathWithoutExtension + ".LCK";
+}
 
 ProjectLock AcquireProject(const std::string& pathWithoutExtension, const LockOwner& self)
 {
@@ -112,7 +115,7 @@ ProjectLock AcquireProject(const std::string& pathWithoutExtension, const LockOw
         if (holder && LockOwnerAlive(*holder))
             return {LockResult::HeldByOther, *holder};
         if (!std::filesystem::remove(path, error) || error)
-            return {LockResult::Failed, holder.value_or(LockOwner {})};
+            return {LockResult::Failed, holder.value_or(LockOwner{})};
     }
     return {LockResult::Failed, {}};
 }

@@ -16,13 +16,13 @@ bool OneOf(std::int32_t value, std::initializer_list<std::int32_t> values)
 }
 
 // The members in switch order, so that one table serves reading and writing.
-constexpr std::array<bool ProjectState::*, 19> kSwitches = {nullptr, &ProjectState::ResultSwitch1,
-    &ProjectState::ResultSwitch2, &ProjectState::ResultSwitch3, &ProjectState::ResultSwitch4,
-    &ProjectState::ResultSwitch5, &ProjectState::ResultSwitch6, &ProjectState::ResultSwitch7,
-    &ProjectState::ResultSwitch8, &ProjectState::ResultSwitch9, &ProjectState::ResultSwitch10,
-    &ProjectState::ResultSwitch11, &ProjectState::ResultSwitch12, &ProjectState::ResultSwitch13,
-    &ProjectState::ResultSwitch14, &ProjectState::ResultSwitch15, &ProjectState::ResultSwitch16,
-    &ProjectState::ResultSwitch17, &ProjectState::ResultSwitch18};
+constexpr std::array<bool ProjectState::*, 19> kSwitches
+    = {nullptr, &ProjectState::ResultSwitch1, &ProjectState::ResultSwitch2, &ProjectState::ResultSwitch3,
+        &ProjectState::ResultSwitch4, &ProjectState::ResultSwitch5, &ProjectState::ResultSwitch6,
+        &ProjectState::ResultSwitch7, &ProjectState::ResultSwitch8, &ProjectState::ResultSwitch9,
+        &ProjectState::ResultSwitch10, &ProjectState::ResultSwitch11, &ProjectState::ResultSwitch12,
+        &ProjectState::ResultSwitch13, &ProjectState::ResultSwitch14, &ProjectState::ResultSwitch15,
+        &ProjectState::ResultSwitch16, &ProjectState::ResultSwitch17, &ProjectState::ResultSwitch18};
 
 } // namespace
 
@@ -69,7 +69,10 @@ bool PunchingResultsExist(bool resultSwitch6, double firstPunchingNumber)
     return resultSwitch6 && firstPunchingNumber > 0;
 }
 
-bool DesignResultsOfMethod(std::int32_t analysisMethod) { return OneOf(analysisMethod, {3, 8, 9}); }
+bool DesignResultsOfMethod(std::int32_t analysisMethod)
+{
+    return OneOf(analysisMethod, {3, 8, 9});
+}
 
 bool SlabDesignResults(const std::string& slabMark, float record9, std::int32_t analysisMethod)
 {

@@ -12,7 +12,10 @@ namespace teska {
 
 namespace {
 
-std::string KeyOf(std::size_t index) { return "File" + std::to_string(index + 1); }
+std::string KeyOf(std::size_t index)
+{
+    return "File" + std::to_string(index + 1);
+}
 
 void StorePaths(SettingsStore& store, const std::vector<std::string>& paths)
 {
@@ -78,7 +81,8 @@ std::string GetRecentFile(const SettingsStore& store, int index)
     if (index < 0 || static_cast<std::size_t>(index) >= kRecentFileCount)
         return {};
     const std::vector<std::string> paths = LoadRecentPaths(store);
-    return static_cast<std::size_t>(index) < paths.size() ? paths[static_cast<std::size_t>(index)] : std::string();
+    return static_cast<std::size_t>(index) < paths.size() ? paths[static_cast<std::size_t>(index)]
+                                                          : std::string();
 }
 
 } // namespace teska

@@ -1,0 +1,200 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The project file and the files read on opening: what the writers write
+// reads back, hand-written files in the other forms the field rules allow,
+// and every kind of bad input gives a format error naming file and line.
+
+#include <gtest/gtest.h>
+
+#include "project/io/FieldReader.h"
+#include "project/io/RecordFile.h"
+#include "project/opening/ProjectFileReader.h"
+#include "project/opening/ProjectWriter.h"
+#include "suite/Errors.h"
+#include "support/TestSupport.h"
+
+namespace teska {
+namespace {
+
+using test::ScratchDir;
+using test::writeFile;
+
+ProjectFileData ReadPO1(const std::string& content)
+{
+    FieldReader in("P.PO1", content);
+    return ReadProjectFile(in);
+}
+
+// The line that a format error of \p content names; 0 when no error.
+std::size_t ErrorLine(const std::string& content)
+{
+    try {
+        ReadPO1(content);
+    } catch (const FileFormatError& error) {
+        EXPECT_EQ(error.file(), "P.PO1");
+        EXPECT_NE(std::string(error.what()).find("P.PO1"), std::string::npos) << error.what();
+        return error.line();
+    }
+    return 0;
+}
+
+TEST(ProjectFile, RoundTripsOptionsAndJobLines)
+{
+    ScratchDir dir;
+    ProjectFileData data;
+    data.ProjectType = 70000; // beyond 16 bits: these two are 32-bit
+    data.AnalysisMethod = -20;
+    data.Options = {1, 0, -32768, 32767, 2, 0, 1, 0, 4, 0, 3, 0, 1};
+    data.JobLines = {"Office block, east wing", "", "Müller & Söhne"};
+    WriteProjectFile(dir.file("A.PO1"), data);
+    const ProjectFileData back = ReadProjectFile(dir.file("A.PO1"));
+    EXPECT_EQ(back.ProjectType, 70000);
+    EXPECT_EQ(back.AnalysisMethod, -20);
+    EXPECT_EQ(back.Options, data.Options);
+    EXPECT_EQ(back.JobLines, data.JobLines);
+
+    data.JobLines.clear();
+    WriteProjectFile(dir.file("B.PO1"), data);
+    EXPECT_TRUE(ReadProjectFile(dir.file("B.PO1")).JobLines.empty());
+}
+
+TEST(ProjectFile, FieldsMaySitOnAnyLineWithCommasOrBlanks)
+{
+    // Every number on its own line, LF ends, blanks as separators.
+    const ProjectFileData data = ReadPO1("TESKA-PO1\n2\n9\n1 2 3 4 5 6 7\n8,9,10\n11 , 12\n13\n1\nJob\n");
+    EXPECT_EQ(data.ProjectType, 2);
+    EXPECT_EQ(data.AnalysisMethod, 9);
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(data.Options[static_cast<std::size_t>(i)], i + 1);
+    ASSERT_EQ(data.JobLines.size(), 1u);
+    EXPECT_EQ(data.JobLines[0], "Job");
+    // A signature followed by blanks and a CRLF end is still the signature.
+    EXPECT_EQ(ReadPO1("TESKA-PO1  \r\n0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0").AnalysisMethod, 0);
+}
+
+TEST(ProjectFile, BadInputNamesFileAndLine)
+{
+    const std::string options = "1, 0, 1, 1, 0, 0, 1, 0, 4, 0, 0, 0, 1\r\n";
+    EXPECT_EQ(ErrorLine(""), 1u); // empty file
+    EXPECT_EQ(ErrorLine("TESKA-PO2\r\n1, 7\r\n" + options + "0\r\n"), 1u); // wrong signature
+    EXPECT_EQ(ErrorLine("teska-po1\r\n1, 7\r\n" + options + "0\r\n"), 1u); // case matters
+    EXPECT_EQ(ErrorLine("TESKA-PO1\r\n1, x\r\n" + options + "0\r\n"), 2u); // not a number
+    EXPECT_EQ(ErrorLine("TESKA-PO1\r\n1, 7\r\n1, 0, 40000, 1\r\n"), 3u); // option beyond 16 bits
+    // A short file fails past its last line end, on the line after the last.
+    EXPECT_EQ(ErrorLine("TESKA-PO1\r\n1, 7\r\n1, 0, 1\r\n"), 4u); // options missing
+    EXPECT_EQ(ErrorLine("TESKA-PO1\r\n1, 7\r\n1, 0, 1"), 3u); // the same without a line end
+    EXPECT_EQ(ErrorLine("TESKA-PO1\r\n1, 7\r\n" + options), 4u); // no job line count
+    EXPECT_EQ(ErrorLine("TESKA-PO1\r\n1, 7\r\n" + options + "4\r\n\"a\",\"b\",\"c\",\"d\"\r\n"), 4u);
+    EXPECT_EQ(ErrorLine("TESKA-PO1\r\n1, 7\r\n" + options + "-1\r\n"), 4u);
+    EXPECT_EQ(ErrorLine("TESKA-PO1\r\n1, 7\r\n" + options + "2\r\n\"only one\"\r\n"), 6u);
+    EXPECT_EQ(ErrorLine("TESKA-PO1\r\n1, 7\r\n" + options + "0\r\n"), 0u); // the valid form
+}
+
+TEST(ProjectFile, WriterRefusesWhatCannotBeReadBack)
+{
+    ScratchDir dir;
+    ProjectFileData data;
+    data.JobLines = {"a", "b", "c", "d"};
+    EXPECT_THROW(WriteProjectFile(dir.file("A.PO1"), data), std::invalid_argument);
+    data.JobLines = {"say \"hello\""};
+    EXPECT_THROW(WriteProjectFile(dir.file("A.PO1"), data), std::invalid_argument);
+    data.JobLines = {"two\nlines"};
+    EXPECT_THROW(WriteProjectFile(dir.file("A.PO1"), data), std::invalid_argument);
+    EXPECT_THROW(WriteJobFile(dir.file("A.AUF"), {"a\r\nb", "", ""}), std::invalid_argument);
+    EXPECT_THROW(WriteDesignParameterFile(dir.file("A.P23"), {}, "x\ny"), std::invalid_argument);
+    EXPECT_THROW(WriteProjectFile(dir.file("missing/A.PO1"), ProjectFileData {}), FileAccessError);
+}
+
+TEST(JobFile, RoundTripsThreeLinesWithCommasAndEmptyLines)
+{
+    ScratchDir dir;
+    const std::array<std::string, 3> lines = {"Hall 3, slab B", "", "  indented, \"quoted\""};
+    WriteJobFile(dir.file("A.AUF"), lines);
+    EXPECT_EQ(ReadJobFile(dir.file("A.AUF")), lines);
+    WriteJobFile(dir.file("E.AUF"), {"", "", ""});
+    EXPECT_EQ(ReadJobFile(dir.file("E.AUF")), (std::array<std::string, 3> {"", "", ""}));
+}
+
+TEST(JobFile, MissingTrailingLinesReadAsEmpty)
+{
+    // Trailing blank lines and missing ones cannot be told apart at the end
+    // of a file, so both give empty lines.
+    FieldReader in("A.AUF", "Only line\n");
+    EXPECT_EQ(ReadJobFile(in), (std::array<std::string, 3> {"Only line", "", ""}));
+    EXPECT_THROW(ReadJobFile("/nonexistent/dir/A.AUF"), FileAccessError);
+}
+
+TEST(PunchingFile, RoundTripsAndRefusesNonNumbers)
+{
+    ScratchDir dir;
+    WritePunchingFile(dir.file("A.PPU"), 12.5);
+    EXPECT_EQ(ReadPunchingFile(dir.file("A.PPU")), 12.5);
+    WritePunchingFile(dir.file("B.PPU"), -3);
+    EXPECT_EQ(ReadPunchingFile(dir.file("B.PPU")), -3);
+
+    FieldReader text("A.PPU", "none\r\n");
+    EXPECT_THROW(ReadPunchingFile(text), FileFormatError);
+    FieldReader empty("A.PPU", "");
+    EXPECT_THROW(ReadPunchingFile(empty), FileFormatError);
+}
+
+TEST(DesignParameterFile, RoundTripsNumbersAndCode)
+{
+    ScratchDir dir;
+    const std::array<double, 6> numbers = {1, 2.5, -3, 0, 1e6, 0.125};
+    WriteDesignParameterFile(dir.file("A.P23"), numbers, "DIN 1045-1, edition 2008");
+    const DesignParameterData back = ReadDesignParameterFile(dir.file("A.P23"));
+    EXPECT_EQ(back.Numbers, numbers);
+    EXPECT_EQ(back.DesignCode, "DIN 1045-1, edition 2008");
+}
+
+TEST(DesignParameterFile, ShortOrNonNumericNamesTheLine)
+{
+    auto line = [](const std::string& content) -> std::size_t {
+        FieldReader in("A.P23", content);
+        try {
+            ReadDesignParameterFile(in);
+        } catch (const FileFormatError& error) {
+            EXPECT_EQ(error.file(), "A.P23");
+            return error.line();
+        }
+        return 0;
+    };
+    EXPECT_EQ(line("1, 2, 3, 4, 5\r\n"), 2u); // five numbers, then the end (past line 1)
+    EXPECT_EQ(line("1, 2, 3\r\n4, five, 6\r\nCode\r\n"), 2u);
+    EXPECT_EQ(line("1, 2, 3, 4, 5, 6\r\n"), 2u); // no code line
+    EXPECT_EQ(line("1, 2, 3, 4, 5, 6\r\nCode\r\n"), 0u);
+}
+
+TEST(SlabMarksFile, RoundTripsRecordsEightAndNine)
+{
+    ScratchDir dir;
+    WriteSlabMarks(dir.file("A.P21"), "J", -1.5f);
+    const SlabMarks marks = ReadSlabMarks(dir.file("A.P21"));
+    EXPECT_EQ(marks.SlabMark, "J");
+    EXPECT_EQ(marks.Record9, -1.5f);
+    // The mark stands at the start of record 8, the single at record 9.
+    const std::string bytes = test::readFile(dir.file("A.P21"));
+    ASSERT_EQ(bytes.size(), 9 * RecordLength);
+    EXPECT_EQ(bytes.substr(7 * RecordLength, 3), std::string("\x01\x00J", 3));
+}
+
+TEST(SlabMarksFile, ShortFileNamesTheRecord)
+{
+    RecordWriter eight;
+    eight.PutString(8, "N");
+    const RecordFile file("A.P21", eight.bytes());
+    try {
+        ReadSlabMarks(file);
+        FAIL() << "a file of eight records has no record 9";
+    } catch (const FileFormatError& error) {
+        EXPECT_EQ(error.file(), "A.P21");
+        EXPECT_EQ(error.record(), 9u);
+    }
+    const RecordFile empty("A.P21", "");
+    EXPECT_THROW(ReadSlabMarks(empty), FileFormatError);
+}
+
+} // namespace
+} // namespace teska
