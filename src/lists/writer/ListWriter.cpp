@@ -41,8 +41,7 @@ ListWriter::ListWriter(Session& session, ListState& state, PageSink* sink, Progr
     , m_state(state)
     , m_sink(sink)
     , m_window(window)
-{
-}
+{ }
 
 std::string ListWriter::Text(long id) const
 {
@@ -73,9 +72,9 @@ std::string ListWriter::SystemCaption() const
     const TextCatalogue& catalogue = m_session.catalogue;
     switch (m_state.ProjectType) {
     case 2:
-        return catalogue.LookupText(40014, { std::string("|1"), std::string("x") });
+        return catalogue.LookupText(40014, {std::string("|1"), std::string("x")});
     case 3:
-        return catalogue.LookupText(40014, { std::string("|1"), std::string("y") });
+        return catalogue.LookupText(40014, {std::string("|1"), std::string("y")});
     case 4:
         return Text(40015);
     case 5:
@@ -109,7 +108,7 @@ void ListWriter::BeginSection()
     m_state.LineOnPage = 0;
     const std::string title = Title();
     const long messageId = IsPrintedTarget(m_state.OutputTarget) ? 157 : 90078;
-    const std::string message = m_session.catalogue.LookupText(messageId, { std::string("|1"), title });
+    const std::string message = m_session.catalogue.LookupText(messageId, {std::string("|1"), title});
     m_session.environment.SetStatusText(message);
     if (IsPrintedTarget(m_state.OutputTarget))
         m_state.ListText.clear();
@@ -206,9 +205,9 @@ void ListWriter::WritePageHeader()
 
     AppendEmptyLines(m_state.TopMargin);
     if (m_state.PrintCompanyHeader)
-        WriteLines({ Centred(*this, m_state.CompanyLine1), Centred(*this, m_state.CompanyLine2) });
+        WriteLines({Centred(*this, m_state.CompanyLine1), Centred(*this, m_state.CompanyLine2)});
     std::string rule(static_cast<std::size_t>(std::max(0, m_state.CharsPerLine - m_state.LeftMargin)), '-');
-    WriteLines({ rule, titleLine, rule });
+    WriteLines({rule, titleLine, rule});
 }
 
 void ListWriter::WriteFirstPageHeader()
@@ -218,10 +217,10 @@ void ListWriter::WriteFirstPageHeader()
     WritePageHeader();
     if (!m_state.PrintJobData)
         return;
-    WriteLines({ Text(11) + ": " + m_state.JobLines[0], Text(12) + ": " + m_state.JobLines[1],
-        Text(95) + ": " + m_state.JobLines[2], Text(90057) + ": " + m_state.ProjectBaseName });
+    WriteLines({Text(11) + ": " + m_state.JobLines[0], Text(12) + ": " + m_state.JobLines[1],
+        Text(95) + ": " + m_state.JobLines[2], Text(90057) + ": " + m_state.ProjectBaseName});
     if (m_state.ProjectType != 1)
-        WriteLines({ Text(90035) + ": " + SystemCaption() });
+        WriteLines({Text(90035) + ": " + SystemCaption()});
 }
 
 void ListWriter::AddNameValueRow(const NameValueLabel& label, const std::string& symbol,
@@ -265,8 +264,8 @@ void ListWriter::FlushNameValueRows()
         unitWidth = std::max(unitWidth, TextLength(m_units[i]));
         valueWidth = std::max(valueWidth, TextLength(values[i]));
     }
-    const std::int64_t room = static_cast<std::int64_t>(m_state.CharsPerLine) - m_state.LeftMargin - labelWidth
-        - symbolWidth - unitWidth - valueWidth;
+    const std::int64_t room = static_cast<std::int64_t>(m_state.CharsPerLine) - m_state.LeftMargin
+        - labelWidth - symbolWidth - unitWidth - valueWidth;
     const std::int32_t gap = static_cast<std::int32_t>(std::clamp<std::int64_t>(room, 1, 8));
 
     std::string& out = m_state.ListText;
@@ -312,7 +311,8 @@ TableLayout ListWriter::WriteTableHeading(const TableHeading& heading)
             std::size_t start = 0;
             while (true) {
                 const std::size_t feed = text.find('\n', start);
-                std::string piece = text.substr(start, feed == std::string::npos ? std::string::npos : feed - start);
+                std::string piece
+                    = text.substr(start, feed == std::string::npos ? std::string::npos : feed - start);
                 if (!piece.empty() && piece.back() == '\r')
                     piece.pop_back();
                 pieces[j].push_back(std::move(piece));
@@ -352,7 +352,7 @@ TableLayout ListWriter::WriteTableHeading(const TableHeading& heading)
     }
     layout.Rule.assign(static_cast<std::size_t>(ruleLength), '-');
 
-    WriteLines({ layout.Rule });
+    WriteLines({layout.Rule});
     std::string& out = m_state.ListText;
     for (const std::vector<std::string>& row : cells) {
         AppendBlanks(out,
@@ -365,7 +365,7 @@ TableLayout ListWriter::WriteTableHeading(const TableHeading& heading)
         }
         CommitLine();
     }
-    WriteLines({ layout.Rule });
+    WriteLines({layout.Rule});
     return layout;
 }
 
@@ -390,8 +390,8 @@ void ListWriter::WriteAnalysisDescription()
 {
     if (m_state.AnalysisMethod == 15)
         return;
-    WriteLines({ m_session.catalogue.LookupText(140148, { 4L }), m_state.AnalysisDescription[0],
-        m_state.AnalysisDescription[1], std::string() });
+    WriteLines({m_session.catalogue.LookupText(140148, {4L}), m_state.AnalysisDescription[0],
+        m_state.AnalysisDescription[1], std::string()});
 }
 
 void ListWriter::WriteTitleBlock()
@@ -403,33 +403,34 @@ void ListWriter::WriteTitleBlock()
         && (KeyIs(key, 140019) || KeyIs(key, 90050) || KeyIs(key, 400165)))
         return;
     const std::string language
-        = m_session.catalogue.LookupText(91, { std::string("|1"), m_session.catalogue.LanguageName() });
-    WriteLines({ Centred(*this, Text(m_state.AnalysisMethod == 15 ? 160004 : 160005)),
-        Centred(*this, Text(90167)), Centred(*this, language) });
+        = m_session.catalogue.LookupText(91, {std::string("|1"), m_session.catalogue.LanguageName()});
+    WriteLines({Centred(*this, Text(m_state.AnalysisMethod == 15 ? 160004 : 160005)),
+        Centred(*this, Text(90167)), Centred(*this, language)});
     if (KeyIs(key, 90045))
         return;
-    WriteLines({ std::string(), std::string() });
+    WriteLines({std::string(), std::string()});
     if (m_state.AnalysisMethod != 0)
         WriteAnalysisDescription();
     else
-        WriteLines({ std::string(), std::string() });
+        WriteLines({std::string(), std::string()});
 }
 
 void ListWriter::WriteCoverPage()
 {
     BeginSection();
     const std::int32_t spacing = DivideRoundHalfEven(static_cast<std::int64_t>(m_state.LinesPerPage) - 16, 5);
-    const std::string frame(static_cast<std::size_t>(std::max(0, m_state.CharsPerLine - m_state.LeftMargin)), '*');
+    const std::string frame(
+        static_cast<std::size_t>(std::max(0, m_state.CharsPerLine - m_state.LeftMargin)), '*');
 
     AppendEmptyLines(spacing);
-    WriteLines({ frame });
+    WriteLines({frame});
     WriteTitleBlock();
-    WriteLines({ frame });
+    WriteLines({frame});
 
     AppendEmptyLines(spacing);
-    const std::string job[] = { Text(11) + ": " + m_state.JobLines[0], Text(12) + ": " + m_state.JobLines[1],
+    const std::string job[] = {Text(11) + ": " + m_state.JobLines[0], Text(12) + ": " + m_state.JobLines[1],
         Text(95) + ": " + m_state.JobLines[2], Text(90057) + ": " + m_state.ProjectBaseName,
-        Text(90035) + " : " + SystemCaption() };
+        Text(90035) + " : " + SystemCaption()};
     std::int32_t widest = 0;
     for (const std::string& line : job)
         widest = std::max(widest, TextLength(line));
@@ -438,15 +439,15 @@ void ListWriter::WriteCoverPage()
         std::string shifted;
         AppendBlanks(shifted, indent);
         shifted += line;
-        WriteLines({ shifted });
+        WriteLines({shifted});
     }
 
     AppendEmptyLines(spacing);
     WriteAnalysisDescription();
 
     AppendEmptyLines(spacing);
-    WriteLines({ Centred(*this, Text(90) + " " + CoverAuthors), Centred(*this, CoverAddressLine1),
-        Centred(*this, CoverAddressLine2) });
+    WriteLines({Centred(*this, Text(90) + " " + CoverAuthors), Centred(*this, CoverAddressLine1),
+        Centred(*this, CoverAddressLine2)});
 }
 
 } // namespace teska

@@ -71,7 +71,8 @@ class ListWriter {
 public:
     // \p sink receives the pages of the printed targets (may be null for the
     // other targets); \p window shows the progress labels (may be null).
-    ListWriter(Session& session, ListState& state, PageSink* sink = nullptr, ProgressWindow* window = nullptr);
+    ListWriter(
+        Session& session, ListState& state, PageSink* sink = nullptr, ProgressWindow* window = nullptr);
 
     ListState& State() { return m_state; }
     const ListState& State() const { return m_state; }

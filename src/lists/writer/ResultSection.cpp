@@ -73,7 +73,7 @@ TableHeading ResultTableHeading(
                 unitRow[j] = std::get<std::string>(columns.ColumnUnits[j]);
         }
     }
-    heading.Rows = { std::move(captions), std::move(symbols), std::move(unitRow) };
+    heading.Rows = {std::move(captions), std::move(symbols), std::move(unitRow)};
     return heading;
 }
 
@@ -115,7 +115,8 @@ bool WriteResultSection(
         out.append(number, end);
         for (std::int32_t c = 1; c <= printed; ++c) {
             const float value = rows.Value(r, c);
-            const std::int64_t width = static_cast<std::size_t>(c) < layout.Widths.size() ? layout.Widths[c] : 0;
+            const std::int64_t width
+                = static_cast<std::size_t>(c) < layout.Widths.size() ? layout.Widths[c] : 0;
             if (formats.nodeNumberColumns && c <= 2) {
                 const auto [nodeEnd, nodeError]
                     = std::to_chars(number, number + sizeof number, std::llround(static_cast<double>(value)));

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/results/ResultTable.h"
 #include "lists/tables/ColumnDefinitions.h"
 #include "lists/writer/ListWriter.h"
 
@@ -36,6 +37,17 @@ struct ResultRows {
     }
 };
 
+// The rows of \p table as the section writer reads them. The table keeps
+// its own RowCount; CheckNonzeroRows shortens the view only.
+inline ResultRows RowsOf(ResultTable& table)
+{
+    ResultRows rows;
+    rows.Values = table.Cells();
+    rows.RowCount = table.RowCount();
+    rows.ColumnCount = table.ColumnCount();
+    return rows;
+}
+
 // Unless \p analysisMethod is 22: keeps the rows whose values in columns 1,
 // 2 and 3 are not all exactly zero (a column beyond ColumnCount counts as
 // zero), moving them down and remembering their former numbers in
@@ -47,8 +59,8 @@ bool CheckNonzeroRows(ListWriter& writer, ResultRows& rows, std::int32_t analysi
 // The heading of a result table from its column definition: captions
 // (element 0 = the table title), symbols, and units (a quantity kind turned
 // into its unit label).
-TableHeading ResultTableHeading(const ColumnDefinition& columns, const TextCatalogue& catalogue,
-    const UnitSettings& units);
+TableHeading ResultTableHeading(
+    const ColumnDefinition& columns, const TextCatalogue& catalogue, const UnitSettings& units);
 
 // The number formats of one section: \p valueFormat for columns 1 on,
 // \p secondFormat from column \p secondFrom on (0: not used);
@@ -66,7 +78,7 @@ struct ResultFormats {
 // two lines remain above the bottom margin, and EndList. Returns false and
 // writes nothing when CheckNonzeroRows finds the table empty. Stops early
 // (returning true) when the run is cancelled.
-bool WriteResultSection(ListWriter& writer, ResultRows& rows, const ColumnDefinition& columns,
-    const ResultFormats& formats);
+bool WriteResultSection(
+    ListWriter& writer, ResultRows& rows, const ColumnDefinition& columns, const ResultFormats& formats);
 
 } // namespace teska

@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// A list writer over a small catalogue of its own, short texts whose lengths
+// are easy to count, on a page of 40 characters by 12 lines.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lists/Session.h"
+#include "lists/writer/ListWriter.h"
+#include "lists/writer/PageSink.h"
+#include "support/TestSupport.h"
+#include "suite/Host.h"
+
+namespace teska::test {
+
+// Remembers every call a printed list makes.
+class RecordingSink : public PageSink {
+public:
+    void PrintText(std::string_view text) override
+    {
+        printed.emplace_back(text);
+        calls += "P";
+    }
+    void NewPrinterPage() override { calls += "N"; }
+    void EndPrintJob() override { calls += "E"; }
+
+    std::vector<std::string> printed;
+    std::string calls;
+};
+
+inline const char* WriterCatalogue = "@language\tTestish\n"
+                                     "11\tJob\n12\tClient\n95\tNotes\n90057\tFile\n90035\tSystem\n"
+                                     "40014\tFrame |1-z\n40015\tSlab\n40016\tSolid\n"
+                                     "90006\tPage\n90033\tcont.\n90034\t...cont\n"
+                                     "157\tPrinting |1\n90078\tPreparing |1\n90079\tEmpty table\n"
+                                     "140\tMoments\n90045\tData list\n140019\tSettlement\n"
+                                     "80079\tNode\n90000\tNo.\n90077\tMoment\n"
+                                     "160005\tSlab analysis\n160004\tSoil analysis\n90167\tFE method\n"
+                                     "91\tLang |1\n140148\tMethod:\n90\tBy\n"
+                                     "75\t[rad]\n76\t[s]\n77\t2\n78\t3\n"
+                                     "500\tLabel A\n"
+                                     "600\t\xD9\x84\xD8\xA7\xD9\x84\xD8\xA3\n";
+
+class WriterTest : public ::testing::Test {
+protected:
+    WriterTest()
+    {
+        writeFile(dir.file("en"), WriterCatalogue);
+        SessionOptions options;
+        options.settingsDirectory = dir.dir();
+        options.catalogueDirectory = dir.dir();
+        options.language = "en";
+        options.strictCatalogue = true;
+        session = std::make_unique<Session>(host, options);
+        state.OutputTarget = TargetEditorResults;
+        state.CurrentListKey = 140L;
+        state.CharsPerLine = 40;
+        state.LinesPerPage = 12;
+        state.LeftMargin = 2;
+        state.TopMargin = 1;
+        state.BottomMargin = 1;
+        state.PageNumber = 0;
+        state.PrintCompanyHeader = false;
+        state.PrintJobData = false;
+        writer = std::make_unique<ListWriter>(*session, state, &sink);
+    }
+
+    ScratchDir dir;
+    RecordingHost host;
+    std::unique_ptr<Session> session;
+    ListState state;
+    RecordingSink sink;
+    std::unique_ptr<ListWriter> writer;
+};
+
+inline std::string Sp(int n)
+{
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
+inline std::string Rep(int n, char c)
+{
+    return std::string(static_cast<std::size_t>(n), c);
+}
+// One line of list text.
+inline std::string L(const std::string& text)
+{
+    return text + "\r\n";
+}
+// The lines of list text (each ended by CR LF) without their ends.
+inline std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start) + "<no CR LF>");
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+} // namespace teska::test
