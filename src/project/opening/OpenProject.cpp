@@ -42,7 +42,7 @@ void ReadSiblings(ProjectState& state, OpeningContext& context, OpenResult& resu
         double firstPunching = 0;
         const std::string punchingPath = state.SiblingPath(".PPU");
         if (FileExists(punchingPath) && !DataFileRefused(punchingPath, 1))
-            firstPunching = ReadPunchingFile(punchingPath);
+            firstPunching = ReadPunchingFirstNumber(punchingPath);
         const std::string designPath = state.SiblingPath(".P23");
         if (DataFileRefused(designPath, 1)) {
             result.Outcome = OpenOutcome::NoDesignParameters;

@@ -60,13 +60,13 @@ std::array<std::string, 3> ReadJobFile(FieldReader& in)
     return lines;
 }
 
-double ReadPunchingFile(const std::string& path)
+double ReadPunchingFirstNumber(const std::string& path)
 {
     FieldReader in = FieldReader::FromFile(path);
-    return ReadPunchingFile(in);
+    return ReadPunchingFirstNumber(in);
 }
 
-double ReadPunchingFile(FieldReader& in)
+double ReadPunchingFirstNumber(FieldReader& in)
 {
     return in.ReadDouble();
 }

@@ -28,8 +28,8 @@ ProjectFileData ReadProjectFile(FieldReader& in);
 std::array<std::string, 3> ReadJobFile(const std::string& path); // .AUF
 std::array<std::string, 3> ReadJobFile(FieldReader& in);
 
-double ReadPunchingFile(const std::string& path); // .PPU: its first number
-double ReadPunchingFile(FieldReader& in);
+double ReadPunchingFirstNumber(const std::string& path); // .PPU: its first number
+double ReadPunchingFirstNumber(FieldReader& in);
 
 struct DesignParameterData {
     std::array<double, 6> Numbers{};
