@@ -165,8 +165,7 @@ PdfPagePrinter::~PdfPagePrinter()
     if (!finished_) {
         try {
             finish();
-        } catch (const RuntimeError&) {
-        }
+        } catch (const RuntimeError&) { }
     }
 }
 
@@ -198,7 +197,8 @@ void PdfPagePrinter::printPage(std::string_view text)
         if (stop > start && text[stop - 1] == '\r')
             --stop;
         if (stop > start)
-            painter.drawText(QPointF(0, static_cast<qreal>(y)), QString::fromUtf8(text.data() + start, static_cast<qsizetype>(stop - start)));
+            painter.drawText(QPointF(0, static_cast<qreal>(y)),
+                QString::fromUtf8(text.data() + start, static_cast<qsizetype>(stop - start)));
         y += lineHeight;
         start = last ? text.size() : end + 1;
     }

@@ -7,8 +7,7 @@ namespace teska {
 
 PdfPageSink::PdfPageSink(const std::string& fileName, const PdfPageSetup& setup)
     : printer_(fileName, setup)
-{
-}
+{ }
 
 void PdfPageSink::PrintText(std::string_view text)
 {

@@ -29,11 +29,11 @@ PageSettings ResolvePageSettings(const ReportOptions& options, const PageLayout&
     // The page dialog accepts a left margin up to CharsPerLine - 1 and top and
     // bottom margins up to LinesPerPage - 1; the same limits hold here.
     if (s.Layout.LeftMargin >= s.CharsPerLine)
-        throw UsageError{"left margin " + std::to_string(s.Layout.LeftMargin) + " leaves no room on a line of "
-            + std::to_string(s.CharsPerLine) + " characters"};
+        throw UsageError{"left margin " + std::to_string(s.Layout.LeftMargin)
+            + " leaves no room on a line of " + std::to_string(s.CharsPerLine) + " characters"};
     if (s.Layout.TopMargin >= s.LinesPerPage || s.Layout.BottomMargin >= s.LinesPerPage)
-        throw UsageError{"top or bottom margin leaves no room on a page of " + std::to_string(s.LinesPerPage)
-            + " lines"};
+        throw UsageError{
+            "top or bottom margin leaves no room on a page of " + std::to_string(s.LinesPerPage) + " lines"};
 
     const bool numbered = options.noPageNumbers ? false : (options.firstPage ? true : stored.NumberPages);
     const int first = options.firstPage.value_or(stored.FirstPage);

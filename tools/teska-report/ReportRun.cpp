@@ -9,15 +9,18 @@
 #include <fstream>
 
 #include "PageSettings.h"
+#include "ReportLists.h"
 #include "lists/Session.h"
+#include "lists/format/NumberFormats.h"
 #include "lists/page/IniSettings.h"
 #include "lists/page/PageLayout.h"
 #include "lists/page/PrintOptions.h"
-#include "project/opening/ProjectFileReader.h"
+#include "project/opening/OpenProject.h"
 #include "suite/Errors.h"
 
 #ifdef TESKA_REPORT_HAVE_PDF
 #include "printing/PdfPagePrinter.h"
+#include "printing/PdfPageSink.h"
 #endif
 
 namespace teska::report {
@@ -95,7 +98,6 @@ int RunReportCommand(const std::vector<std::string>& args, Host& host, std::ostr
 
 int RunReport(const ReportOptions& options, Host& host, std::ostream& out, std::ostream& err)
 {
-    (void)out;
     try {
         if (!options.data.empty()) {
             err << "teska-report: --data: the data list is not available yet\n";
@@ -118,16 +120,89 @@ int RunReport(const ReportOptions& options, Host& host, std::ostream& out, std::
         LoadPageLayout(services, session.file, layout, settingsDirectory);
         const IniSettings settings = IniSettings::Load(settingsDirectory + ProgramSettingsFileName);
         const MeasuredPage measured = MeasureStoredPrinter(settings, options);
-        const PageSettings page
-            = ResolvePageSettings(options, layout, LoadPrintOptions(settings), measured.lines, measured.chars);
+        const PageSettings page = ResolvePageSettings(
+            options, layout, LoadPrintOptions(settings), measured.lines, measured.chars);
         (void)page;
 
-        const ProjectFileData project = ReadProjectFile(options.project);
-        (void)project;
+        NumberFormats formats;
+        LoadNumberFormats(services, session.file, formats, settingsDirectory);
 
-        err << "teska-report: the lists of a project cannot be produced yet (project opening and the "
-               "result lists are still missing)\n";
-        return ExitAborted;
+        ProjectState project;
+        {
+            const std::filesystem::path path = std::filesystem::absolute(options.project);
+            project.ProjectPath = path.string();
+            project.ProjectDirectory = WithSlash(path.parent_path().string());
+            project.ProjectBaseName = path.stem().string();
+        }
+        OpeningContext opening{
+            host, [&session](long id) { return session.catalogue.LookupText(id); }, false, {}, {}};
+        // A batch run reads the project as a re-activation: no lock, no
+        // announcement to the suite's tools.
+        const OpenResult opened = OpenProject(project, opening, false);
+        if (opened.Outcome != OpenOutcome::Opened) {
+            err << "teska-report: " << options.project << ": the project could not be opened for lists\n";
+            return ExitAborted;
+        }
+        ReportProject report{
+            session, project, formats, session.catalogue.TerminologySwitch() != 0 ? 90063L : 90065L};
+
+        if (options.offered) {
+            WriteOffered(report, out);
+            if (options.viewKey.empty() && options.results.empty())
+                return ExitSuccess;
+        }
+        std::vector<std::string> skipped;
+        int status = ExitSuccess;
+        if (!options.viewKey.empty()) {
+            ListSelection one;
+            one.keys.push_back(options.viewKey);
+            const ListKey key = ChooseKeys(one, OfferedLists(report, 2), true, session.catalogue).front();
+            const std::optional<std::string> shown = ViewResultList(report, page, key, skipped);
+            if (!shown)
+                return ExitAborted;
+            out << *shown;
+        }
+        if (!options.results.empty()) {
+            // The editor and the print target offer the same result lists.
+            const std::vector<ListKey> keys
+                = ChooseKeys(options.results, OfferedLists(report, 5), false, session.catalogue);
+            if (!options.textFile.empty()) {
+                const std::optional<std::string> text
+                    = RunResultList(report, page, keys, 5, nullptr, skipped);
+                if (!text)
+                    return ExitAborted;
+                if (options.textFile == "-") {
+                    out << *text;
+                    out.flush();
+                } else {
+                    std::ofstream file(options.textFile, std::ios::binary);
+                    file << *text;
+                    file.close();
+                    if (!file)
+                        throw FileAccessError(options.textFile, "the list text cannot be written");
+                }
+            }
+#ifdef TESKA_REPORT_HAVE_PDF
+            if (!options.pdfFile.empty()) {
+                DeviceModeValues device;
+                device.orientation = static_cast<int>(settings.GetLong("Device Mode", "dmOrientation", 0));
+                device.paperSize = static_cast<int>(settings.GetLong("Device Mode", "dmPaperSize", 0));
+                EnsureGuiApplication();
+                PdfPageSink sink(options.pdfFile, PageSetupFromDeviceMode(device));
+                std::vector<std::string> printSkipped;
+                if (!RunResultList(report, page, keys, 4, &sink, printSkipped))
+                    return ExitAborted;
+                sink.finish();
+                if (skipped.empty())
+                    skipped = printSkipped;
+            }
+#endif
+        }
+        for (const std::string& s : skipped) {
+            err << "teska-report: list " << s << ": this summary list is not available yet\n";
+            status = ExitAborted;
+        }
+        return status;
     } catch (const UsageError& e) {
         err << "teska-report: " << e.message << "\nTry 'teska-report --help'.\n";
         return ExitUsage;

@@ -8,8 +8,7 @@ namespace teska::report {
 StderrHost::StderrHost(std::ostream& out, bool showProgress)
     : out_(out)
     , showProgress_(showProgress)
-{
-}
+{ }
 
 void StderrHost::line(const std::string& text)
 {

@@ -1,0 +1,269 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ReportLists.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "lists/Session.h"
+#include "lists/choice/ListCandidates.h"
+#include "lists/format/FormatNumber.h"
+#include "lists/format/Units.h"
+#include "lists/results/ReadResultList.h"
+#include "lists/results/ResultTable.h"
+#include "lists/tables/ColumnDefinitions.h"
+#include "lists/writer/ListWriter.h"
+#include "lists/writer/ResultSection.h"
+#include "suite/Errors.h"
+
+namespace teska::report {
+
+namespace {
+
+// The summary sections of the result list; they are written by the data
+// list's section writer, which the batch tool does not have yet.
+bool IsSummaryKey(const ListKey& key)
+{
+    const long* id = std::get_if<long>(&key);
+    return id && (*id == 140019 || *id == 90050 || *id == 140164 || *id == 90060 || *id == 400165 || *id == 142);
+}
+
+OfferState OfferFor(ReportProject& p, int outputTarget)
+{
+    OfferState s;
+    s.OutputTarget = outputTarget;
+    s.AnalysisMethod = p.project.AnalysisMethod;
+    s.ResultSwitch = p.project.ResultSwitches();
+    s.DesignSwitch1 = p.project.DesignSwitch1;
+    s.DesignSwitch2 = p.project.DesignSwitch2;
+    s.TermId = p.TermId;
+    s.BauCount = [&p]() {
+        FileServices services = p.session.services();
+        return ReadBauCount(services, p.session.file, p.project.SiblingPath(".BAU"));
+    };
+    return s;
+}
+
+std::string Caption(ReportProject& p, const ListKey& key)
+{
+    if (const long* id = std::get_if<long>(&key))
+        return p.session.catalogue.LookupText(*id);
+    return std::get<std::string>(key);
+}
+
+ColumnContext ColumnsContext(ReportProject& p)
+{
+    Session& s = p.session;
+    const UnitSettings units = s.environment.Units();
+    return ColumnContext{s.catalogue, units, p.project.AnalysisMethod, p.project.DesignCode, p.TermId, false,
+        [&s, units](long kind) { return UnitLabel(units, s.catalogue, kind); }};
+}
+
+ResultFormats FormatsFor(ReportProject& p, const ListKey& key)
+{
+    ResultFormats f;
+    ChooseResultFormats(key, p.formats.slots, f.valueFormat, f.secondFormat);
+    f.secondFrom = SecondFormatColumn(key);
+    // Columns 1 and 2 of the beam tables hold node numbers.
+    const long* id = std::get_if<long>(&key);
+    f.nodeNumberColumns = id && (*id == 80006 || *id == 160010 || *id == 160008 || *id == 160009);
+    return f;
+}
+
+void ApplyPage(ListState& state, const PageSettings& page, ReportProject& p, int outputTarget)
+{
+    state.OutputTarget = outputTarget;
+    state.LinesPerPage = page.LinesPerPage;
+    state.CharsPerLine = page.CharsPerLine;
+    state.LeftMargin = page.Layout.LeftMargin;
+    state.TopMargin = page.Layout.TopMargin;
+    state.BottomMargin = page.Layout.BottomMargin;
+    state.PageNumber = page.PageNumber;
+    state.CopyCount = page.CopyCount;
+    state.PrintCompanyHeader = page.PrintCompanyHeader;
+    state.PrintJobData = page.PrintJobData;
+    state.CompanyLine1 = p.session.environment.CompanyLine1;
+    state.CompanyLine2 = p.session.environment.CompanyLine2;
+    state.JobLines = p.project.JobLines;
+    state.ProjectBaseName = p.project.ProjectBaseName;
+    state.ProjectType = p.project.ProjectType;
+    state.AnalysisMethod = p.project.AnalysisMethod;
+    state.SymbolSuffix = p.session.catalogue.LookupText(123);
+}
+
+ResultContext ResultsContext(ReportProject& p)
+{
+    return ResultContext{
+        p.project.ProjectDirectory, p.project.ProjectBaseName, p.project.AnalysisMethod, p.project.DesignCode, &p.formats};
+}
+
+// Reads the result table of \p key; false when the run was aborted.
+bool ReadTable(ReportProject& p, const ListKey& key, ResultTable& table)
+{
+    Session& s = p.session;
+    try {
+        if (ReadResultList(s, ResultsContext(p), key, nullptr, table) != 0)
+            return false;
+    } catch (const RuntimeError& e) {
+        FileServices services = s.services();
+        s.environment.SetPendingError(e.what());
+        ReportRuntimeError(services, s.file);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<ListKey> OfferedLists(ReportProject& p, int outputTarget)
+{
+    const auto offered = BuildListCandidates(OfferFor(p, outputTarget), p.session.catalogue);
+    if (!offered)
+        throw FileAccessError(p.project.SiblingPath(".BAU"), "needed for the offered lists and not readable");
+    return *offered;
+}
+
+void WriteOffered(ReportProject& p, std::ostream& out)
+{
+    struct Group {
+        const char* heading;
+        int target;
+    };
+    const Group groups[] = {{"# data lists for viewing", 1}, {"# data lists for printing", 3},
+        {"# result lists for viewing", 2}, {"# result lists for printing", 4}};
+    for (const Group& g : groups) {
+        out << g.heading << '\n';
+        const std::vector<ListKey> keys = OfferedLists(p, g.target);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            const std::string key
+                = std::holds_alternative<long>(keys[i]) ? ListKeyText(keys[i]) : std::to_string(i + 1);
+            out << key << '\t' << Caption(p, keys[i]) << '\n';
+        }
+    }
+}
+
+std::vector<ListKey> ChooseKeys(
+    const ListSelection& selection, const std::vector<ListKey>& offered, bool byPosition, const TextCatalogue& catalogue)
+{
+    (void)catalogue;
+    std::vector<ListKey> chosen;
+    if (selection.all)
+        chosen = offered;
+    for (const std::string& text : selection.keys) {
+        long number = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (ec != std::errc() || end != text.data() + text.size())
+            throw UsageError{"list key '" + text + "' is not a whole number (see --offered)"};
+        std::optional<ListKey> found;
+        if (byPosition && number >= 1 && static_cast<std::size_t>(number) <= offered.size()
+            && std::holds_alternative<std::string>(offered[static_cast<std::size_t>(number - 1)]))
+            found = offered[static_cast<std::size_t>(number - 1)];
+        else if (std::find(offered.begin(), offered.end(), ListKey(number)) != offered.end())
+            found = ListKey(number);
+        if (!found)
+            throw UsageError{"list " + text + " is not offered by this project (see --offered)"};
+        chosen.push_back(*found);
+    }
+    if (chosen.size() > MaxChosenLists)
+        throw UsageError{"at most " + std::to_string(MaxChosenLists) + " lists can be chosen for one run, not "
+            + std::to_string(chosen.size())};
+    return chosen;
+}
+
+std::optional<std::string> RunResultList(ReportProject& p, const PageSettings& page,
+    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped)
+{
+    Session& s = p.session;
+    ListState state;
+    ApplyPage(state, page, p, outputTarget);
+    const bool printed = IsPrintedTarget(outputTarget);
+    const int copies = printed ? std::max<int>(1, page.CopyCount) : 1;
+    ListWriter writer(s, state, printed ? sink : nullptr);
+    std::string text;
+    for (int copy = 0; copy < copies; ++copy) {
+        s.tools.SetRunState(RunRunning);
+        state.ListText.clear();
+        for (const ListKey& key : keys) {
+            if (Caption(p, key).empty())
+                continue; // a key without a caption writes no section
+            if (IsSummaryKey(key)) {
+                if (copy == 0)
+                    skipped.push_back(ListKeyText(key) + " " + Caption(p, key));
+                continue;
+            }
+            state.CurrentListKey = key;
+            ResultTable table;
+            if (!ReadTable(p, key, table))
+                return std::nullopt;
+            ColumnDefinition columns;
+            DefineListColumns(columns, key, 0, ColumnsContext(p));
+            ResultRows rows = RowsOf(table);
+            WriteResultSection(writer, rows, columns, FormatsFor(p, key));
+            if (s.tools.RunStopped())
+                return std::nullopt;
+        }
+        if (!printed)
+            text = std::move(state.ListText);
+    }
+    return text;
+}
+
+std::optional<std::string> ViewResultList(
+    ReportProject& p, const PageSettings& page, const ListKey& key, std::vector<std::string>& skipped)
+{
+    Session& s = p.session;
+    if (IsSummaryKey(key)) {
+        skipped.push_back(ListKeyText(key) + " " + Caption(p, key));
+        return std::string();
+    }
+    ListState state;
+    ApplyPage(state, page, p, TargetViewResults);
+    state.CurrentListKey = key;
+    ListWriter writer(s, state);
+    s.tools.SetRunState(RunRunning);
+    ResultTable table;
+    if (!ReadTable(p, key, table))
+        return std::nullopt;
+    ColumnDefinition columns;
+    DefineListColumns(columns, key, 0, ColumnsContext(p));
+    ResultRows rows = RowsOf(table);
+    if (CheckNonzeroRows(writer, rows, p.project.AnalysisMethod))
+        return std::string();
+
+    std::string out;
+    // The heading: one line per heading row, a heading with line feeds
+    // joined by blanks so that every column keeps one cell.
+    const TableHeading heading = ResultTableHeading(columns, s.catalogue, s.environment.Units());
+    for (const std::vector<HeadingEntry>& row : heading.Rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            std::string cell = std::holds_alternative<long>(row[c])
+                ? (std::get<long>(row[c]) != 0 ? s.catalogue.LookupText(std::get<long>(row[c])) : std::string())
+                : std::get<std::string>(row[c]);
+            std::replace(cell.begin(), cell.end(), '\n', ' ');
+            cell.erase(std::remove(cell.begin(), cell.end(), '\r'), cell.end());
+            if (c > 0)
+                out += '\t';
+            out += cell;
+        }
+        out += '\n';
+    }
+    const ResultFormats formats = FormatsFor(p, key);
+    for (std::int32_t r = 1; r <= rows.RowCount; ++r) {
+        out += std::to_string(rows.RowNumber(r));
+        for (std::int32_t c = 1; c <= rows.ColumnCount; ++c) {
+            out += '\t';
+            const float value = rows.Value(r, c);
+            if (formats.nodeNumberColumns && c <= 2)
+                out += std::to_string(std::llround(static_cast<double>(value)));
+            else
+                out += FormatNumber(value,
+                    formats.secondFrom > 0 && c >= formats.secondFrom ? formats.secondFormat : formats.valueFormat);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace teska::report
