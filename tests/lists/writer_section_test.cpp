@@ -8,6 +8,8 @@
 
 #include "lists/writer/ResultSection.h"
 
+#include <stdexcept>
+
 namespace teska::test {
 namespace {
 
@@ -25,10 +27,10 @@ struct Table {
 
 TEST_F(WriterTest, CheckNonzeroRowsKeepsRowsWithAValueInTheFirstThreeColumns)
 {
-    Table table(4, { 0, 0, 0, 0, /**/ 1, 0, 0, 9, /**/ 0, 0, 0, 5, /**/ 0, 0, -2, 7 });
+    Table table(4, {0, 0, 0, 0, /**/ 1, 0, 0, 9, /**/ 0, 0, 0, 5, /**/ 0, 0, -2, 7});
     EXPECT_FALSE(CheckNonzeroRows(*writer, table.rows, 0));
     EXPECT_EQ(table.rows.RowCount, 2);
-    EXPECT_EQ(table.rows.RowNumbers, (std::vector<std::int32_t> { 2, 4 }));
+    EXPECT_EQ(table.rows.RowNumbers, (std::vector<std::int32_t>{2, 4}));
     EXPECT_EQ(table.rows.Value(1, 1), 1.0f);
     EXPECT_EQ(table.rows.Value(1, 4), 9.0f);
     EXPECT_EQ(table.rows.Value(2, 3), -2.0f);
@@ -38,12 +40,12 @@ TEST_F(WriterTest, CheckNonzeroRowsKeepsRowsWithAValueInTheFirstThreeColumns)
     // A second check keeps the first row numbers.
     table.rows.Values[0] = 0.0f;
     EXPECT_FALSE(CheckNonzeroRows(*writer, table.rows, 0));
-    EXPECT_EQ(table.rows.RowNumbers, (std::vector<std::int32_t> { 4 }));
+    EXPECT_EQ(table.rows.RowNumbers, (std::vector<std::int32_t>{4}));
 }
 
 TEST_F(WriterTest, CheckNonzeroRowsWarnsWhenNothingRemains)
 {
-    Table table(3, { 0, 0, 0, /**/ -0.0f, 0, 0 });
+    Table table(3, {0, 0, 0, /**/ -0.0f, 0, 0});
     EXPECT_TRUE(CheckNonzeroRows(*writer, table.rows, 0));
     EXPECT_EQ(table.rows.RowCount, 0);
     ASSERT_EQ(host.warnings.size(), 1u);
@@ -52,26 +54,36 @@ TEST_F(WriterTest, CheckNonzeroRowsWarnsWhenNothingRemains)
 
 TEST_F(WriterTest, CheckNonzeroRowsKeepsEveryRowOfTheFrameAnalysis)
 {
-    Table table(3, { 0, 0, 0, /**/ 1, 0, 0 });
+    Table table(3, {0, 0, 0, /**/ 1, 0, 0});
     EXPECT_FALSE(CheckNonzeroRows(*writer, table.rows, 22));
     EXPECT_EQ(table.rows.RowCount, 2);
     EXPECT_EQ(table.rows.RowNumber(1), 1);
 }
 
+TEST_F(WriterTest, CheckNonzeroRowsRefusesCountsBeyondTheValues)
+{
+    Table table(2, {1, 2, 3, 4});
+    table.rows.RowCount = 3;
+    EXPECT_THROW(CheckNonzeroRows(*writer, table.rows, 0), std::logic_error);
+    table.rows.RowCount = 2;
+    table.rows.RowNumbers = {5};
+    EXPECT_THROW(CheckNonzeroRows(*writer, table.rows, 0), std::logic_error);
+}
+
 TEST_F(WriterTest, CheckNonzeroRowsTreatsMissingColumnsAsZero)
 {
-    Table table(1, { 0, 4 });
+    Table table(1, {0, 4});
     EXPECT_FALSE(CheckNonzeroRows(*writer, table.rows, 0));
-    EXPECT_EQ(table.rows.RowNumbers, (std::vector<std::int32_t> { 2 }));
+    EXPECT_EQ(table.rows.RowNumbers, (std::vector<std::int32_t>{2}));
 }
 
 ColumnDefinition MomentColumns()
 {
     ColumnDefinition columns;
     columns.ColumnCount = 2;
-    columns.ColumnCaptionIds = { 80079L, 90077L, 90077L };
-    columns.ColumnSymbols = { "No.", "mx", "my" };
-    columns.ColumnUnits = { std::string("[-]"), 1L, std::string("[kN]") };
+    columns.ColumnCaptionIds = {80079L, 90077L, 90077L};
+    columns.ColumnSymbols = {"No.", "mx", "my"};
+    columns.ColumnUnits = {std::string("[-]"), 1L, std::string("[kN]")};
     return columns;
 }
 
@@ -82,7 +94,7 @@ protected:
         state.TopMargin = 0;
         formats.valueFormat = "0.00";
     }
-    Table table { 2, { 1.5f, -2, /**/ 0, 0, /**/ 0.25f, 3, /**/ 10, 0 } };
+    Table table{2, {1.5f, -2, /**/ 0, 0, /**/ 0.25f, 3, /**/ 10, 0}};
     ResultFormats formats;
 
     // Page 40 x 12, margins 2 / 0 / 1. Heading widths 4, 8, 6 (sum 18):
@@ -91,12 +103,13 @@ protected:
     const std::string tableRule = "  " + Rep(30, '-');
     std::vector<std::string> Heading() const
     {
-        return { tableRule, "  Node" + Sp(8) + "Moment" + Sp(6) + "Moment",
-            "   No." + Sp(12) + "mx" + Sp(10) + "my", "   [-]" + Sp(6) + "[kN.m/m]" + Sp(8) + "[kN]", tableRule };
+        return {tableRule, "  Node" + Sp(8) + "Moment" + Sp(6) + "Moment",
+            "   No." + Sp(12) + "mx" + Sp(10) + "my", "   [-]" + Sp(6) + "[kN.m/m]" + Sp(8) + "[kN]",
+            tableRule};
     }
     std::vector<std::string> Header(int page) const
     {
-        return { pageRule, "  Moments" + Sp(25) + "Page " + std::to_string(page), pageRule };
+        return {pageRule, "  Moments" + Sp(25) + "Page " + std::to_string(page), pageRule};
     }
     // Rows 1, 3 and 4 remain; row 4 no longer fits above the bottom margin
     // with room for the closing note (LineOnPage 10 > 12 - 1 - 2).
@@ -157,11 +170,11 @@ TEST_F(SectionTest, TwoPrintedPagesGoToTheSink)
 
 TEST_F(SectionTest, AnEmptyTableIsNotWritten)
 {
-    Table zeros(2, { 0, 0, 0, 0 });
+    Table zeros(2, {0, 0, 0, 0});
     EXPECT_FALSE(WriteResultSection(*writer, zeros.rows, MomentColumns(), formats));
     EXPECT_EQ(state.ListText, "");
     EXPECT_EQ(state.PageNumber, 0);
-    EXPECT_EQ(host.warnings, (std::vector<std::string> { "Moments: Empty table" }));
+    EXPECT_EQ(host.warnings, (std::vector<std::string>{"Moments: Empty table"}));
 }
 
 TEST_F(SectionTest, DataViewHasNoHeadersAndNoBreaks)
@@ -182,10 +195,10 @@ TEST_F(WriterTest, NodeNumberColumnsAndTheSecondFormat)
     state.TopMargin = 0;
     ColumnDefinition columns;
     columns.ColumnCount = 3;
-    columns.ColumnCaptionIds = { std::string("T"), std::string("a"), std::string("b"), std::string("c") };
-    columns.ColumnSymbols = { "", "", "", "" };
-    columns.ColumnUnits = { std::string(), std::string(), std::string(), std::string() };
-    Table table(3, { 3, 17, 1.2345f });
+    columns.ColumnCaptionIds = {std::string("T"), std::string("a"), std::string("b"), std::string("c")};
+    columns.ColumnSymbols = {"", "", "", ""};
+    columns.ColumnUnits = {std::string(), std::string(), std::string(), std::string()};
+    Table table(3, {3, 17, 1.2345f});
     ResultFormats formats;
     formats.valueFormat = "0.0";
     formats.nodeNumberColumns = true;
@@ -194,7 +207,7 @@ TEST_F(WriterTest, NodeNumberColumnsAndTheSecondFormat)
     std::vector<std::string> lines = SplitLines(state.ListText);
     EXPECT_EQ(lines.at(8), "  1" + Sp(6) + "3" + Sp(5) + "17" + Sp(4) + "1.2");
 
-    Table again(3, { 3, 17, 1.2345f });
+    Table again(3, {3, 17, 1.2345f});
     formats.secondFormat = "0.000";
     formats.secondFrom = 3;
     state.ListText.clear();
@@ -205,7 +218,8 @@ TEST_F(WriterTest, NodeNumberColumnsAndTheSecondFormat)
 
 TEST_F(WriterTest, ResultTableHeadingTurnsQuantityKindsIntoUnitLabels)
 {
-    const TableHeading heading = ResultTableHeading(MomentColumns(), session->catalogue, session->environment.Units());
+    const TableHeading heading
+        = ResultTableHeading(MomentColumns(), session->catalogue, session->environment.Units());
     ASSERT_EQ(heading.Rows.size(), 3u);
     EXPECT_EQ(std::get<long>(heading.Rows[0][1]), 90077L);
     EXPECT_EQ(std::get<std::string>(heading.Rows[1][2]), "my");

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <stdexcept>
 
 #include "lists/Session.h"
 #include "lists/format/FormatNumber.h"
@@ -18,10 +19,22 @@ namespace {
 // Rows between two yields to the event loop and cancel checks.
 constexpr std::int32_t RowsPerYield = 16384;
 
+// A view whose counts do not fit its values is a programming error of the
+// caller, caught before any value is read.
+void CheckShape(const ResultRows& rows)
+{
+    if (rows.RowCount < 0 || rows.ColumnCount < 0
+        || rows.Values.size()
+            < static_cast<std::size_t>(rows.RowCount) * static_cast<std::size_t>(rows.ColumnCount)
+        || (!rows.RowNumbers.empty() && rows.RowNumbers.size() < static_cast<std::size_t>(rows.RowCount)))
+        throw std::logic_error("result rows: the counts do not fit the values");
+}
+
 } // namespace
 
 bool CheckNonzeroRows(ListWriter& writer, ResultRows& rows, std::int32_t analysisMethod)
 {
+    CheckShape(rows);
     if (analysisMethod != 22) {
         const std::int32_t oldCount = rows.RowCount;
         const std::int32_t tested = std::min<std::int32_t>(3, rows.ColumnCount);
