@@ -10,9 +10,9 @@
 #include "lists/page/IniSettings.h"
 #include "lists/page/PageLayout.h"
 #include "lists/page/PrintOptions.h"
-#include "support/TestSupport.h"
 #include "suite/Errors.h"
 #include "suite/Host.h"
+#include "support/TestSupport.h"
 
 namespace teska::test {
 namespace {
@@ -29,7 +29,7 @@ protected:
     PageLayout Load()
     {
         FileServices services = session->services();
-        PageLayout layout { 9, 9, 9 };
+        PageLayout layout{9, 9, 9};
         LoadPageLayout(services, session->file, layout, dir.dir());
         return layout;
     }
@@ -79,14 +79,14 @@ TEST_P(BadPageLayoutTest, ReportsOnceAndFallsBackToAllDefaults)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, BadPageLayoutTest,
-    ::testing::Values(BadLayout { "TwoLines", "7\r\n1\r\n" }, BadLayout { "Empty", "" },
-        BadLayout { "NotANumber", "7\r\nabc\r\n1\r\n" }, BadLayout { "BeyondSixteenBits", "70000\r\n1\r\n1\r\n" }),
+    ::testing::Values(BadLayout{"TwoLines", "7\r\n1\r\n"}, BadLayout{"Empty", ""},
+        BadLayout{"NotANumber", "7\r\nabc\r\n1\r\n"}, BadLayout{"BeyondSixteenBits", "70000\r\n1\r\n1\r\n"}),
     [](const ::testing::TestParamInfo<BadLayout>& info) { return std::string(info.param.name); });
 
 TEST_F(PageLayoutTest, SaveWritesThreeLinesAndLoadsBack)
 {
     FileServices services = session->services();
-    const PageLayout saved { 12, 0, 4 };
+    const PageLayout saved{12, 0, 4};
     ASSERT_EQ(SavePageLayout(services, session->file, saved, dir.dir()), 0);
     EXPECT_EQ(readFile(dir.file("PAGELAYO.LST")), "12\r\n0\r\n4\r\n");
     const PageLayout loaded = Load();
@@ -98,7 +98,7 @@ TEST_F(PageLayoutTest, SaveWritesThreeLinesAndLoadsBack)
 TEST_F(PageLayoutTest, SaveIntoAMissingFolderFailsWithAReport)
 {
     FileServices services = session->services();
-    EXPECT_EQ(SavePageLayout(services, session->file, PageLayout {}, dir.dir() + "absent/"), -1);
+    EXPECT_EQ(SavePageLayout(services, session->file, PageLayout{}, dir.dir() + "absent/"), -1);
     EXPECT_EQ(host.errors.size(), 1u);
 }
 
@@ -106,7 +106,7 @@ TEST_F(PageLayoutTest, SaveIntoAMissingFolderFailsWithAReport)
 
 TEST(PrintOptions, DefaultsWhenNothingIsStored)
 {
-    const PrintOptions options = LoadPrintOptions(IniSettings {});
+    const PrintOptions options = LoadPrintOptions(IniSettings{});
     EXPECT_TRUE(options.PrintCompanyHeader);
     EXPECT_TRUE(options.PrintJobData);
     EXPECT_TRUE(options.NumberPages);
@@ -123,7 +123,8 @@ TEST(PrintOptions, StoredKeysAndValues)
     options.FirstPage = 12;
     options.CopyCount = 3;
     SavePrintOptions(settings, options);
-    EXPECT_EQ(settings.ToText(), "[List frmPlotPage]\nFirma=0\nAuftrag=1\nOptPageNo=True\nNoCopy=3\nNSeite=12\n");
+    EXPECT_EQ(
+        settings.ToText(), "[List frmPlotPage]\nFirma=0\nAuftrag=1\nOptPageNo=True\nNoCopy=3\nNSeite=12\n");
     const PrintOptions back = LoadPrintOptions(settings);
     EXPECT_FALSE(back.PrintCompanyHeader);
     EXPECT_TRUE(back.PrintJobData);
@@ -195,8 +196,8 @@ TEST(PrintOptions, UnreadableStoredValuesTakeTheDefaults)
 
 TEST(IniSettings, ParsesSectionsKeysAndComments)
 {
-    const IniSettings settings
-        = IniSettings::FromText("a.ini", "; note\r\n[One]\r\n key = some value \r\n\r\n# x\n[Two]\nn=42\nb=true\n");
+    const IniSettings settings = IniSettings::FromText(
+        "a.ini", "; note\r\n[One]\r\n key = some value \r\n\r\n# x\n[Two]\nn=42\nb=true\n");
     EXPECT_EQ(settings.Get("One", "key", "?"), "some value");
     EXPECT_EQ(settings.GetLong("Two", "n", 0), 42);
     EXPECT_TRUE(settings.GetBool("Two", "b", false));
@@ -232,8 +233,8 @@ TEST_P(BadIniTest, NamesTheFileAndTheLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, BadIniTest,
-    ::testing::Values(BadIni { "KeyBeforeSection", "a=1\n", 1 }, BadIni { "NoEquals", "[S]\n\njunk\n", 3 },
-        BadIni { "OpenHeading", "[S]\n[T\n", 2 }, BadIni { "EmptyKey", "[S]\n=5\n", 2 }),
+    ::testing::Values(BadIni{"KeyBeforeSection", "a=1\n", 1}, BadIni{"NoEquals", "[S]\n\njunk\n", 3},
+        BadIni{"OpenHeading", "[S]\n[T\n", 2}, BadIni{"EmptyKey", "[S]\n=5\n", 2}),
     [](const ::testing::TestParamInfo<BadIni>& info) { return std::string(info.param.name); });
 
 TEST(IniSettings, SaveAndLoadRoundTrip)

@@ -15,8 +15,8 @@
 #include "lists/Session.h"
 #include "lists/writer/ListWriter.h"
 #include "lists/writer/PageSink.h"
-#include "support/TestSupport.h"
 #include "suite/Host.h"
+#include "support/TestSupport.h"
 
 namespace teska::test {
 

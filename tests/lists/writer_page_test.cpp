@@ -19,7 +19,7 @@ const std::string Rule = "  " + Rep(38, '-');
 TEST_F(WriterTest, WriteLinesLooksUpIdentifiersSkipsZeroAndCountsEveryItem)
 {
     state.LineOnPage = 4;
-    writer->WriteLines({ 500L, 0L, std::string("abc"), std::string() });
+    writer->WriteLines({500L, 0L, std::string("abc"), std::string()});
     EXPECT_EQ(state.ListText, L("  Label A") + L("  abc") + L("  "));
     EXPECT_EQ(state.LineOnPage, 8);
 }
@@ -90,7 +90,7 @@ TEST_F(WriterTest, FirstPageHeaderWithJobDataAndSystemCaption)
 {
     state.TopMargin = 0;
     state.PrintJobData = true;
-    state.JobLines = { "J1", "J2", "J3" };
+    state.JobLines = {"J1", "J2", "J3"};
     state.ProjectBaseName = "plate";
     state.ProjectType = 2;
     writer->WriteFirstPageHeader();
@@ -102,7 +102,7 @@ TEST_F(WriterTest, FirstPageHeaderWithJobDataAndSystemCaption)
 
 TEST_F(WriterTest, SystemCaptionByProjectType)
 {
-    const char* expected[] = { "", "", "Frame x-z", "Frame y-z", "Slab", "Solid", "" };
+    const char* expected[] = {"", "", "Frame x-z", "Frame y-z", "Slab", "Solid", ""};
     for (int type = 0; type <= 6; ++type) {
         state.ProjectType = type;
         EXPECT_EQ(writer->SystemCaption(), expected[type]) << "type " << type;
@@ -127,7 +127,7 @@ TEST_F(WriterTest, FirstPageHeaderOfTypeOneHasNoSystemLineAndWithoutJobDataOnlyT
 
 TEST_F(WriterTest, NewPageOnScreenPadsThePageToTheRaster)
 {
-    writer->WriteLines({ std::string("a"), std::string("b"), std::string("c") });
+    writer->WriteLines({std::string("a"), std::string("b"), std::string("c")});
     writer->NewPage();
     const std::vector<std::string> lines = SplitLines(state.ListText);
     // 3 written + 9 padding = 12, then the next header (top margin + 3).
@@ -143,7 +143,7 @@ TEST_F(WriterTest, NewPageOnScreenPadsThePageToTheRaster)
 TEST_F(WriterTest, NewPageOfAPrintedListSendsThePageAndStartsTheNext)
 {
     state.OutputTarget = TargetPrintResults;
-    writer->WriteLines({ std::string("a") });
+    writer->WriteLines({std::string("a")});
     writer->NewPage();
     ASSERT_EQ(sink.printed.size(), 1u);
     EXPECT_EQ(sink.printed[0], L("  a"));

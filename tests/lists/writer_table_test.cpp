@@ -24,8 +24,8 @@ TEST_F(WriterTest, NameValueTableAlignsLabelsSymbolsAndUnits)
     writer->FlushNameValueRows();
     // Widths: label 12, symbol 2 ("E:"), unit 4, value 4; 40 - 2 - 22 = 16,
     // clamped to a gap of 8: symbols start at 2 + 12 + 8 = 22.
-    const std::string expected = L("  Label A" + Sp(13) + "E: [kN] = 2.50") + L("  Thickness" + Sp(11) + "d: [-]  = 0.3")
-        + L("  Remark" + Sp(14) + ": ") + L("  Heading only");
+    const std::string expected = L("  Label A" + Sp(13) + "E: [kN] = 2.50")
+        + L("  Thickness" + Sp(11) + "d: [-]  = 0.3") + L("  Remark" + Sp(14) + ": ") + L("  Heading only");
     EXPECT_EQ(state.ListText, expected);
     EXPECT_EQ(state.LineOnPage, 4);
     EXPECT_EQ(writer->PendingNameValueRows(), 0u);
@@ -69,8 +69,8 @@ TableHeading ThreeColumnHeading()
 {
     TableHeading heading;
     heading.ColumnCount = 2;
-    heading.Rows = { { 80079L, 90077L, std::string("Shear\nforce") },
-        { std::string("No."), std::string("mx"), std::string("Q") } };
+    heading.Rows = {{80079L, 90077L, std::string("Shear\nforce")},
+        {std::string("No."), std::string("mx"), std::string("Q")}};
     return heading;
 }
 
@@ -78,7 +78,7 @@ TEST_F(WriterTest, TableHeadingRightAlignsCellsAndSplitsLineFeeds)
 {
     const TableLayout layout = writer->WriteTableHeading(ThreeColumnHeading());
     // Widths 4, 6, 5 (sum 15): (38 - 15) / 2 = 11.5, clamped to 6.
-    ASSERT_EQ(layout.Widths, (std::vector<std::int32_t> { 4, 12, 11 }));
+    ASSERT_EQ(layout.Widths, (std::vector<std::int32_t>{4, 12, 11}));
     EXPECT_EQ(layout.Rule, Rep(27, '-'));
     const std::string rule = "  " + Rep(27, '-');
     const std::string expected = L(rule) + L("  Node" + Sp(6) + "Moment" + Sp(6) + "Shear")
@@ -91,10 +91,11 @@ TEST_F(WriterTest, TableHeadingGapIsOneWhenTheColumnsFillTheLine)
 {
     TableHeading heading;
     heading.ColumnCount = 2;
-    heading.Rows = { { Rep(12, 'a'), Rep(14, 'b'), Rep(15, 'c') } };
+    heading.Rows = {{Rep(12, 'a'), Rep(14, 'b'), Rep(15, 'c')}};
     const TableLayout layout = writer->WriteTableHeading(heading);
-    EXPECT_EQ(layout.Widths, (std::vector<std::int32_t> { 12, 15, 16 }));
-    EXPECT_EQ(SplitLines(state.ListText).at(1), "  " + Rep(12, 'a') + " " + Rep(14, 'b') + " " + Rep(15, 'c'));
+    EXPECT_EQ(layout.Widths, (std::vector<std::int32_t>{12, 15, 16}));
+    EXPECT_EQ(
+        SplitLines(state.ListText).at(1), "  " + Rep(12, 'a') + " " + Rep(14, 'b') + " " + Rep(15, 'c'));
 }
 
 TEST_F(WriterTest, TableHeadingGapRoundsHalvesToEven)
@@ -102,24 +103,24 @@ TEST_F(WriterTest, TableHeadingGapRoundsHalvesToEven)
     // 38 - (20 + 4 + 5) = 9 over 2 columns: 4.5 gives 4; 38 - 28 = 10 gives 5.
     TableHeading heading;
     heading.ColumnCount = 2;
-    heading.Rows = { { Rep(20, 'a'), Rep(4, 'b'), Rep(5, 'c') } };
-    EXPECT_EQ(writer->WriteTableHeading(heading).Widths, (std::vector<std::int32_t> { 20, 8, 9 }));
-    heading.Rows = { { Rep(19, 'a'), Rep(4, 'b'), Rep(5, 'c') } };
-    EXPECT_EQ(writer->WriteTableHeading(heading).Widths, (std::vector<std::int32_t> { 19, 9, 10 }));
+    heading.Rows = {{Rep(20, 'a'), Rep(4, 'b'), Rep(5, 'c')}};
+    EXPECT_EQ(writer->WriteTableHeading(heading).Widths, (std::vector<std::int32_t>{20, 8, 9}));
+    heading.Rows = {{Rep(19, 'a'), Rep(4, 'b'), Rep(5, 'c')}};
+    EXPECT_EQ(writer->WriteTableHeading(heading).Widths, (std::vector<std::int32_t>{19, 9, 10}));
     // 38 - 31 = 7 over 2 columns: 3.5 gives 4.
-    heading.Rows = { { Rep(24, 'a'), Rep(3, 'b'), Rep(4, 'c') } };
-    EXPECT_EQ(writer->WriteTableHeading(heading).Widths, (std::vector<std::int32_t> { 24, 7, 8 }));
+    heading.Rows = {{Rep(24, 'a'), Rep(3, 'b'), Rep(4, 'c')}};
+    EXPECT_EQ(writer->WriteTableHeading(heading).Widths, (std::vector<std::int32_t>{24, 7, 8}));
 }
 
 TEST_F(WriterTest, LamAlefPairsGetOneExtraBlankEach)
 {
     TableHeading heading;
     heading.ColumnCount = 1;
-    heading.Rows = { { std::string("N"), std::string("abcdef") }, { std::string(), 600L } };
+    heading.Rows = {{std::string("N"), std::string("abcdef")}, {std::string(), 600L}};
     const TableLayout layout = writer->WriteTableHeading(heading);
     // Widths 1 and 6 + gap 6; the text of 600 has 4 letters and two pairs:
     // 12 - 4 + 2 = 10 blanks instead of 8.
-    ASSERT_EQ(layout.Widths, (std::vector<std::int32_t> { 1, 12 }));
+    ASSERT_EQ(layout.Widths, (std::vector<std::int32_t>{1, 12}));
     const std::string arabic = "\xD9\x84\xD8\xA7\xD9\x84\xD8\xA3";
     EXPECT_EQ(SplitLines(state.ListText).at(2), Sp(3) + Sp(10) + arabic);
 }
@@ -128,9 +129,9 @@ TEST_F(WriterTest, ContinueTableClosesBreaksOpensAndRepeatsTheHeading)
 {
     state.TopMargin = 0;
     state.PageNumber = 1;
-    writer->WriteLines({ std::string("row") });
+    writer->WriteLines({std::string("row")});
     const TableLayout layout = writer->ContinueTable(ThreeColumnHeading());
-    EXPECT_EQ(layout.Widths, (std::vector<std::int32_t> { 4, 12, 11 }));
+    EXPECT_EQ(layout.Widths, (std::vector<std::int32_t>{4, 12, 11}));
     const std::vector<std::string> lines = SplitLines(state.ListText);
     ASSERT_EQ(lines.size(), 12u + 3u + 1u + 5u);
     // The closing note ends at the right edge: 40 - 5 blanks.
@@ -160,10 +161,14 @@ TEST(TextMeasure, LengthCountsCharactersNotBytes)
 {
     EXPECT_EQ(TextLength(""), 0);
     EXPECT_EQ(TextLength("abc"), 3);
-    EXPECT_EQ(TextLength("Gr\xC3\xBC\xC3\x9F" "e"), 5); // Grüße
+    EXPECT_EQ(TextLength("Gr\xC3\xBC\xC3\x9F"
+                         "e"),
+        5); // Grüße
     EXPECT_EQ(TextLength("\xE2\x82\xAC"), 1); // euro sign
     EXPECT_EQ(TextLength("\xF0\x9F\x98\x80"), 2); // beyond U+FFFF: two units
-    EXPECT_EQ(TextLength("a\xFF" "b"), 3); // a stray byte is one character
+    EXPECT_EQ(TextLength("a\xFF"
+                         "b"),
+        3); // a stray byte is one character
     EXPECT_EQ(TextLength("\xC3"), 1); // a cut sequence too
 }
 
