@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "project/opening/ProjectRelease.h"
 #include "project/opening/ProjectState.h"
@@ -24,6 +25,11 @@ inline constexpr long kMainCaptionId = 160024;
 
 // What OpenProject needs from around it.
 struct OpeningContext {
+    explicit OpeningContext(Host& reportTo, std::function<std::string(long)> lookup = {})
+        : host(reportTo)
+        , lookupText(std::move(lookup))
+    { }
+
     Host& host;
     // LookupText of the text catalogue.
     std::function<std::string(long)> lookupText;

@@ -1,0 +1,197 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Opening a project: the order of the steps, the early ends at a missing
+// design parameter file or an unopenable slab file, the fallbacks of the
+// job and punching files, and errors reported with the file they concern.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "project/opening/OpenProject.h"
+#include "project/opening/ProjectWriter.h"
+#include "suite/Host.h"
+#include "support/TestSupport.h"
+
+namespace teska {
+namespace {
+
+using test::ScratchDir;
+
+class OpenProjectTest : public ::testing::Test {
+protected:
+    OpenProjectTest()
+        : context(host, [](long id) { return texts.count(id) ? texts.at(id) : std::string("?"); })
+    {
+        state.ProjectDirectory = dir.dir();
+        state.ProjectBaseName = "SLAB";
+        state.ProjectPath = dir.file("SLAB.PO1");
+        state.MainCaption = "before";
+        context.announce = [this](const std::string& d, const std::string& b) { announced.push_back(d + b); };
+    }
+
+    // A project with option 4 (punching and design) as given.
+    void WriteProject(std::int16_t option4, std::int32_t method = 1)
+    {
+        ProjectFileData data;
+        data.ProjectType = 2;
+        data.AnalysisMethod = method;
+        data.Options = {1, 0, 0, option4, 0, 0, 1, 0, 3, 0, 0, 0, 0};
+        WriteProjectFile(file(".PO1"), data);
+    }
+    std::string file(const std::string& ext) const { return dir.file("SLAB" + ext); }
+
+    static inline const std::map<long, std::string> texts = {{40010, "Reading the project"}, {160024, "TESKA-List"}};
+    ScratchDir dir;
+    RecordingHost host;
+    OpeningContext context;
+    ProjectState state;
+    std::vector<std::string> announced;
+};
+
+TEST_F(OpenProjectTest, FullProjectSetsEverySwitchMenuAndCaption)
+{
+    WriteProject(1, 9);
+    WriteJobFile(file(".AUF"), {"Hall 3", "Slab B", "2026"});
+    WritePunchingFile(file(".PPU"), 3);
+    WriteDesignParameterFile(file(".P23"), {1, 2, 3, 4, 5, 6}, "EN 1992-1-1");
+    WriteSlabMarks(file(".P21"), "J", 0);
+
+    const OpenResult result = OpenProject(state, context, true);
+    EXPECT_EQ(result.Outcome, OpenOutcome::Opened);
+    EXPECT_TRUE(host.errors.empty());
+    EXPECT_EQ(state.ProjectType, 2);
+    EXPECT_EQ(state.AnalysisMethod, 9);
+    EXPECT_EQ(state.JobLines, (std::array<std::string, 3> {"Hall 3", "Slab B", "2026"}));
+    EXPECT_EQ(state.DesignCode, "EN 1992-1-1");
+    EXPECT_TRUE(state.ResultSwitch1);
+    EXPECT_TRUE(state.ResultSwitch4); // option 7
+    EXPECT_TRUE(state.ResultSwitch6);
+    EXPECT_TRUE(state.ResultSwitch7); // punching number 3 > 0
+    EXPECT_TRUE(state.ResultSwitch16); // option 9 = 3
+    EXPECT_FALSE(state.ResultSwitch10);
+    EXPECT_TRUE(state.ResultSwitch17); // method 9
+    EXPECT_TRUE(state.DesignSwitch1); // method 9
+    EXPECT_TRUE(state.DesignSwitch2); // mark "J"
+    EXPECT_TRUE(state.ListMenuEnabled);
+    EXPECT_TRUE(state.CloseCommandEnabled);
+    EXPECT_EQ(state.MainCaption, "TESKA-List - [SLAB]");
+    EXPECT_EQ(host.lastStatus, "Reading the project");
+    EXPECT_EQ(announced, (std::vector<std::string> {dir.dir() + "SLAB"}));
+    EXPECT_EQ(result.Lock, LockResult::Acquired);
+    EXPECT_TRUE(std::filesystem::exists(file(".LCK")));
+}
+
+TEST_F(OpenProjectTest, MissingOptionalFilesFallBack)
+{
+    WriteProject(0); // no punching: .PPU and .P23 are not looked at
+    WritePunchingFile(file(".PPU"), 5);
+    state.JobLines = {"stale", "stale", "stale"};
+    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::Opened);
+    EXPECT_EQ(state.JobLines, (std::array<std::string, 3> {}));
+    EXPECT_FALSE(state.ResultSwitch7);
+    EXPECT_FALSE(state.DesignSwitch2); // no .P21
+    EXPECT_TRUE(state.ListMenuEnabled);
+
+    // Punching switched on, .P23 there but .PPU missing: no punching results.
+    WriteProject(1);
+    std::filesystem::remove(file(".PPU"));
+    WriteDesignParameterFile(file(".P23"), {}, "Code");
+    EXPECT_EQ(OpenProject(state, context, false).Outcome, OpenOutcome::Opened);
+    EXPECT_TRUE(state.ResultSwitch6);
+    EXPECT_FALSE(state.ResultSwitch7);
+    EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(OpenProjectTest, MissingDesignParametersEndBeforeTheMenus)
+{
+    WriteProject(1);
+    WritePunchingFile(file(".PPU"), 2);
+    WriteSlabMarks(file(".P21"), "J", 1);
+    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::NoDesignParameters);
+    EXPECT_TRUE(state.ResultSwitch6); // switches of step 4 are set
+    EXPECT_FALSE(state.ResultSwitch7); // ended before punching was decided
+    EXPECT_FALSE(state.DesignSwitch2); // .P21 was not reached
+    EXPECT_FALSE(state.ListMenuEnabled);
+    EXPECT_EQ(state.MainCaption, "before");
+    EXPECT_TRUE(host.errors.empty()); // silent
+}
+
+TEST_F(OpenProjectTest, SlabFileDecidesDesignSwitchTwo)
+{
+    WriteProject(0, 8);
+    WriteSlabMarks(file(".P21"), "J", 1);
+    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::Opened);
+    EXPECT_FALSE(state.DesignSwitch2); // method 8 excludes it
+    EXPECT_TRUE(state.DesignSwitch1); // method 8
+
+    WriteProject(0, 4);
+    WriteSlabMarks(file(".P21"), "N", 0.5f);
+    OpenProject(state, context, false);
+    EXPECT_TRUE(state.DesignSwitch2);
+    EXPECT_FALSE(state.DesignSwitch1);
+
+    // An empty .P21 is refused by the data file check: the opening ends.
+    test::writeFile(file(".P21"), "");
+    state.ListMenuEnabled = false;
+    EXPECT_EQ(OpenProject(state, context, false).Outcome, OpenOutcome::SlabFileUnopened);
+    EXPECT_FALSE(state.DesignSwitch2);
+    EXPECT_FALSE(state.ListMenuEnabled);
+}
+
+TEST_F(OpenProjectTest, UnreadableOptionsChangeNothing)
+{
+    test::writeFile(file(".PO1"), "NOT-A-PROJECT\r\n1, 1\r\n");
+    state.ResultSwitch3 = true;
+    state.AnalysisMethod = 5;
+    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::OptionsUnread);
+    EXPECT_TRUE(state.ResultSwitch3);
+    EXPECT_EQ(state.AnalysisMethod, 5);
+    EXPECT_EQ(state.MainCaption, "before");
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("SLAB.PO1"), std::string::npos) << host.errors[0];
+}
+
+TEST_F(OpenProjectTest, CorruptSiblingIsReportedWithItsName)
+{
+    WriteProject(1);
+    test::writeFile(file(".P23"), "1, 2, x, 4, 5, 6\r\nCode\r\n");
+    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::Failed);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("SLAB.P23"), std::string::npos) << host.errors[0];
+    EXPECT_NE(host.errors[0].find("line 1"), std::string::npos) << host.errors[0];
+    EXPECT_FALSE(state.ListMenuEnabled);
+}
+
+TEST_F(OpenProjectTest, ReactivationNeitherAnnouncesNorLocksAndGroupGetsThePath)
+{
+    WriteProject(0);
+    std::vector<std::string> handed;
+    context.StartedByGroup = true;
+    context.groupHandOver = [&](const std::string& path) { handed.push_back(path); };
+    const OpenResult again = OpenProject(state, context, false);
+    EXPECT_EQ(again.Outcome, OpenOutcome::Opened);
+    EXPECT_TRUE(announced.empty());
+    EXPECT_FALSE(std::filesystem::exists(file(".LCK")));
+    EXPECT_EQ(handed, (std::vector<std::string> {state.ProjectPath}));
+
+    EXPECT_EQ(OpenProject(state, context, true).Lock, LockResult::Acquired);
+    EXPECT_EQ(OpenProject(state, context, true).Lock, LockResult::AlreadyOurs);
+}
+
+TEST_F(OpenProjectTest, ProjectPathKeepsTheChosenExtensionCase)
+{
+    ProjectFileData data;
+    data.AnalysisMethod = 13;
+    WriteProjectFile(dir.file("lower.po1"), data);
+    state.ProjectBaseName = "lower";
+    state.ProjectPath = dir.file("lower.po1");
+    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::Opened);
+    EXPECT_EQ(state.AnalysisMethod, 13);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("lower.LCK")));
+}
+
+} // namespace
+} // namespace teska
