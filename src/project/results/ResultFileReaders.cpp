@@ -9,16 +9,30 @@ namespace teska {
 
 namespace {
 
-[[noreturn]] void refuse(const FieldReader& in, const std::string& expectation)
+[[noreturn]] void refuse(const FieldReader& in, const std::string& expectation, std::size_t line = 0)
 {
-    throw FileFormatError(in.fileName(), in.line(), 0, 0, expectation);
+    throw FileFormatError(in.fileName(), line ? line : in.line(), 0, 0, expectation);
+}
+
+// A count of the file itself, checked against the file's size; errors name
+// the count's line.
+std::int32_t readFittingCount(
+    FieldReader& in, const char* what, std::int64_t fieldsPerItem, const char* checked)
+{
+    const std::size_t line = in.line();
+    const std::int32_t count = in.ReadInt32();
+    if (count < 0)
+        refuse(in, std::string(what) + " of 0 or more was expected, found " + std::to_string(count), line);
+    CheckCountFitsFile(in, count, fieldsPerItem, checked, line);
+    return count;
 }
 
 std::int16_t readSmallCount(FieldReader& in, const char* what)
 {
+    const std::size_t line = in.line();
     const std::int16_t count = in.ReadInt16();
     if (count < 0)
-        refuse(in, std::string(what) + " of 0 or more was expected, found " + std::to_string(count));
+        refuse(in, std::string(what) + " of 0 or more was expected, found " + std::to_string(count), line);
     return count;
 }
 
@@ -26,13 +40,15 @@ std::int16_t readSmallCount(FieldReader& in, const char* what)
 
 std::int32_t ReadResultCount(FieldReader& in, const char* what)
 {
+    const std::size_t line = in.line();
     const std::int32_t count = in.ReadInt32();
     if (count < 0)
-        refuse(in, std::string(what) + " of 0 or more was expected, found " + std::to_string(count));
+        refuse(in, std::string(what) + " of 0 or more was expected, found " + std::to_string(count), line);
     return count;
 }
 
-void CheckCountFitsFile(const FieldReader& in, std::int64_t count, std::int64_t fieldsPerItem, const char* what)
+void CheckCountFitsFile(
+    const FieldReader& in, std::int64_t count, std::int64_t fieldsPerItem, const char* what, std::size_t line)
 {
     // n numbers need n digits and n - 1 separators at the very least.
     const std::int64_t fields = count * fieldsPerItem;
@@ -40,7 +56,8 @@ void CheckCountFitsFile(const FieldReader& in, std::int64_t count, std::int64_t 
     if (fields > capacity)
         refuse(in,
             std::string(what) + " " + std::to_string(count) + " is larger than the file can hold ("
-                + std::to_string(in.byteSize()) + " bytes)");
+                + std::to_string(in.byteSize()) + " bytes)",
+            line);
 }
 
 std::int32_t ReadNodeCountFile(FieldReader& in)
@@ -60,8 +77,7 @@ void ReadColumnValues(FieldReader& in, std::int32_t count, float* first, std::si
 
 std::vector<float> ReadCountedValues(FieldReader& in)
 {
-    const std::int32_t count = ReadResultCount(in, "a count");
-    CheckCountFitsFile(in, count, 1, "the count");
+    const std::int32_t count = readFittingCount(in, "a count", 1, "the count");
     std::vector<float> values(static_cast<std::size_t>(count));
     for (float& v : values)
         v = in.ReadSingle();
@@ -70,12 +86,14 @@ std::vector<float> ReadCountedValues(FieldReader& in)
 
 std::int32_t ReadMatrixOrder(FieldReader& in, std::int32_t nodeCount)
 {
+    const std::size_t line = in.line();
     const std::int32_t n = ReadResultCount(in, "a matrix order");
     if (n != nodeCount)
         refuse(in,
-            "a square matrix over the " + std::to_string(nodeCount) + " nodes of .PL6 was expected, found order "
-                + std::to_string(n));
-    CheckCountFitsFile(in, static_cast<std::int64_t>(n) * n, 1, "the number of matrix values");
+            "a square matrix over the " + std::to_string(nodeCount)
+                + " nodes of .PL6 was expected, found order " + std::to_string(n),
+            line);
+    CheckCountFitsFile(in, static_cast<std::int64_t>(n) * n, 1, "the number of matrix values", line);
     return n;
 }
 
@@ -89,22 +107,25 @@ void ReadMatrixValues(FieldReader& in, std::int32_t n, float* out)
 PunchingFile ReadPunchingFile(FieldReader& in)
 {
     PunchingFile file;
-    const std::int32_t n = ReadResultCount(in, "a number of punching points");
-    const std::int16_t t = readSmallCount(in, "a number of cross-section types");
     // Each point has a point record of four and a result record of at least
     // ten numbers; each type two.
-    CheckCountFitsFile(in, n, 14, "the number of punching points");
-    CheckCountFitsFile(in, t, 2, "the number of cross-section types");
+    const std::int32_t n
+        = readFittingCount(in, "a number of punching points", 14, "the number of punching points");
+    const std::size_t typeLine = in.line();
+    const std::int16_t t = readSmallCount(in, "a number of cross-section types");
+    CheckCountFitsFile(in, t, 2, "the number of cross-section types", typeLine);
     file.Points.resize(static_cast<std::size_t>(n));
     for (PunchingPoint& p : file.Points) {
         p.Load = in.ReadSingle();
         p.X = in.ReadSingle();
         p.Y = in.ReadSingle();
+        const std::size_t typeLine = in.line();
         p.Type = in.ReadInt16();
         if (p.Type < 1 || p.Type > t)
             refuse(in,
                 "a cross-section type from 1 to " + std::to_string(t) + " was expected, found "
-                    + std::to_string(p.Type));
+                    + std::to_string(p.Type),
+                typeLine);
     }
     file.Types.resize(static_cast<std::size_t>(t));
     for (CrossSectionType& type : file.Types) {
@@ -138,8 +159,8 @@ PunchingFile ReadPunchingFile(FieldReader& in)
 
 std::vector<BeamRecord> ReadBeamFile(FieldReader& in)
 {
-    const std::int32_t m = ReadResultCount(in, "a number of beam elements");
-    CheckCountFitsFile(in, m, 7, "the number of beam elements");
+    const std::int32_t m
+        = readFittingCount(in, "a number of beam elements", 7, "the number of beam elements");
     std::vector<BeamRecord> beams(static_cast<std::size_t>(m));
     for (BeamRecord& b : beams) {
         b.Node1 = in.ReadInt32();

@@ -147,8 +147,8 @@ void WritePunchingResults(const std::string& path, const PunchingFile& file)
     out += Eol;
     for (const PunchingPoint& p : file.Points) {
         if (p.Type < 1 || static_cast<std::size_t>(p.Type) > file.Types.size())
-            throw std::invalid_argument(path + ": cross-section type " + std::to_string(p.Type)
-                + " of " + std::to_string(file.Types.size()));
+            throw std::invalid_argument(path + ": cross-section type " + std::to_string(p.Type) + " of "
+                + std::to_string(file.Types.size()));
         for (float v : {p.Load, p.X, p.Y}) {
             append(out, v);
             out += ", ";

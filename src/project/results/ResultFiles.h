@@ -42,10 +42,11 @@ class FieldReader;
 // names it in the error message ("node count", "number of punching points").
 std::int32_t ReadResultCount(FieldReader& in, const char* what);
 
-// Throws FileFormatError unless \p count items of \p fieldsPerItem numbers
-// each can be held by the reader's file (at least two bytes per number).
-void CheckCountFitsFile(
-    const FieldReader& in, std::int64_t count, std::int64_t fieldsPerItem, const char* what);
+// Throws FileFormatError, naming \p line (0: the reader's current line),
+// unless \p count items of \p fieldsPerItem numbers each can be held by the
+// reader's file (at least two bytes per number).
+void CheckCountFitsFile(const FieldReader& in, std::int64_t count, std::int64_t fieldsPerItem,
+    const char* what, std::size_t line = 0);
 
 // .PL6: the node count.
 std::int32_t ReadNodeCountFile(FieldReader& in);

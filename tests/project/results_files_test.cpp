@@ -1,0 +1,362 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The result files: the layouts the writers produce, reading them back, and
+// the refusal of short, corrupt and oversized files with the file and the
+// line named.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "project/io/FieldReader.h"
+#include "project/results/ResultFiles.h"
+#include "suite/Errors.h"
+#include "support/TestSupport.h"
+
+namespace teska::test {
+namespace {
+
+FieldReader reader(const std::string& name, const std::string& content)
+{
+    return FieldReader(name, content);
+}
+
+// Runs \p read and returns the FileFormatError it throws (fails the test
+// when it throws nothing).
+template <typename Read> FileFormatError formatError(Read read)
+{
+    try {
+        read();
+    } catch (const FileFormatError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no FileFormatError";
+    return FileFormatError("", 0, 0, 0, "");
+}
+
+// ---- layouts written ---------------------------------------------------------
+
+TEST(ResultFileLayout, WritersPutOneValueOrRecordOnEachLine)
+{
+    ScratchDir dir;
+    WriteNodeCountFile(dir.file("A.PL6"), 70000);
+    EXPECT_EQ(readFile(dir.file("A.PL6")), "70000\r\n");
+
+    const float column[] = {0.5f, -2.0f, 0.0f, 1e-5f};
+    WriteColumnFile(dir.file("A.PH1"), column);
+    EXPECT_EQ(readFile(dir.file("A.PH1")), "0.5\r\n-2\r\n0\r\n1e-05\r\n");
+
+    const float areas[] = {1.5f, 0.25f};
+    WriteCountedFile(dir.file("A.PL4"), areas);
+    EXPECT_EQ(readFile(dir.file("A.PL4")), "2\r\n1.5\r\n0.25\r\n");
+
+    const float matrix[] = {1, 2, 3, 4};
+    WriteMatrixFile(dir.file("A.PD1"), 2, matrix);
+    EXPECT_EQ(readFile(dir.file("A.PD1")), "2\r\n1, 2\r\n3, 4\r\n");
+
+    const BeamRecord beams[] = {{3, 7, {1, -2, 0.5f, 0, 4}}};
+    WriteBeamFile(dir.file("A.GH1"), beams);
+    EXPECT_EQ(readFile(dir.file("A.GH1")), "1\r\n3, 7, 1, -2, 0.5, 0, 4\r\n");
+}
+
+TEST(ResultFileLayout, PunchingFileHasPointsTypesAndResultsWithTheirGroups)
+{
+    PunchingFile file;
+    file.Points = {{100, 1.5f, 2, 1}};
+    file.Types = {{0.3f, 0.4f}};
+    PunchingResult result{1, 2, 3, 4, 5, 60, {}};
+    result.Skipped.Pairs = {{0.5f, 1}};
+    result.Skipped.Lists = {{1, 2, 3}, {}};
+    result.Skipped.Quads2 = {{1, 2, 3, 4}};
+    file.Results = {result};
+    ScratchDir dir;
+    WritePunchingResults(dir.file("A.PPU"), file);
+    EXPECT_EQ(readFile(dir.file("A.PPU")),
+        "1\r\n1\r\n"
+        "100, 1.5, 2, 1\r\n"
+        "0.3, 0.4\r\n"
+        "1, 2, 3, 4, 5, 60\r\n"
+        "1\r\n0.5, 1\r\n"
+        "2\r\n3, 1, 2, 3\r\n0\r\n"
+        "0\r\n"
+        "1\r\n1, 2, 3, 4\r\n");
+}
+
+TEST(ResultFileLayout, WritersRefuseWhatTheReadersWouldRefuse)
+{
+    ScratchDir dir;
+    PunchingFile badType;
+    badType.Points = {{1, 0, 0, 2}};
+    badType.Types = {{1, 1}};
+    badType.Results.resize(1);
+    EXPECT_THROW(WritePunchingResults(dir.file("A.PPU"), badType), std::invalid_argument);
+    PunchingFile missingResult = badType;
+    missingResult.Points[0].Type = 1;
+    missingResult.Results.clear();
+    EXPECT_THROW(WritePunchingResults(dir.file("A.PPU"), missingResult), std::invalid_argument);
+    const float three[] = {1, 2, 3};
+    EXPECT_THROW(WriteMatrixFile(dir.file("A.PD1"), 2, three), std::invalid_argument);
+    EXPECT_THROW(WriteNodeCountFile(dir.file("A.PL6"), -1), std::invalid_argument);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("A.PPU")));
+    EXPECT_THROW(WriteColumnFile(dir.file("missing/A.PH1"), three), FileAccessError);
+}
+
+// ---- round trips -------------------------------------------------------------
+
+TEST(ResultFileRoundTrip, SinglesComeBackBitForBit)
+{
+    const float values[] = {0.1f, -1.0f / 3.0f, 1e-38f, std::numeric_limits<float>::max(),
+        std::numeric_limits<float>::denorm_min(), 123456.79f, -0.0f};
+    ScratchDir dir;
+    WriteColumnFile(dir.file("A.PH3"), values);
+    FieldReader in = FieldReader::FromFile(dir.file("A.PH3"));
+    float back[7] = {};
+    ReadColumnValues(in, 7, back, 1);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(std::signbit(back[i]), std::signbit(values[i])) << i;
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(back[i], values[i]) << i;
+
+    WriteCountedFile(dir.file("A.PL4"), values);
+    FieldReader counted = FieldReader::FromFile(dir.file("A.PL4"));
+    const std::vector<float> areas = ReadCountedValues(counted);
+    EXPECT_EQ(areas, std::vector<float>(std::begin(values), std::end(values)));
+}
+
+TEST(ResultFileRoundTrip, MatrixBeamsAndPunchingPoints)
+{
+    ScratchDir dir;
+    WriteMatrixFile(dir.file("A.PE1"), 3, [](std::int32_t i, std::span<float> row) {
+        for (std::size_t j = 0; j < row.size(); ++j)
+            row[j] = static_cast<float>(10 * i) + static_cast<float>(j) + 0.5f;
+    });
+    FieldReader matrix = FieldReader::FromFile(dir.file("A.PE1"));
+    ASSERT_EQ(ReadMatrixOrder(matrix, 3), 3);
+    float cells[9] = {};
+    ReadMatrixValues(matrix, 3, cells);
+    EXPECT_EQ(cells[0], 0.5f);
+    EXPECT_EQ(cells[2], 2.5f);
+    EXPECT_EQ(cells[3], 10.5f); // row 2 starts with 10.5
+    EXPECT_EQ(cells[8], 22.5f);
+
+    const std::vector<BeamRecord> beams = {{1, 2, {1, 2, 3, 4, 5}}, {2, 40000, {-1, 0.25f, 0, 1e6f, -7}}};
+    WriteBeamFile(dir.file("A.GH1"), beams);
+    FieldReader beamIn = FieldReader::FromFile(dir.file("A.GH1"));
+    const std::vector<BeamRecord> back = ReadBeamFile(beamIn);
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[1].Node2, 40000);
+    EXPECT_EQ(back[1].S, beams[1].S);
+    EXPECT_EQ(back[0].Node1, 1);
+
+    PunchingFile punching;
+    punching.Points = {{10, 1, 2, 2}, {20, 3, 4, 1}};
+    punching.Types = {{0.3f, 0.3f}, {0.25f, 0.5f}};
+    punching.Results = {{1, 2, 3, 4, 5, 6, {}}, {7, 8, 9, 10, 11, 12, {}}};
+    punching.Results[0].Skipped.Quads1 = {{1, 1, 1, 1}, {2, 2, 2, 2}};
+    punching.Results[0].Skipped.Lists = {{5}};
+    WritePunchingResults(dir.file("A.PPU"), punching);
+    FieldReader punchIn = FieldReader::FromFile(dir.file("A.PPU"));
+    const PunchingFile read = ReadPunchingFile(punchIn);
+    ASSERT_EQ(read.Points.size(), 2u);
+    ASSERT_EQ(read.Types.size(), 2u);
+    EXPECT_EQ(read.Points[0].Type, 2);
+    EXPECT_EQ(read.Points[1].Load, 20.0f);
+    EXPECT_EQ(read.Types[1].SideB, 0.5f);
+    // The second result follows the first one's skipped groups.
+    EXPECT_EQ(read.Results[1].Qp, 7.0f);
+    EXPECT_EQ(read.Results[1].Rpa, 12.0f);
+    EXPECT_EQ(read.Results[0].Dp, 5.0f);
+}
+
+// ---- reading hand-written files --------------------------------------------
+
+TEST(ResultFileReading, FieldsMaySitOnOneLineOrManyWithAnyLineEnd)
+{
+    FieldReader in = reader("A.PH1", "1, 2.5  -4\n\n  .5,1E-2\r\n");
+    float values[5] = {};
+    ReadColumnValues(in, 5, values, 1);
+    EXPECT_EQ(values[1], 2.5f);
+    EXPECT_EQ(values[2], -4.0f);
+    EXPECT_EQ(values[3], 0.5f);
+    EXPECT_EQ(values[4], 0.01f);
+}
+
+TEST(ResultFileReading, ColumnValuesGoIntoEveryStrideThCell)
+{
+    FieldReader in = reader("A.PH4", "7 8 9");
+    float table[9] = {};
+    ReadColumnValues(in, 3, table + 1, 3);
+    EXPECT_EQ(table[1], 7.0f);
+    EXPECT_EQ(table[4], 8.0f);
+    EXPECT_EQ(table[7], 9.0f);
+    EXPECT_EQ(table[0] + table[2] + table[3] + table[5] + table[6] + table[8], 0.0f);
+}
+
+TEST(ResultFileReading, WhatFollowsTheLastValueReadIsIgnored)
+{
+    FieldReader in = reader("A.PL6", "4\r\nanything at all\r\n");
+    EXPECT_EQ(ReadNodeCountFile(in), 4);
+    FieldReader column = reader("A.PH2", "1\r\n2\r\nnot a number");
+    float values[2] = {};
+    EXPECT_NO_THROW(ReadColumnValues(column, 2, values, 1));
+    EXPECT_EQ(values[1], 2.0f);
+}
+
+TEST(ResultFileReading, PunchingPointsTakeTheirTypeAndSkipTheGroups)
+{
+    // Two points, two types; the first result has one pair, one list of two
+    // whole numbers, no quads of the first kind and one of the second.
+    FieldReader in = reader("A.PPU",
+        "2, 2\n"
+        "150, 1, 2, 2\n"
+        "90, 3, 4, 1\n"
+        "0.3, 0.3\n"
+        "0.4, 0.6\n"
+        "11, 12, 13, 14, 15, 16\n"
+        "1\n 0.1, 0.2\n"
+        "1\n 2, 5, 6\n"
+        "0\n"
+        "1\n 1, 2, 3, 4\n"
+        "21, 22, 23, 24, 25, 26\n"
+        "0 0 0 0\n");
+    const PunchingFile file = ReadPunchingFile(in);
+    ASSERT_EQ(file.Points.size(), 2u);
+    EXPECT_EQ(file.Points[0].Load, 150.0f);
+    EXPECT_EQ(file.Points[0].Type, 2);
+    EXPECT_EQ(file.Types[1].SideB, 0.6f);
+    EXPECT_EQ(file.Results[0].Rpa, 16.0f);
+    EXPECT_EQ(file.Results[1].Qp, 21.0f);
+    EXPECT_EQ(file.Results[1].Dp, 25.0f);
+    EXPECT_TRUE(file.Results[0].Skipped.Pairs.empty());
+}
+
+// ---- bad input ---------------------------------------------------------------
+
+TEST(ResultFileErrors, ShortFilesNameTheFile)
+{
+    FieldReader column = reader("SLAB.PH1", "1\r\n2\r\n");
+    float values[3];
+    const FileFormatError e = formatError([&] { ReadColumnValues(column, 3, values, 1); });
+    EXPECT_EQ(e.file(), "SLAB.PH1");
+
+    FieldReader empty = reader("SLAB.PL6", "");
+    EXPECT_EQ(formatError([&] { ReadNodeCountFile(empty); }).file(), "SLAB.PL6");
+
+    FieldReader beams = reader("SLAB.GH1", "2\n1, 2, 1, 2, 3, 4, 5\n2, 3, 1, 2, 3, 4\n");
+    EXPECT_EQ(formatError([&] { ReadBeamFile(beams); }).file(), "SLAB.GH1");
+}
+
+TEST(ResultFileErrors, NonNumbersNameTheLine)
+{
+    FieldReader column = reader("SLAB.PH5", "1\r\n2\r\nx3\r\n");
+    float values[3];
+    const FileFormatError e = formatError([&] { ReadColumnValues(column, 3, values, 1); });
+    EXPECT_EQ(e.line(), 3u);
+    EXPECT_NE(std::string(e.what()).find("x3"), std::string::npos);
+
+    FieldReader count = reader("SLAB.PL6", "four\r\n");
+    EXPECT_EQ(formatError([&] { ReadNodeCountFile(count); }).line(), 1u);
+    FieldReader fraction = reader("SLAB.GH1", "1\n1, two, 1, 2, 3, 4, 5\n");
+    EXPECT_EQ(formatError([&] { ReadBeamFile(fraction); }).line(), 2u);
+}
+
+TEST(ResultFileErrors, NegativeCountsAreRefused)
+{
+    FieldReader nodes = reader("SLAB.PL6", "-4\r\n");
+    EXPECT_NE(std::string(formatError([&] { ReadNodeCountFile(nodes); }).what()).find("-4"), std::string::npos);
+    FieldReader areas = reader("SLAB.PL4", "-1\r\n");
+    formatError([&] { ReadCountedValues(areas); });
+    FieldReader beams = reader("SLAB.GH1", "-2\r\n");
+    formatError([&] { ReadBeamFile(beams); });
+    FieldReader types = reader("SLAB.PPU", "1, -1\n1 1 1 1\n1 2 3 4 5 6\n0 0 0 0\n");
+    EXPECT_NE(formatError([&] { ReadPunchingFile(types); }).expectation().find("cross-section types"),
+        std::string::npos);
+    FieldReader groups = reader("SLAB.PPU", "1 1\n1 1 1 1\n1 1\n1 2 3 4 5 6\n-3\n");
+    const FileFormatError g = formatError([&] { ReadPunchingFile(groups); });
+    EXPECT_EQ(g.line(), 5u);
+    EXPECT_NE(g.expectation().find("0 or more"), std::string::npos);
+    FieldReader matrix = reader("SLAB.PD1", "-2\r\n");
+    formatError([&] { ReadMatrixOrder(matrix, -2); });
+}
+
+TEST(ResultFileErrors, CountsLargerThanTheFileAreRefusedBeforeReading)
+{
+    // Two billion values cannot sit in a few bytes: refused at the count
+    // (line 1), not after reading to the end.
+    FieldReader areas = reader("SLAB.PL4", "2000000000\r\n1\r\n2\r\n");
+    const FileFormatError e = formatError([&] { ReadCountedValues(areas); });
+    EXPECT_EQ(e.line(), 1u);
+    EXPECT_NE(e.expectation().find("2000000000"), std::string::npos);
+
+    FieldReader column = reader("SLAB.PH1", "1\r\n2\r\n");
+    float cell = 0;
+    const FileFormatError c = formatError([&] { ReadColumnValues(column, 2000000000, &cell, 0); });
+    EXPECT_NE(c.expectation().find("larger than the file"), std::string::npos);
+
+    FieldReader beams = reader("SLAB.GH1", "1000000\n1 2 3 4 5 6 7\n");
+    EXPECT_EQ(formatError([&] { ReadBeamFile(beams); }).line(), 1u);
+    FieldReader points = reader("SLAB.PPU", "30000000 1\n");
+    formatError([&] { ReadPunchingFile(points); });
+    // 2 x 2 values fit 8 bytes; 3 x 3 would not.
+    FieldReader small = reader("SLAB.PD2", "3\n1 2\n3 4");
+    formatError([&] { ReadMatrixOrder(small, 3); });
+    FieldReader fits = reader("SLAB.PD2", "2\n1 2\n3 4");
+    EXPECT_EQ(ReadMatrixOrder(fits, 2), 2);
+}
+
+TEST(ResultFileErrors, MatrixOrderMustEqualTheNodeCount)
+{
+    FieldReader larger = reader("SLAB.PD1", "3\n1 2 3\n4 5 6\n7 8 9\n");
+    const FileFormatError e = formatError([&] { ReadMatrixOrder(larger, 2); });
+    EXPECT_EQ(e.file(), "SLAB.PD1");
+    EXPECT_NE(e.expectation().find("2 nodes"), std::string::npos);
+    FieldReader smaller = reader("SLAB.PD1", "1\n5\n");
+    formatError([&] { ReadMatrixOrder(smaller, 2); });
+}
+
+TEST(ResultFileErrors, PunchingTypeNumberMustNameAType)
+{
+    const std::string rest = "0.3 0.3\n0.5 0.5\n1 2 3 4 5 6\n0 0 0 0\n";
+    FieldReader zero = reader("SLAB.PPU", "1 2\n1 1 1 0\n" + rest);
+    EXPECT_EQ(formatError([&] { ReadPunchingFile(zero); }).line(), 2u);
+    FieldReader beyond = reader("SLAB.PPU", "1 2\n1 1 1 3\n" + rest);
+    EXPECT_NE(formatError([&] { ReadPunchingFile(beyond); }).expectation().find("1 to 2"), std::string::npos);
+    FieldReader last = reader("SLAB.PPU", "1 2\n1 1 1 2\n" + rest);
+    EXPECT_EQ(ReadPunchingFile(last).Points[0].Type, 2);
+}
+
+TEST(ResultFileErrors, EveryPrefixOfAPunchingFileFailsCleanly)
+{
+    PunchingFile punching;
+    punching.Points = {{10, 1, 2, 1}, {20, 3, 4, 1}};
+    punching.Types = {{0.3f, 0.3f}};
+    punching.Results = {{1, 2, 3, 4, 5, 6, {}}, {7, 8, 9, 10, 11, 12, {}}};
+    punching.Results[0].Skipped.Pairs = {{1, 2}};
+    punching.Results[1].Skipped.Lists = {{1, 2}};
+    ScratchDir dir;
+    WritePunchingResults(dir.file("A.PPU"), punching);
+    const std::string whole = readFile(dir.file("A.PPU"));
+    // Cut inside the last number or before it: the reader must fail with a
+    // format error, never read garbage or crash.
+    const std::size_t lastNeeded = whole.rfind("0\r\n0\r\n");
+    ASSERT_NE(lastNeeded, std::string::npos);
+    for (std::size_t cut = 0; cut <= lastNeeded + 3; ++cut) {
+        FieldReader in = reader("A.PPU", whole.substr(0, cut));
+        EXPECT_THROW(ReadPunchingFile(in), FileFormatError) << "cut at " << cut;
+    }
+    FieldReader in = reader("A.PPU", whole);
+    EXPECT_EQ(ReadPunchingFile(in).Results[1].Rpa, 12.0f);
+}
+
+TEST(ResultFileErrors, NodeCountsBeyondThirtyTwoBitsOverflow)
+{
+    FieldReader in = reader("SLAB.PL6", "3000000000\r\n");
+    EXPECT_NE(formatError([&] { ReadNodeCountFile(in); }).expectation().find("overflow"), std::string::npos);
+    FieldReader large = reader("SLAB.PL6", "1000000\r\n");
+    EXPECT_EQ(ReadNodeCountFile(large), 1000000);
+}
+
+} // namespace
+} // namespace teska::test
