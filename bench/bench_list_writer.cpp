@@ -43,7 +43,8 @@ void BareFormatLoop(benchmark::State& run)
         for (std::int32_t r = 0; r < Nodes; ++r) {
             text += std::to_string(r + 1);
             for (std::int32_t c = 0; c < Columns; ++c) {
-                const std::string cell = FormatNumber(values[static_cast<std::size_t>(r) * Columns + c], "0.00");
+                const std::string cell
+                    = FormatNumber(values[static_cast<std::size_t>(r) * Columns + c], "0.00");
                 AppendBlanks(text, 12 - static_cast<std::int64_t>(cell.size()));
                 text += cell;
             }
@@ -66,9 +67,9 @@ void MomentsListSection(benchmark::State& run)
 
     ColumnDefinition columns;
     columns.ColumnCount = Columns;
-    columns.ColumnCaptionIds = { 80079L, 90077L, 90077L, 90077L, 145L, 145L };
-    columns.ColumnSymbols = { "No.", "mx", "my", "mxy", "mh1", "mh2" };
-    columns.ColumnUnits = { std::string("[-]"), 1L, 1L, 1L, 1L, 1L };
+    columns.ColumnCaptionIds = {80079L, 90077L, 90077L, 90077L, 145L, 145L};
+    columns.ColumnSymbols = {"No.", "mx", "my", "mxy", "mh1", "mh2"};
+    columns.ColumnUnits = {std::string("[-]"), 1L, 1L, 1L, 1L, 1L};
     ResultFormats formats;
     formats.valueFormat = "0.00";
 
