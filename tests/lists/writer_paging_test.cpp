@@ -34,9 +34,9 @@ TEST_F(WriterTest, RandomSectionsKeepThePageRules)
     std::mt19937 random(2026);
     ColumnDefinition columns;
     columns.ColumnCount = 1;
-    columns.ColumnCaptionIds = { 80079L, 90077L };
-    columns.ColumnSymbols = { "No.", "mx" };
-    columns.ColumnUnits = { std::string("[-]"), std::string("[kN]") };
+    columns.ColumnCaptionIds = {80079L, 90077L};
+    columns.ColumnSymbols = {"No.", "mx"};
+    columns.ColumnUnits = {std::string("[-]"), std::string("[kN]")};
     ResultFormats formats;
     formats.valueFormat = "0.00";
 
@@ -72,7 +72,8 @@ TEST_F(WriterTest, RandomSectionsKeepThePageRules)
             for (std::size_t i = 0; i < perPage; ++i)
                 if (!lines[first + i].empty())
                     used = i + 1;
-            EXPECT_LE(used, perPage - static_cast<std::size_t>(state.BottomMargin)) << where << ", page " << page;
+            EXPECT_LE(used, perPage - static_cast<std::size_t>(state.BottomMargin))
+                << where << ", page " << page;
 
             const std::size_t title = first + static_cast<std::size_t>(state.TopMargin) + 1;
             const std::vector<std::string> titleWords = Words(lines[title]);
