@@ -69,8 +69,8 @@ TEST(ReportOptions, UsageErrorsSayWhatIsWrong)
     EXPECT_EQ(UsageMessage({"P.PO1", "--results"}), "--results needs a value");
     EXPECT_EQ(UsageMessage({"P.PO1", "--results", "140,,138", "--text", "-"}),
         "--results: empty list key in '140,,138'");
-    EXPECT_EQ(UsageMessage({"P.PO1", "--results", "140,", "--text", "-"}),
-        "--results: empty list key in '140,'");
+    EXPECT_EQ(
+        UsageMessage({"P.PO1", "--results", "140,", "--text", "-"}), "--results: empty list key in '140,'");
     EXPECT_EQ(UsageMessage({"P.PO1", "Q.PO1", "--offered"}), "more than one project given: P.PO1 and Q.PO1");
     EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--frobnicate"}), "unknown option --frobnicate");
 }
@@ -94,7 +94,8 @@ TEST(ReportOptions, MarginsNeedExactlyThreeNumbers)
         "--margins needs three whole numbers L,T,B, got '5,2'");
     EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--margins", "5,2,2,2"}),
         "--margins needs three whole numbers L,T,B, got '5,2,2,2'");
-    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--margins", "5,a,2"}), "--margins: 'a' is not a whole number");
+    EXPECT_EQ(
+        UsageMessage({"P.PO1", "--offered", "--margins", "5,a,2"}), "--margins: 'a' is not a whole number");
 }
 
 TEST(ReportOptions, HelpAndVersionNeedNoProject)
@@ -140,9 +141,9 @@ TEST(ReportPageSettings, StoredValuesApplyWithoutOverrides)
 
 TEST(ReportPageSettings, OverridesReplaceStoredValues)
 {
-    const PageSettings s = ResolvePageSettings(Parse({"P.PO1", "--offered", "--lines", "50", "--chars", "72",
-                                                   "--margins", "0,0,0", "--first-page", "10", "--company",
-                                                   "--no-job-data", "--copies", "4"}),
+    const PageSettings s = ResolvePageSettings(
+        Parse({"P.PO1", "--offered", "--lines", "50", "--chars", "72", "--margins", "0,0,0", "--first-page",
+            "10", "--company", "--no-job-data", "--copies", "4"}),
         PageLayout{}, Stored(), 70, 110);
     EXPECT_EQ(s.LinesPerPage, 50);
     EXPECT_EQ(s.CharsPerLine, 72);
@@ -162,13 +163,13 @@ TEST(ReportPageSettings, PageNumberingChoices)
     EXPECT_EQ(ResolvePageSettings(Parse({"P.PO1", "--offered"}), PageLayout{}, unnumbered, 65, 80).PageNumber,
         NoPageNumbers);
     // ... a first page on the command line numbers the pages again ...
-    EXPECT_EQ(ResolvePageSettings(Parse({"P.PO1", "--offered", "--first-page", "1"}), PageLayout{},
-                  unnumbered, 65, 80)
+    EXPECT_EQ(ResolvePageSettings(
+                  Parse({"P.PO1", "--offered", "--first-page", "1"}), PageLayout{}, unnumbered, 65, 80)
                   .PageNumber,
         0);
     // ... and --no-page-numbers wins over stored numbering.
-    EXPECT_EQ(ResolvePageSettings(Parse({"P.PO1", "--offered", "--no-page-numbers"}), PageLayout{}, Stored(), 65,
-                  80)
+    EXPECT_EQ(ResolvePageSettings(
+                  Parse({"P.PO1", "--offered", "--no-page-numbers"}), PageLayout{}, Stored(), 65, 80)
                   .PageNumber,
         NoPageNumbers);
 }

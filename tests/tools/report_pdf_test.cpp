@@ -7,12 +7,12 @@
 
 #include <regex>
 
-#include "support/TestSupport.h"
 #include "suite/Errors.h"
+#include "support/TestSupport.h"
 
 #ifdef TESKA_REPORT_HAVE_PDF
-#include "printing/PdfPageSink.h"
 #include "printing/PdfPagePrinter.h"
+#include "printing/PdfPageSink.h"
 #endif
 
 namespace teska {
@@ -107,7 +107,8 @@ TEST(ReportPageMeasure, MeasuredPagesFollowPaperOrientationAndFont)
 int CountPdfPages(const std::string& pdf)
 {
     static const std::regex page(R"(/Type\s*/Page[^s])");
-    return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
 }
 
 // The media boxes of the pages, e.g. "0 0 595 842".

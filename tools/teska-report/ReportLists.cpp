@@ -27,7 +27,8 @@ namespace {
 bool IsSummaryKey(const ListKey& key)
 {
     const long* id = std::get_if<long>(&key);
-    return id && (*id == 140019 || *id == 90050 || *id == 140164 || *id == 90060 || *id == 400165 || *id == 142);
+    return id
+        && (*id == 140019 || *id == 90050 || *id == 140164 || *id == 90060 || *id == 400165 || *id == 142);
 }
 
 OfferState OfferFor(ReportProject& p, int outputTarget)
@@ -95,8 +96,8 @@ void ApplyPage(ListState& state, const PageSettings& page, ReportProject& p, int
 
 ResultContext ResultsContext(ReportProject& p)
 {
-    return ResultContext{
-        p.project.ProjectDirectory, p.project.ProjectBaseName, p.project.AnalysisMethod, p.project.DesignCode, &p.formats};
+    return ResultContext{p.project.ProjectDirectory, p.project.ProjectBaseName, p.project.AnalysisMethod,
+        p.project.DesignCode, &p.formats};
 }
 
 // Reads the result table of \p key; false when the run was aborted.
@@ -125,8 +126,9 @@ std::vector<ListKey> OfferedLists(ReportProject& p, int outputTarget)
     return *offered;
 }
 
-void WriteOffered(ReportProject& p, std::ostream& out)
+bool WriteOffered(ReportProject& p, std::ostream& out, std::ostream& err)
 {
+    bool complete = true;
     struct Group {
         const char* heading;
         int target;
@@ -135,17 +137,24 @@ void WriteOffered(ReportProject& p, std::ostream& out)
         {"# result lists for viewing", 2}, {"# result lists for printing", 4}};
     for (const Group& g : groups) {
         out << g.heading << '\n';
-        const std::vector<ListKey> keys = OfferedLists(p, g.target);
+        std::vector<ListKey> keys;
+        try {
+            keys = OfferedLists(p, g.target);
+        } catch (const RuntimeError& e) {
+            err << "teska-report: " << (g.heading + 2) << ": " << e.what() << '\n';
+            complete = false;
+        }
         for (std::size_t i = 0; i < keys.size(); ++i) {
             const std::string key
                 = std::holds_alternative<long>(keys[i]) ? ListKeyText(keys[i]) : std::to_string(i + 1);
             out << key << '\t' << Caption(p, keys[i]) << '\n';
         }
     }
+    return complete;
 }
 
-std::vector<ListKey> ChooseKeys(
-    const ListSelection& selection, const std::vector<ListKey>& offered, bool byPosition, const TextCatalogue& catalogue)
+std::vector<ListKey> ChooseKeys(const ListSelection& selection, const std::vector<ListKey>& offered,
+    bool byPosition, const TextCatalogue& catalogue)
 {
     (void)catalogue;
     std::vector<ListKey> chosen;
@@ -167,8 +176,8 @@ std::vector<ListKey> ChooseKeys(
         chosen.push_back(*found);
     }
     if (chosen.size() > MaxChosenLists)
-        throw UsageError{"at most " + std::to_string(MaxChosenLists) + " lists can be chosen for one run, not "
-            + std::to_string(chosen.size())};
+        throw UsageError{"at most " + std::to_string(MaxChosenLists)
+            + " lists can be chosen for one run, not " + std::to_string(chosen.size())};
     return chosen;
 }
 
@@ -239,7 +248,8 @@ std::optional<std::string> ViewResultList(
     for (const std::vector<HeadingEntry>& row : heading.Rows) {
         for (std::size_t c = 0; c < row.size(); ++c) {
             std::string cell = std::holds_alternative<long>(row[c])
-                ? (std::get<long>(row[c]) != 0 ? s.catalogue.LookupText(std::get<long>(row[c])) : std::string())
+                ? (std::get<long>(row[c]) != 0 ? s.catalogue.LookupText(std::get<long>(row[c]))
+                                               : std::string())
                 : std::get<std::string>(row[c]);
             std::replace(cell.begin(), cell.end(), '\n', ' ');
             cell.erase(std::remove(cell.begin(), cell.end(), '\r'), cell.end());
@@ -259,7 +269,8 @@ std::optional<std::string> ViewResultList(
                 out += std::to_string(std::llround(static_cast<double>(value)));
             else
                 out += FormatNumber(value,
-                    formats.secondFrom > 0 && c >= formats.secondFrom ? formats.secondFormat : formats.valueFormat);
+                    formats.secondFrom > 0 && c >= formats.secondFrom ? formats.secondFormat
+                                                                      : formats.valueFormat);
         }
         out += '\n';
     }

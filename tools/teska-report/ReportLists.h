@@ -39,15 +39,17 @@ std::vector<ListKey> OfferedLists(ReportProject& p, int outputTarget);
 
 // Writes the four offers (data and results, for viewing and for printing)
 // as "key TAB caption" lines under "#" headings. A coefficient list is
-// written by its position (1-based) in the offer for viewing results.
-void WriteOffered(ReportProject& p, std::ostream& out);
+// written by its position (1-based) in the offer for viewing results. An
+// offer that cannot be built (".BAU" needed and unreadable) stays empty and
+// is reported on \p err; the result is then false.
+bool WriteOffered(ReportProject& p, std::ostream& out, std::ostream& err);
 
 // The keys of \p selection among \p offered: "all" = every offered key; a
 // whole number is a caption identifier, or, when \p byPosition and it names
 // a coefficient list's position in \p offered, that list. Throws UsageError
 // for a key that is not offered, a non-number, or more than 18 keys.
-std::vector<ListKey> ChooseKeys(
-    const ListSelection& selection, const std::vector<ListKey>& offered, bool byPosition, const TextCatalogue& catalogue);
+std::vector<ListKey> ChooseKeys(const ListSelection& selection, const std::vector<ListKey>& offered,
+    bool byPosition, const TextCatalogue& catalogue);
 
 // The result list of \p keys for target 5 (text, returned) or 4 (pages to
 // \p sink; CopyCount runs). Returns nullopt when the run was aborted (a

@@ -27,6 +27,48 @@ namespace teska::report {
 
 namespace {
 
+// Passes everything on to the program's host and keeps the last status
+// text: a missing file is announced there, and an aborted run repeats it
+// as its reason when no error was reported.
+class RunHost : public Host {
+public:
+    explicit RunHost(Host& to)
+        : to_(to)
+    { }
+    void statusText(const std::string& text) override
+    {
+        if (!text.empty())
+            lastStatus = text;
+        to_.statusText(text);
+    }
+    void fileNotice(const std::string& file, int mode) override { to_.fileNotice(file, mode); }
+    void clearFileNotice() override { to_.clearFileNotice(); }
+    void progress(const std::string& headline, const std::string& message) override
+    {
+        to_.progress(headline, message);
+    }
+    void processEvents() override { to_.processEvents(); }
+    void warning(const std::string& title, const std::string& text) override { to_.warning(title, text); }
+    void reportError(const std::string& message) override
+    {
+        ++errors;
+        to_.reportError(message);
+    }
+
+    std::string lastStatus;
+    int errors = 0;
+
+private:
+    Host& to_;
+};
+
+int Aborted(const RunHost& host, std::ostream& err)
+{
+    if (host.errors == 0)
+        err << "teska-report: run aborted" << (host.lastStatus.empty() ? "" : ": " + host.lastStatus) << '\n';
+    return ExitAborted;
+}
+
 std::string WithSlash(std::string directory)
 {
     if (!directory.empty() && directory.back() != '/')
@@ -96,8 +138,9 @@ int RunReportCommand(const std::vector<std::string>& args, Host& host, std::ostr
     return RunReport(options, host, out, err);
 }
 
-int RunReport(const ReportOptions& options, Host& host, std::ostream& out, std::ostream& err)
+int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out, std::ostream& err)
 {
+    RunHost host(programHost);
     try {
         if (!options.data.empty()) {
             err << "teska-report: --data: the data list is not available yet\n";
@@ -134,22 +177,21 @@ int RunReport(const ReportOptions& options, Host& host, std::ostream& out, std::
             project.ProjectDirectory = WithSlash(path.parent_path().string());
             project.ProjectBaseName = path.stem().string();
         }
-        OpeningContext opening{
-            host, [&session](long id) { return session.catalogue.LookupText(id); }, false, {}, {}};
+        OpeningContext opening(host, [&session](long id) { return session.catalogue.LookupText(id); });
         // A batch run reads the project as a re-activation: no lock, no
         // announcement to the suite's tools.
         const OpenResult opened = OpenProject(project, opening, false);
         if (opened.Outcome != OpenOutcome::Opened) {
             err << "teska-report: " << options.project << ": the project could not be opened for lists\n";
-            return ExitAborted;
+            return ExitAborted; // the reason has been reported
         }
         ReportProject report{
             session, project, formats, session.catalogue.TerminologySwitch() != 0 ? 90063L : 90065L};
 
         if (options.offered) {
-            WriteOffered(report, out);
+            const bool complete = WriteOffered(report, out, err);
             if (options.viewKey.empty() && options.results.empty())
-                return ExitSuccess;
+                return complete ? ExitSuccess : ExitAborted;
         }
         std::vector<std::string> skipped;
         int status = ExitSuccess;
@@ -159,7 +201,7 @@ int RunReport(const ReportOptions& options, Host& host, std::ostream& out, std::
             const ListKey key = ChooseKeys(one, OfferedLists(report, 2), true, session.catalogue).front();
             const std::optional<std::string> shown = ViewResultList(report, page, key, skipped);
             if (!shown)
-                return ExitAborted;
+                return Aborted(host, err);
             out << *shown;
         }
         if (!options.results.empty()) {
@@ -170,7 +212,7 @@ int RunReport(const ReportOptions& options, Host& host, std::ostream& out, std::
                 const std::optional<std::string> text
                     = RunResultList(report, page, keys, 5, nullptr, skipped);
                 if (!text)
-                    return ExitAborted;
+                    return Aborted(host, err);
                 if (options.textFile == "-") {
                     out << *text;
                     out.flush();
@@ -191,7 +233,7 @@ int RunReport(const ReportOptions& options, Host& host, std::ostream& out, std::
                 PdfPageSink sink(options.pdfFile, PageSetupFromDeviceMode(device));
                 std::vector<std::string> printSkipped;
                 if (!RunResultList(report, page, keys, 4, &sink, printSkipped))
-                    return ExitAborted;
+                    return Aborted(host, err);
                 sink.finish();
                 if (skipped.empty())
                     skipped = printSkipped;

@@ -1,0 +1,310 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// teska-report run as a program on small projects written here: exit
+// status, messages, the text of the moments list, the viewer rows, the
+// offered lists and the PDF pages.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <regex>
+#include <sstream>
+
+#include "project/io/RecordFile.h"
+#include "project/opening/ProjectWriter.h"
+#include "project/results/ResultFiles.h"
+#include "support/TestSupport.h"
+
+namespace teska {
+namespace {
+
+struct RunOutput {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& s)
+{
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class ReportCommand : public ::testing::Test {
+protected:
+    test::ScratchDir dir;
+
+    RunOutput Run(const std::vector<std::string>& args)
+    {
+        std::string command = Quote(TESKA_REPORT_EXE);
+        for (const std::string& a : args)
+            command += " " + Quote(a);
+        const std::string out = dir.file("stdout.txt"), err = dir.file("stderr.txt");
+        command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
+        const int raw = std::system(command.c_str());
+        RunOutput r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = test::readFile(out);
+        r.err = test::readFile(err);
+        return r;
+    }
+
+    std::string Settings() { return dir.dir() + "settings"; }
+
+    // A plate project (analysis method 1, no options) with the moments of
+    // three nodes: node 2 has only zero moments, so the list drops it.
+    //   node  mx  my  mxy   m1 = m + r, m2 = m - r (m = (mx+my)/2,
+    //    1     3   1   0     r = sqrt(((mx-my)/2)^2 + mxy^2)):  3, 1
+    //    2     0   0   0     dropped
+    //    3     1   1   2     3, -1
+    std::string MomentsProject()
+    {
+        ProjectFileData data;
+        data.ProjectType = 2;
+        data.AnalysisMethod = 1;
+        data.JobLines = {"Job one", "Job two", "Job three"};
+        WriteProjectFile(dir.file("PLATE.PO1"), data);
+        WriteNodeCountFile(dir.file("PLATE.PL6"), 3);
+        const float mx[] = {3, 0, 1}, my[] = {1, 0, 1}, mxy[] = {0, 0, 2};
+        WriteColumnFile(dir.file("PLATE.PH3"), mx);
+        WriteColumnFile(dir.file("PLATE.PH4"), my);
+        WriteColumnFile(dir.file("PLATE.PH5"), mxy);
+        return dir.file("PLATE.PO1");
+    }
+
+    std::vector<std::string> PageArgs()
+    {
+        return {"--lines", "30", "--chars", "60", "--margins", "0,0,2", "--no-company", "--no-job-data",
+            "--settings", Settings()};
+    }
+};
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The lines whose fields are all numbers: the table rows.
+std::vector<std::vector<double>> NumberRows(const std::string& text, char separator)
+{
+    std::vector<std::vector<double>> rows;
+    for (const std::string& line : Lines(text)) {
+        std::vector<double> row;
+        std::string field;
+        std::istringstream in(line);
+        bool numeric = true;
+        while (separator == ' ' ? static_cast<bool>(in >> field) : static_cast<bool>(std::getline(in, field, separator))) {
+            char* end = nullptr;
+            const double v = std::strtod(field.c_str(), &end);
+            if (field.empty() || *end != '\0') {
+                numeric = false;
+                break;
+            }
+            row.push_back(v);
+        }
+        if (numeric && !row.empty())
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+void ExpectMomentRows(const std::vector<std::vector<double>>& rows)
+{
+    const std::vector<std::vector<double>> expected = {{1, 3, 1, 0, 3, 1}, {3, 1, 1, 2, 3, -1}};
+    ASSERT_EQ(rows.size(), expected.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        ASSERT_EQ(rows[r].size(), expected[r].size()) << "row " << r;
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            EXPECT_NEAR(rows[r][c], expected[r][c], 1e-6) << "row " << r << " column " << c;
+    }
+}
+
+TEST_F(ReportCommand, HelpVersionAndUsageErrors)
+{
+    RunOutput r = Run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Usage: teska-report PROJECT.PO1", 0), 0u);
+    r = Run({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(std::regex_match(r.out, std::regex("teska-report [0-9]+\\.[0-9]+\\.[0-9]+\n")));
+    r = Run({});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("no project file given"), std::string::npos);
+    r = Run({"P.PO1", "--results", "140", "--text", "-", "--lines", "x"});
+    EXPECT_EQ(r.status, 2);
+    r = Run({dir.file("plate.txt"), "--offered"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("extension .PO1"), std::string::npos);
+}
+
+TEST_F(ReportCommand, MissingFilesAbortNamingTheFile)
+{
+    RunOutput r = Run({dir.file("NONE.PO1"), "--offered", "--settings", Settings()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("NONE.PO1"), std::string::npos);
+
+    const std::string project = MomentsProject();
+    std::filesystem::remove(dir.file("PLATE.PH4"));
+    std::vector<std::string> args = {project, "--results", "140", "--text", "-"};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    r = Run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty()) << "a partial list was written";
+    EXPECT_NE(r.err.find("PLATE.PH4"), std::string::npos) << r.err;
+}
+
+TEST_F(ReportCommand, CorruptProjectFileAbortsWithItsPlace)
+{
+    test::writeFile(dir.file("BAD.PO1"), "not a project\r\n");
+    const RunOutput r = Run({dir.file("BAD.PO1"), "--offered", "--settings", Settings()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("BAD.PO1"), std::string::npos) << r.err;
+}
+
+TEST_F(ReportCommand, MomentsListAsEditorText)
+{
+    std::vector<std::string> args = {MomentsProject(), "--results", "140", "--text", "-", "--first-page", "4"};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    const RunOutput r = Run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = Lines(r.out);
+    // One page of the raster: 30 lines, each ending with CR LF.
+    EXPECT_EQ(lines.size(), 30u);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), std::count(r.out.begin(), r.out.end(), '\r'));
+    // No top margin: rule, title line with the page reference at the right
+    // edge (first page 4), rule.
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], std::string(60, '-'));
+    const std::string title = "Bending moments";
+    const std::string page = "Page 4";
+    EXPECT_EQ(lines[1], title + std::string(60 - title.size() - page.size(), ' ') + page);
+    EXPECT_EQ(lines[2], std::string(60, '-'));
+    ExpectMomentRows(NumberRows(r.out, ' '));
+}
+
+TEST_F(ReportCommand, ResultsAllIsTheOfferForPrinting)
+{
+    // Method 1 without options offers 90048, 139, 140 and 141 for printing;
+    // only the moments have files here, so "all" stops at the deflections.
+    std::vector<std::string> args = {MomentsProject(), "--results", "all", "--text", "-"};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    const RunOutput r = Run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("PLATE.PH1"), std::string::npos) << r.err;
+}
+
+TEST_F(ReportCommand, KeysMustBeOffered)
+{
+    std::vector<std::string> args = {MomentsProject(), "--results", "140,90060", "--text", "-"};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    const RunOutput r = Run(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("list 90060 is not offered"), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
+}
+
+TEST_F(ReportCommand, OfferedDataListsNeedTheBoringCount)
+{
+    // Method 1 asks the .BAU count for the data lists; without the file the
+    // two data offers stay empty, the result offers are still written.
+    const RunOutput r = Run({MomentsProject(), "--offered", "--settings", Settings()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("PLATE.BAU"), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("# data lists for printing\n# result lists for viewing\n90048\t"), std::string::npos)
+        << r.out;
+}
+
+TEST_F(ReportCommand, OfferedListsByTargetGroup)
+{
+    const std::string project = MomentsProject();
+    // One boring: the load list 90073 is not offered (it needs two).
+    RecordWriter bau;
+    bau.PutInt16(4, 1);
+    bau.Save(dir.file("PLATE.BAU"));
+    const RunOutput r = Run({project, "--offered", "--settings", Settings()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = Lines(r.out);
+    auto group = [&](const std::string& heading) {
+        std::vector<std::string> keys;
+        auto it = std::find(lines.begin(), lines.end(), heading);
+        for (++it; it < lines.end() && !it->starts_with("#"); ++it)
+            keys.push_back(it->substr(0, it->find('\t')));
+        return keys;
+    };
+    // Method 1, no switches: m3..m6 (90048, 139, 140, 141) for printing;
+    // viewing adds the coefficient lists 17 ([Ce]) and 19 ([ks]), written
+    // by their positions 5 and 6.
+    EXPECT_EQ(group("# result lists for printing"), (std::vector<std::string>{"90048", "139", "140", "141"}));
+    EXPECT_EQ(group("# result lists for viewing"),
+        (std::vector<std::string>{"90048", "139", "140", "141", "5", "6"}));
+    // The cover page 90045 is offered for printing the data, not for viewing.
+    const std::vector<std::string> viewData = group("# data lists for viewing");
+    const std::vector<std::string> printData = group("# data lists for printing");
+    EXPECT_EQ(std::count(viewData.begin(), viewData.end(), "90045"), 0);
+    ASSERT_FALSE(printData.empty());
+    EXPECT_EQ(printData.front(), "90045");
+    EXPECT_EQ(std::count(printData.begin(), printData.end(), "90073"), 0);
+    EXPECT_NE(r.out.find("140\tBending moments\n"), std::string::npos);
+}
+
+TEST_F(ReportCommand, ViewShowsTheGridRowsTabSeparated)
+{
+    std::vector<std::string> args = {MomentsProject(), "--view", "140"};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    const RunOutput r = Run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ExpectMomentRows(NumberRows(r.out, '\t'));
+    // Every line has the row-number column and five value columns.
+    for (const std::string& line : Lines(r.out))
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
+}
+
+int CountPdfPages(const std::string& pdf)
+{
+    static const std::regex page(R"(/Type\s*/Page[^s])");
+    return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
+}
+
+TEST_F(ReportCommand, PdfHasOnePagePerPrintedPageAndCopy)
+{
+#ifdef TESKA_REPORT_HAVE_PDF
+    const std::string project = MomentsProject();
+    std::vector<std::string> args = {project, "--results", "140", "--pdf", dir.file("one.pdf")};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    RunOutput r = Run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(CountPdfPages(test::readFile(dir.file("one.pdf"))), 1);
+
+    // Two copies print the one-page list twice.
+    args = {project, "--results", "140", "--pdf", dir.file("two.pdf"), "--copies", "2"};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    r = Run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(CountPdfPages(test::readFile(dir.file("two.pdf"))), 2);
+#else
+    GTEST_SKIP() << "built without PDF output";
+#endif
+}
+
+} // namespace
+} // namespace teska
