@@ -1,0 +1,335 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The design parameters: class texts of the five codes (table entries and
+// built texts with their rounding), reading the settings file and .P23, and
+// the whole name/value table of one code worked out by hand.
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "lists/Session.h"
+#include "lists/design/DesignParameters.h"
+#include "lists/writer/ListWriter.h"
+#include "support/TestSupport.h"
+#include "suite/Host.h"
+
+namespace teska {
+namespace {
+
+TEST(DesignClasses, TableEntriesAndBuiltTextsOfEveryCode)
+{
+    struct Case {
+        const char* code;
+        float fc, fs;
+        const char* concrete;
+        const char* steel;
+    };
+    const Case cases[] = {
+        {"EC 2", 50, 500, "C 50/60", "BSt 500"},
+        {"EC 2", 55, 420, "C 55/69", "BSt 420"}, // 55 x 1.25 = 68.75
+        {"EC 2", 42, 500, "C 42/53", "BSt 500"}, // 52.5: half away from zero
+        {"DIN 1045", 17.5f, 420, "B 25", "BSt 420"},
+        {"DIN 1045", 20, 500, "B 29", "BSt 500"}, // 20 / 0.7 = 28.57
+        {"ACI", 28, 420, "C 28", "S 420"},
+        {"ECP (Working)", 9.5f, 160, "C 250", "S 28/45"},
+        {"ECP (Working)", 12, 250, "C 315", "S 45/68"}, // 315; 45 / 67.5
+        {"ECP (Limit)", 25, 360, "C 300", "S 36/52"},
+        {"ECP (Limit)", 30, 300, "C 375", "S 30/45"}, // 375; 30 / 45
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.code) + " " + std::to_string(c.fc) + " " + std::to_string(c.fs));
+        const DesignClassTexts t = DesignClasses(c.code, c.fc, c.fs);
+        EXPECT_EQ(t.ConcreteClass, c.concrete);
+        EXPECT_EQ(t.SteelClass, c.steel);
+    }
+}
+
+TEST(DesignClasses, SymbolsByCodeAndNothingForAnUnknownCode)
+{
+    EXPECT_EQ(DesignClasses("EC 2", 20, 500).SteelSymbol, "fyk");
+    EXPECT_EQ(DesignClasses("EC 2", 20, 500).ConcreteSymbol, "fck");
+    EXPECT_EQ(DesignClasses("DIN 1045", 20, 500).SteelSymbol, "SS");
+    EXPECT_EQ(DesignClasses("DIN 1045", 20, 500).ConcreteSymbol, "SR");
+    EXPECT_EQ(DesignClasses("ACI", 20, 500).SteelSymbol, "fy ");
+    EXPECT_EQ(DesignClasses("ECP (Working)", 20, 500).ConcreteSymbol, "fc");
+    EXPECT_EQ(DesignClasses("ECP (Limit)", 20, 500).ConcreteSymbol, "f'c");
+    const DesignClassTexts none = DesignClasses("EC2", 20, 500); // no blank: not a known name
+    EXPECT_EQ(none.ConcreteClass + none.SteelClass + none.SteelSymbol + none.ConcreteSymbol, "");
+}
+
+const char* DesignCatalogue = "@axisname1\tx\n@axisname2\ty\n"
+                              "75\t[rad]\n76\t[s]\n77\t2\n78\t3\n"
+                              "90137\tDesign\n90135\tCode\n10277\tConcrete\n90136\tSteel\n"
+                              "10281\tfck char\n10280\tfyk char\n90134\tAllowed\n90133\tYield\n"
+                              "10279\tCovers\n90138\tBottom |1\n10040\tTop |1\n"
+                              "90124\tSafety\n90128\tLoad\n90130\tConcr\n90129\tSteel f\n90126\tDiagram\n"
+                              "90131\tReduction\n90132\tLong term\n10250\tXi limit\n90125\tGlobal\n"
+                              "10253\tMinimum\n10255\tCompr\n10254\tTension\n"
+                              "10256\tmax(|1; |2)\n10257\tmax(|1; |2; |3)\n"
+                              "104\tWorking\n107\tReading\n";
+
+class Design : public ::testing::Test {
+protected:
+    Design()
+    {
+        test::writeFile(dir.file("en"), DesignCatalogue);
+        SessionOptions options;
+        options.settingsDirectory = dir.dir();
+        options.catalogueDirectory = dir.dir();
+        options.language = "en";
+        options.strictCatalogue = true;
+        session = std::make_unique<Session>(host, options);
+        state.OutputTarget = TargetViewData;
+        state.CharsPerLine = 60;
+        state.LeftMargin = 2;
+        state.SymbolSuffix = "";
+        writer = std::make_unique<ListWriter>(*session, state);
+    }
+
+    std::string Written(const DesignParameters& p, const ProjectDesignData& d)
+    {
+        state.ListText.clear();
+        WriteDesignParameters(*writer, p, d);
+        return state.ListText;
+    }
+
+    test::ScratchDir dir;
+    RecordingHost host;
+    std::unique_ptr<Session> session;
+    ListState state;
+    std::unique_ptr<ListWriter> writer;
+};
+
+ProjectDesignData Ec2Project()
+{
+    ProjectDesignData d;
+    d.ConcreteStrength = 30;
+    d.SteelStrength = 500;
+    d.D1x = 5;
+    d.D2x = 4;
+    d.D1y = 6;
+    d.D2y = 3.5f;
+    d.DesignCode = "EC 2";
+    return d;
+}
+
+std::string Sp(int n)
+{
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
+
+TEST_F(Design, WholeTableOfEc2WithTheDefaults)
+{
+    // Widths: label 9 ("Reduction"), symbol 7 ("Gamma_c"), unit 7
+    // ("[kN/m2]"), value 8 ("20% As_t"); gap 60 - 2 - 31 = 27, clamped to 8.
+    // So labels are padded to 17, symbols to 7 and units to 7.
+    const auto row = [](const std::string& label, const std::string& symbol, const std::string& unit,
+                         const std::string& value) {
+        return "  " + label + Sp(17 - static_cast<int>(label.size())) + symbol
+            + Sp(7 - static_cast<int>(symbol.size())) + " " + unit + Sp(7 - static_cast<int>(unit.size())) + " = "
+            + value + "\r\n";
+    };
+    const std::string expected = "  Design\r\n"
+                                 "  \r\n"
+                                 "  Code EC 2\r\n"
+                                 "  Concrete C 30/37\r\n"
+                                 "  Steel BSt 500\r\n"
+                                 "  \r\n"
+        + row("fck char", "fck", "[kN/m2]", "30") + row("fyk char", "fyk", "[kN/m2]", "500") + "  \r\n"
+        + "  Covers\r\n" + row("Bottom x", "d1x", "[cm]", "5") + row("Top x", "d2x", "[cm]", "4")
+        + row("Bottom y", "d1y", "[cm]", "6") + row("Top y", "d2y", "[cm]", "3.5") + "  Safety\r\n"
+        + row("Load", "Gamma", "[-]", "1.4") + row("Concr", "Gamma_c", "[-]", "1.5")
+        + row("Steel f", "Gamma_s", "[-]", "1.15") + "  Diagram\r\n" + row("Reduction", "Alfa", "[-]", ".85")
+        + row("Long term", "Alfa_R", "[-]", ".8") + "  Minimum\r\n" + row("Compr", "MinAs_c", "[-]", "20% As_t")
+        + row("Tension", "MinAs_t", "[-]", ".15% Ac");
+    EXPECT_EQ(Written(DesignParameters{}, Ec2Project()), expected);
+    EXPECT_EQ(state.LineOnPage, 24);
+}
+
+bool HasFactorRow(const std::string& text, const std::string& symbol)
+{
+    return std::regex_search(text, std::regex("\\b" + symbol + " *\\[-\\] +="));
+}
+
+TEST_F(Design, SkipFlagsHideTheirRowsByDefaultAndShowThemWhenCleared)
+{
+    ProjectDesignData d = Ec2Project();
+    DesignParameters shown;
+    shown.SkipXiLim = shown.SkipChi = shown.SkipBeta1 = shown.SkipRmax = shown.SkipBeta = false;
+    shown.XiLimEC = 0.45f;
+    const struct {
+        const char* code;
+        std::vector<std::string> symbols;
+    } codes[] = {{"EC 2", {"Xi_lim"}}, {"DIN 1045", {"Chi"}}, {"ACI", {"Beta1", "Rmax"}}, {"ECP (Limit)", {"Beta"}}};
+    for (const auto& c : codes) {
+        SCOPED_TRACE(c.code);
+        d.DesignCode = c.code;
+        const std::string hidden = Written(DesignParameters{}, d);
+        const std::string visible = Written(shown, d);
+        for (const std::string& symbol : c.symbols) {
+            EXPECT_FALSE(HasFactorRow(hidden, symbol)) << symbol;
+            EXPECT_TRUE(HasFactorRow(visible, symbol)) << symbol;
+        }
+    }
+    d.DesignCode = "EC 2";
+    EXPECT_NE(Written(shown, d).find("  Xi limit"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(Written(shown, d), std::regex("Xi_lim +\\[-\\] += \\.45\r\n")));
+}
+
+TEST_F(Design, CaptionsAndFactorRowsFollowTheCode)
+{
+    ProjectDesignData d = Ec2Project();
+    d.DesignCode = "ECP (Working)";
+    d.ConcreteStrength = 8;
+    d.SteelStrength = 140;
+    const std::string working = Written(DesignParameters{}, d);
+    EXPECT_NE(working.find("  Concrete C 200\r\n"), std::string::npos);
+    EXPECT_NE(working.find("  Steel S 24/35\r\n"), std::string::npos);
+    EXPECT_NE(working.find("  Allowed"), std::string::npos); // 90134
+    EXPECT_NE(working.find("  Yield"), std::string::npos); // 90133
+    EXPECT_EQ(working.find("Gamma"), std::string::npos); // no factor rows
+    EXPECT_EQ(working.find("Safety"), std::string::npos);
+
+    d.DesignCode = "DIN 1045";
+    const std::string din = Written(DesignParameters{}, d);
+    EXPECT_NE(din.find("  Allowed"), std::string::npos);
+    EXPECT_NE(din.find("  fyk char"), std::string::npos); // steel stays 10280
+    EXPECT_NE(din.find("  Alfa_R  = Reduction, Chi  = Xi limit\r\n"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(din, std::regex("  Global +Gamma +\\[-\\] += 1\\.75\r\n")));
+    EXPECT_TRUE(std::regex_search(din, std::regex("  Reduction +Alfa_R +\\[-\\] += \\.95\r\n")));
+
+    d.DesignCode = "ACI";
+    const std::string aci = Written(DesignParameters{}, d);
+    EXPECT_TRUE(std::regex_search(aci, std::regex("\r\n   +Phi +\\[-\\] += \\.9\r\n")));
+    EXPECT_TRUE(std::regex_search(aci, std::regex("  Load +Gamma +\\[-\\] += 1\\.6\r\n")));
+    EXPECT_TRUE(std::regex_search(aci, std::regex("  Reduction +Alfa +\\[-\\] += \\.85\r\n")));
+
+    d.DesignCode = "ECP (Limit)";
+    const std::string limit = Written(DesignParameters{}, d);
+    EXPECT_TRUE(std::regex_search(limit, std::regex("  Steel f +Gamma_s +\\[-\\] += 1\\.15\r\n")));
+    EXPECT_TRUE(std::regex_search(limit, std::regex("  Long term +Alfa_R +\\[-\\] += \\.8\r\n")));
+}
+
+TEST_F(Design, StrengthsAndCoversGoThroughTheUnitFactors)
+{
+    UnitSettings& units = session->environment.Units();
+    units.Force2Unit = "[MN]";
+    units.Force2Factor = 0.001; // kN -> MN
+    units.Length2Unit = "[mm]";
+    units.Length2Factor = 10; // cm -> mm
+    const std::string text = Written(DesignParameters{}, Ec2Project());
+    EXPECT_TRUE(std::regex_search(text, std::regex("fck +\\[MN/m2\\] = \\.03\r\n")));
+    EXPECT_TRUE(std::regex_search(text, std::regex("d2y +\\[mm\\] += 35\r\n")));
+}
+
+TEST_F(Design, MinimumReinforcementRules)
+{
+    DesignParameters p;
+    p.RohT = 0.2f;
+    p.AsT = 5;
+    p.RohC1 = 0.1f;
+    p.RohC2 = 25;
+    p.AsC = 3.5f;
+    const struct {
+        const char* tension;
+        const char* compression;
+        const char* tensionText;
+        const char* compressionText;
+    } rules[] = {
+        {"roh_t  [%]", "roh_c1  [%]", ".2% Ac", ".1% Ac"},
+        {"As_t [cm2/m]", "As_c [cm2/m]", "5 [cm2/m]", "3.5 [cm2/m]"},
+        {"max (1) and (2)", "max (1), (2) and (2)", "max(.2% Ac; 5 [cm2/m])", "max(.1% Ac; 25% As_t; 3.5 [cm2/m])"},
+        {"roh_t [%]", "unknown", "", ""},
+    };
+    for (const auto& r : rules) {
+        SCOPED_TRACE(r.tension);
+        p.TensionRule = r.tension;
+        p.CompressionRule = r.compression;
+        EXPECT_EQ(TensionRuleText(*session, p, "[cm2/m]"), r.tensionText);
+        EXPECT_EQ(CompressionRuleText(*session, p, "[cm2/m]"), r.compressionText);
+    }
+    // An empty rule text leaves the row with its label and symbol only.
+    p.TensionRule = "nothing known";
+    const std::string text = Written(p, Ec2Project());
+    EXPECT_TRUE(std::regex_search(text, std::regex("\r\n  Tension +MinAs_t *\r\n$")));
+}
+
+class DesignFiles : public Design {
+protected:
+    std::string p23() const { return dir.file("JOB.P23"); }
+};
+
+TEST_F(DesignFiles, MissingSettingsGiveTheDefaultsAndP23IsRead)
+{
+    test::writeFile(p23(), "25, 420, 4.5, 3, 5.5, 2\r\nECP (Limit)\r\n");
+    DesignParameters p;
+    p.GammaEC = 9;
+    p.TensionRule = "changed";
+    ProjectDesignData d;
+    EXPECT_EQ(ReadDesignParameters(*session, nullptr, dir.dir(), p23(), p, d), 0);
+    EXPECT_FLOAT_EQ(p.GammaEC, 1.4f);
+    EXPECT_EQ(p.TensionRule, "roh_t  [%]");
+    EXPECT_TRUE(p.SkipBeta);
+    EXPECT_FLOAT_EQ(d.ConcreteStrength, 25);
+    EXPECT_FLOAT_EQ(d.SteelStrength, 420);
+    EXPECT_FLOAT_EQ(d.D1x, 4.5f);
+    EXPECT_FLOAT_EQ(d.D2x, 3);
+    EXPECT_FLOAT_EQ(d.D1y, 5.5f);
+    EXPECT_FLOAT_EQ(d.D2y, 2);
+    EXPECT_EQ(d.DesignCode, "ECP (Limit)");
+    EXPECT_TRUE(host.errors.empty()) << host.errors[0];
+}
+
+TEST_F(DesignFiles, SettingsFileFieldsInOrder)
+{
+    test::writeFile(DesignSettingsPath(dir.dir()),
+        "#FALSE#,#TRUE#,#TRUE#,#TRUE#,#FALSE#\r\nAs_t [cm2/m]\r\nmax (1), (2) and (2)\r\n"
+        "1,2,3,4,5,6,7,8,9,10\r\n11,12,13,14,15,16,17,18,19,20\r\n21,22,23,24,25\r\n");
+    test::writeFile(p23(), "30,500,5,4,6,3.5\nEC 2\n");
+    DesignParameters p;
+    ProjectDesignData d;
+    ReadDesignParameters(*session, nullptr, dir.dir(), p23(), p, d);
+    EXPECT_FALSE(p.SkipXiLim);
+    EXPECT_TRUE(p.SkipChi);
+    EXPECT_FALSE(p.SkipBeta);
+    EXPECT_EQ(p.TensionRule, "As_t [cm2/m]");
+    EXPECT_EQ(p.CompressionRule, "max (1), (2) and (2)");
+    EXPECT_FLOAT_EQ(p.GammaEC, 1);
+    EXPECT_FLOAT_EQ(p.PhiACI, 6);
+    EXPECT_FLOAT_EQ(p.XiLimEC, 10);
+    EXPECT_FLOAT_EQ(p.BetaECP, 13);
+    EXPECT_FLOAT_EQ(p.AlfaRECP, 20);
+    EXPECT_FLOAT_EQ(p.RohT, 21);
+    EXPECT_FLOAT_EQ(p.AsT, 25);
+    EXPECT_EQ(d.DesignCode, "EC 2");
+}
+
+TEST_F(DesignFiles, CorruptSettingsAreReportedAndP23IsNotRead)
+{
+    test::writeFile(DesignSettingsPath(dir.dir()), "#FALSE#,1,1,1,1\r\nroh_t  [%]\r\nroh_c2  [%]\r\n1.5, abc\r\n");
+    test::writeFile(p23(), "30,500,5,4,6,3.5\nEC 2\n");
+    DesignParameters p;
+    ProjectDesignData d;
+    EXPECT_EQ(ReadDesignParameters(*session, nullptr, dir.dir(), p23(), p, d), 0);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("RFT"), std::string::npos) << host.errors[0];
+    EXPECT_NE(host.errors[0].find("abc"), std::string::npos) << host.errors[0];
+    EXPECT_FLOAT_EQ(p.GammaEC, 1.5f); // read before the fault
+    EXPECT_EQ(d.DesignCode, "");
+    EXPECT_FALSE(session->file.IsOpen());
+}
+
+TEST_F(DesignFiles, MissingP23AbortsTheRunAndKeepsTheValuesInMemory)
+{
+    DesignParameters p;
+    ProjectDesignData d;
+    d.DesignCode = "ACI";
+    EXPECT_EQ(ReadDesignParameters(*session, nullptr, dir.dir(), p23(), p, d), 0);
+    EXPECT_EQ(session->tools.RunState(), RunAborted);
+    EXPECT_EQ(d.DesignCode, "ACI");
+}
+
+} // namespace
+} // namespace teska
