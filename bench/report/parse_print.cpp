@@ -8,9 +8,11 @@
 //
 //   parse_print BASE      reads BASE.PH3, BASE.PH4, BASE.PH5
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -37,7 +39,8 @@ std::vector<float> ReadValues(const std::string& path)
         float v = 0;
         const auto [next, ec] = std::from_chars(p, end, v);
         if (ec != std::errc()) {
-            std::fprintf(stderr, "parse_print: %s: not a number at byte %td\n", path.c_str(), p - text.data());
+            std::fprintf(
+                stderr, "parse_print: %s: not a number at byte %td\n", path.c_str(), p - text.data());
             std::exit(1);
         }
         values.push_back(v);
