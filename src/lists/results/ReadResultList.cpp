@@ -177,7 +177,8 @@ private:
             const double area = areas_[static_cast<std::size_t>(r - 1)];
             if (area == 0.0)
                 throw FileFormatError(areasFile_, 0, 0, 0,
-                    "the area of node " + std::to_string(r) + " is zero; its contact pressure cannot be computed");
+                    "the area of node " + std::to_string(r)
+                        + " is zero; its contact pressure cannot be computed");
             float& cell = table_.At(r, 2);
             cell = RoundThroughText(static_cast<double>(cell) * pressure / area, "");
         }
@@ -297,7 +298,8 @@ private:
         case 90183:
         case 90184: {
             const bool stress = id == 90183;
-            if (stress ? !readColumns(6, {".S_X", ".S_Y", ".TXY"}) : !readColumns(6, {".VAX", ".VAY", ".VXY"}))
+            if (stress ? !readColumns(6, {".S_X", ".S_Y", ".TXY"})
+                       : !readColumns(6, {".VAX", ".VAY", ".VXY"}))
                 return false;
             DeriveStressColumns(table_, stress ? 1 : 2);
             ScaleColumns(table_, factor(0), {1, 2, 3, 4, 5, 6});
@@ -417,8 +419,8 @@ private:
 
 } // namespace
 
-short ReadResultList(
-    Session& session, const ResultContext& project, const ListKey& key, ProgressWindow* window, ResultTable& table)
+short ReadResultList(Session& session, const ResultContext& project, const ListKey& key,
+    ProgressWindow* window, ResultTable& table)
 {
     try {
         return ResultReader(session, project, window, table).read(key);

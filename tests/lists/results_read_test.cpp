@@ -1,0 +1,517 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// ReadResultList on small hand-made projects: which files each list reads,
+// the unit conversion rounded through the printed text, the x 100 of the
+// settlement columns, the computed columns, the counted and square files,
+// punching and beam lists, and how a missing, short or corrupt file or a
+// cancel stops the read.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "lists/Session.h"
+#include "lists/format/NumberFormats.h"
+#include "lists/results/ReadResultList.h"
+#include "project/results/ResultFiles.h"
+#include "suite/Errors.h"
+#include "support/TestSupport.h"
+
+namespace teska::test {
+namespace {
+
+// A host that runs \c onTurn on every event-loop turn (where a cancel
+// button would be pressed).
+class CancellingHost : public RecordingHost {
+public:
+    void processEvents() override
+    {
+        if (onTurn)
+            onTurn();
+    }
+    std::function<void()> onTurn;
+};
+
+class Window : public ProgressWindow {
+public:
+    void showProgressLabels(const std::string&, const std::string&) override { ++shown; }
+    void unload() override { ++unloaded; }
+    int shown = 0;
+    int unloaded = 0;
+};
+
+class ResultRead : public ::testing::Test {
+protected:
+    ResultRead()
+    {
+        writeFile(catalogueDir.file("en"), "140177\tSettlement coefficient\n140221\tSpring\n");
+        SessionOptions options;
+        options.settingsDirectory = settingsDir.dir();
+        options.catalogueDirectory = catalogueDir.dir();
+        options.language = "en";
+        session = std::make_unique<Session>(host, options);
+        project.ProjectDirectory = projectDir.dir();
+        project.ProjectBaseName = "SLAB";
+        project.AnalysisMethod = 1;
+    }
+
+    // L factor 2, L2 factor 10, F factor 1000, F2 factor 0.5, so that
+    //   kind 0 = F/L^2 = 250, kind 1 = F = 1000, kind 2 = L*F = 2000,
+    //   kind 3 = F/L^3 = 125, kind 4 = F/L = 500, kind 7 = L^2 = 4,
+    //   kind 8 = L2^2/L = 50, kind 9 = F2/L^2 = 0.125,
+    //   settlement columns x L2 x 100 = 1000.
+    void useTestUnits()
+    {
+        UnitSettings& u = session->environment.Units();
+        u.LengthFactor = 2;
+        u.Length2Factor = 10;
+        u.ForceFactor = 1000;
+        u.Force2Factor = 0.5;
+    }
+
+    std::string path(const std::string& extension) const { return projectDir.file("SLAB" + extension); }
+    void nodes(std::int32_t n) { WriteNodeCountFile(path(".PL6"), n); }
+    void column(const std::string& extension, std::vector<float> values)
+    {
+        WriteColumnFile(path(extension), values);
+    }
+
+    short read(const ListKey& key) { return ReadResultList(*session, project, key, &window, table); }
+
+    std::vector<float> columnOf(std::int32_t c) const
+    {
+        std::vector<float> values;
+        for (std::int32_t r = 1; r <= table.RowCount(); ++r)
+            values.push_back(table.Value(r, c));
+        return values;
+    }
+
+    ScratchDir projectDir, settingsDir, catalogueDir;
+    CancellingHost host;
+    std::unique_ptr<Session> session;
+    ResultContext project;
+    Window window;
+    ResultTable table;
+};
+
+using Values = std::vector<float>;
+
+// ---- settlement and deflection ---------------------------------------------
+
+TEST_F(ResultRead, SettlementIsListedTimesOneHundredInTheSecondLengthUnit)
+{
+    // L2 factor 1: a file value of 0.0123 is listed as 1.23.
+    nodes(2);
+    column(".PH1", {0.0123f, -0.5f});
+    column(".PH8", {0.0023f, 0});
+    ASSERT_EQ(read(138L), 0);
+    ASSERT_EQ(table.RowCount(), 2);
+    ASSERT_EQ(table.ColumnCount(), 3);
+    EXPECT_EQ(columnOf(1), (Values{1.23f, -50.0f}));
+    EXPECT_EQ(columnOf(2), (Values{0.23f, 0.0f}));
+    EXPECT_FLOAT_EQ(table.Value(1, 3), 1.0f);
+    EXPECT_EQ(table.Value(2, 3), -50.0f);
+}
+
+TEST_F(ResultRead, ConvertedValuesKeepOnlyWhatTheirPlainTextShows)
+{
+    // 0.123456789 x 1000 = 123.456789..., whose plain text has seven
+    // significant digits: 123.4568.
+    useTestUnits();
+    nodes(1);
+    column(".PH1", {0.123456789f});
+    column(".PH8", {0.0000123456f});
+    ASSERT_EQ(read(138L), 0);
+    EXPECT_EQ(table.Value(1, 1), 123.4568f);
+    EXPECT_NE(table.Value(1, 1), static_cast<float>(0.123456789f * 1000.0));
+    EXPECT_EQ(table.Value(1, 2), 0.0123456f);
+    // Column 3 is the difference of the converted columns, 123.4568 -
+    // 0.0123456 = 123.4444544, not the converted difference 123.4444.
+    EXPECT_NEAR(table.Value(1, 3), 123.4444544, 2e-5);
+    EXPECT_GT(std::fabs(table.Value(1, 3) - 123.4444f), 4e-5);
+}
+
+TEST_F(ResultRead, ContactPressureComesFromNodalForceOverNodeArea)
+{
+    // .PL6 says four nodes, .PL4 three areas: the list has three rows.
+    useTestUnits();
+    nodes(4);
+    WriteCountedFile(path(".PL4"), Values{2.0f, 0.5f, 4.0f});
+    column(".PT3", {0.01f, 0.02f, 0.03f});
+    column(".PT2", {10, 5, 8});
+    ASSERT_EQ(read(90103L), 0);
+    ASSERT_EQ(table.RowCount(), 3);
+    ASSERT_EQ(table.ColumnCount(), 2);
+    EXPECT_EQ(columnOf(1), (Values{10, 20, 30}));
+    // 10 x 250 / 2, 5 x 250 / 0.5, 8 x 250 / 4
+    EXPECT_EQ(columnOf(2), (Values{1250, 2500, 500}));
+}
+
+TEST_F(ResultRead, TheThreeSettlementPairsReadTheirOwnFiles)
+{
+    nodes(1);
+    WriteCountedFile(path(".PL4"), Values{0.5f});
+    column(".PP3", {0.25f});
+    column(".PP2", {3});
+    column(".PV1", {0.5f});
+    column(".PV2", {4});
+    ASSERT_EQ(read(90163L), 0);
+    EXPECT_EQ(table.Value(1, 1), 25.0f);
+    EXPECT_EQ(table.Value(1, 2), 6.0f);
+    ASSERT_EQ(read(90105L), 0);
+    EXPECT_EQ(table.Value(1, 1), 50.0f);
+    EXPECT_EQ(table.Value(1, 2), 8.0f);
+    // .PT3 and .PT2 are missing: 90103 aborts the run.
+    EXPECT_EQ(read(90103L), -1);
+    EXPECT_EQ(session->tools.RunState(), RunAborted);
+}
+
+TEST_F(ResultRead, AZeroNodeAreaIsAnErrorNamingTheAreaFile)
+{
+    nodes(2);
+    WriteCountedFile(path(".PL4"), Values{1.0f, 0.0f});
+    column(".PT3", {0, 0});
+    column(".PT2", {1, 1});
+    try {
+        read(90103L);
+        FAIL() << "no error";
+    } catch (const FileFormatError& e) {
+        EXPECT_EQ(e.file(), path(".PL4"));
+        EXPECT_NE(e.expectation().find("node 2"), std::string::npos);
+    }
+    EXPECT_FALSE(session->file.IsOpen());
+}
+
+// ---- the column lists, file by file and factor by factor -------------------
+
+struct ColumnCase {
+    long key;
+    int method;
+    std::vector<const char*> files; // column 1, 2, ...
+    std::vector<double> factors; // per column; file k holds 0.125 x k
+};
+
+class ColumnLists : public ResultRead, public ::testing::WithParamInterface<ColumnCase> { };
+
+TEST_P(ColumnLists, EachFileGoesToItsColumnWithItsFactor)
+{
+    const ColumnCase& c = GetParam();
+    useTestUnits();
+    project.AnalysisMethod = c.method;
+    nodes(2);
+    for (std::size_t k = 0; k < c.files.size(); ++k) {
+        const float v = 0.125f * static_cast<float>(k + 1);
+        column(c.files[k], {v, -v});
+    }
+    ASSERT_EQ(read(c.key), 0);
+    ASSERT_EQ(table.RowCount(), 2);
+    ASSERT_EQ(table.ColumnCount(), static_cast<std::int32_t>(c.factors.size()));
+    for (std::size_t k = 0; k < c.factors.size(); ++k) {
+        const double expected = 0.125 * static_cast<double>(k + 1) * c.factors[k];
+        EXPECT_EQ(table.Value(1, static_cast<std::int32_t>(k + 1)), static_cast<float>(expected)) << "column " << k + 1;
+        EXPECT_EQ(table.Value(2, static_cast<std::int32_t>(k + 1)), static_cast<float>(-expected))
+            << "column " << k + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, ColumnLists,
+    ::testing::Values(ColumnCase{90048, 1, {".PH1", ".PH2"}, {1000, 250}},
+        ColumnCase{139, 1, {".PH1", ".THY", ".THX"}, {1000, 1, 1}},
+        ColumnCase{141, 1, {".PH6", ".PH7"}, {500, 500}},
+        ColumnCase{90049, 1, {".H13", ".H14", ".H15", ".H16"}, {50, 50, 50, 50}},
+        ColumnCase{150, 1, {".QUN"}, {250}}, ColumnCase{146, 1, {".PW1"}, {125}},
+        ColumnCase{90046, 1, {".U_x", ".PH1"}, {1000, 1000}},
+        ColumnCase{90046, 21, {".U_x", ".PH1", ".THZ"}, {1000, 1000, 1}},
+        ColumnCase{90098, 4, {".PH2"}, {250}},
+        ColumnCase{142, 1, {".H10", ".H11", ".H12"}, {1000, 2000, 2000}},
+        ColumnCase{142, 21, {".H10", ".H11", ".H12"}, {1000, 1000, 2000}},
+        ColumnCase{142, 22, {".H10", ".H11"}, {1000, 1000}}));
+
+TEST_F(ResultRead, ContactPressureOutsideModelFourHasItsDifference)
+{
+    useTestUnits();
+    nodes(2);
+    column(".PH2", {0.5f, 0.25f});
+    column(".PH9", {0.125f, 0.5f});
+    ASSERT_EQ(read(90098L), 0);
+    ASSERT_EQ(table.ColumnCount(), 3);
+    EXPECT_EQ(columnOf(1), (Values{125, 62.5f}));
+    EXPECT_EQ(columnOf(2), (Values{31.25f, 125}));
+    EXPECT_EQ(columnOf(3), (Values{93.75f, -62.5f}));
+}
+
+// ---- computed columns -------------------------------------------------------
+
+TEST_F(ResultRead, StressesGetMaximumShearAndPrincipalStressesThenConversion)
+{
+    // x 3, y 1, xy 1: max shear sqrt(1 + 1) = 1.4142136, principal
+    // 2 +- 1.4142136; all six columns then x 250 and cut to seven digits.
+    useTestUnits();
+    nodes(1);
+    column(".S_X", {3});
+    column(".S_Y", {1});
+    column(".TXY", {1});
+    ASSERT_EQ(read(90183L), 0);
+    ASSERT_EQ(table.ColumnCount(), 6);
+    EXPECT_EQ(columnOf(1), (Values{750}));
+    EXPECT_EQ(table.Value(1, 2), 250.0f);
+    EXPECT_EQ(table.Value(1, 3), 250.0f);
+    EXPECT_EQ(table.Value(1, 4), 353.5534f);
+    EXPECT_EQ(table.Value(1, 5), 853.5534f);
+    EXPECT_EQ(table.Value(1, 6), 146.4466f);
+}
+
+TEST_F(ResultRead, StrainsUseTheEngineeringShearStrain)
+{
+    // x 3, y 1, gamma 1 with f = 2: max gamma sqrt(2^2 + 1) = 2.236068,
+    // r = sqrt(1 + 1/4) = 1.118034, principal 3.118034 and .881966.
+    nodes(2);
+    column(".VAX", {3, 0});
+    column(".VAY", {1, 0});
+    column(".VXY", {1, 2});
+    ASSERT_EQ(read(90184L), 0);
+    EXPECT_EQ(table.Value(1, 4), 2.236068f);
+    EXPECT_EQ(table.Value(1, 5), 3.118034f);
+    EXPECT_EQ(table.Value(1, 6), 0.881966f);
+    // Pure shear gamma 2: max gamma 2, principal strains +1 and -1.
+    EXPECT_EQ(table.Value(2, 4), 2.0f);
+    EXPECT_EQ(table.Value(2, 5), 1.0f);
+    EXPECT_EQ(table.Value(2, 6), -1.0f);
+}
+
+TEST_F(ResultRead, PrincipalMomentsComeFromTheConvertedMoments)
+{
+    // mx 0.004, my 0.001, mxy 0.002 x 1000 = 4, 1, 2: m 2.5, d 1.5,
+    // r sqrt(2.25 + 4) = 2.5, so 5 and 0.
+    useTestUnits();
+    nodes(2);
+    column(".PH3", {0.004f, -0.003f});
+    column(".PH4", {0.001f, -0.003f});
+    column(".PH5", {0.002f, 0});
+    ASSERT_EQ(read(140L), 0);
+    ASSERT_EQ(table.ColumnCount(), 5);
+    EXPECT_EQ(columnOf(1), (Values{4, -3}));
+    EXPECT_EQ(columnOf(3), (Values{2, 0}));
+    EXPECT_FLOAT_EQ(table.Value(1, 4), 5.0f);
+    EXPECT_FLOAT_EQ(table.Value(1, 5), 0.0f);
+    EXPECT_EQ(table.Value(2, 4), -3.0f);
+    EXPECT_EQ(table.Value(2, 5), -3.0f);
+}
+
+// ---- square coefficient matrices -------------------------------------------
+
+TEST_F(ResultRead, CoefficientMatricesFillASquareTableScaledOnce)
+{
+    useTestUnits();
+    nodes(2);
+    WriteMatrixFile(path(".PD1"), 2, Values{500, 1000, -250, 0});
+    WriteMatrixFile(path(".PD2"), 2, Values{5, 0, 0, 5});
+    WriteMatrixFile(path(".PE1"), 2, Values{0.002f, 0, 0, 1});
+    ASSERT_EQ(read(std::string("Settlement coefficient [Ce]")), 0);
+    ASSERT_EQ(table.RowCount(), 2);
+    ASSERT_EQ(table.ColumnCount(), 2);
+    // x 1 / 500
+    EXPECT_EQ(columnOf(1), (Values{1, -0.5f}));
+    EXPECT_EQ(columnOf(2), (Values{2, 0}));
+    ASSERT_EQ(read(std::string("Settlement coefficient [Cw]")), 0);
+    EXPECT_EQ(columnOf(1), (Values{0.01f, 0}));
+    // x 500
+    ASSERT_EQ(read(std::string("Spring [ks]")), 0);
+    EXPECT_EQ(columnOf(1), (Values{1, 0}));
+    EXPECT_EQ(columnOf(2), (Values{0, 500}));
+}
+
+TEST_F(ResultRead, AMatrixOverAnotherNodeCountIsRefused)
+{
+    nodes(2);
+    WriteMatrixFile(path(".PD1"), 3, Values{1, 2, 3, 4, 5, 6, 7, 8, 9});
+    try {
+        read(std::string("Settlement coefficient [Ce]"));
+        FAIL() << "no error";
+    } catch (const FileFormatError& e) {
+        EXPECT_EQ(e.file(), path(".PD1"));
+        EXPECT_EQ(e.line(), 1u);
+    }
+    EXPECT_FALSE(session->file.IsOpen());
+}
+
+// ---- punching ----------------------------------------------------------------
+
+class PunchingList : public ResultRead {
+protected:
+    PunchingList()
+    {
+        useTestUnits();
+        nodes(9);
+        PunchingFile file;
+        file.Points = {{0.12345f, 1.234f, 0.5f, 2}};
+        file.Types = {{9, 9}, {0.3f, 0.4f}};
+        PunchingResult r{1.23456f, 0.0123f, 0.5f, 1.2345f, 0.25f, 87.654f, {}};
+        r.Skipped.Pairs = {{1, 2}, {3, 4}};
+        file.Results = {r};
+        WritePunchingResults(path(".PPU"), file);
+        formats.slots[1] = "0.000";
+        project.Formats = &formats;
+    }
+    NumberFormats formats;
+};
+
+TEST_F(PunchingList, ElevenColumnsRoundedThroughTheirFormats)
+{
+    project.DesignCode = "EC 2";
+    ASSERT_EQ(read(80045L), 0);
+    ASSERT_EQ(table.RowCount(), 1); // the points, not the nine nodes
+    ASSERT_EQ(table.ColumnCount(), 11);
+    EXPECT_EQ(table.Value(1, 1), 123.45f); // 123.450004 in "0.000"
+    EXPECT_EQ(table.Value(1, 2), 2.47f); // 2.468 in "0.00"
+    EXPECT_EQ(table.Value(1, 3), 1.0f);
+    EXPECT_EQ(table.Value(1, 4), 0.6f); // side a of type 2 x 2
+    EXPECT_EQ(table.Value(1, 5), 0.8f);
+    EXPECT_EQ(table.Value(1, 6), 0.2f); // 1.23456 x 0.125 = 0.15432 in "0.0"
+    EXPECT_EQ(table.Value(1, 7), 3.1f); // 0.0123 x 250 = 3.075 in "0.0"
+    EXPECT_EQ(table.Value(1, 8), 2.0f); // 0.5 x 4
+    EXPECT_EQ(table.Value(1, 9), 2.47f); // 2.469 in "0.00"
+    EXPECT_EQ(table.Value(1, 10), 0.5f);
+    EXPECT_EQ(table.Value(1, 11), 87.65f); // not converted, "0.00"
+}
+
+TEST_F(PunchingList, DesignCodeAciTakesTheSecondForceUnitForQp)
+{
+    project.DesignCode = "ACI";
+    ASSERT_EQ(read(80045L), 0);
+    // 1.23456 x 0.5 = 0.61728 in slot 1 "0.000"
+    EXPECT_EQ(table.Value(1, 6), 0.617f);
+    project.DesignCode = "ACI 318";
+    ASSERT_EQ(read(80045L), 0);
+    EXPECT_EQ(table.Value(1, 6), 0.2f);
+}
+
+// ---- beams -------------------------------------------------------------------
+
+TEST_F(ResultRead, BeamListsTakeTheirFieldsOfEachRecord)
+{
+    useTestUnits();
+    nodes(3);
+    const BeamRecord beams[] = {{1, 2, {1, 2, 3, 4, 5}}, {2, 3, {-0.5f, 0.25f, 0, 0.125f, -1}}};
+    WriteBeamFile(path(".GH1"), beams);
+
+    ASSERT_EQ(read(80006L), 0);
+    ASSERT_EQ(table.RowCount(), 2);
+    ASSERT_EQ(table.ColumnCount(), 4);
+    EXPECT_EQ(std::vector<float>(table.Row(1).begin(), table.Row(1).end()), (Values{1, 2, 1000, 0}));
+    EXPECT_EQ(std::vector<float>(table.Row(2).begin(), table.Row(2).end()), (Values{2, 3, -500, 0}));
+
+    ASSERT_EQ(read(160010L), 0);
+    ASSERT_EQ(table.ColumnCount(), 3);
+    EXPECT_EQ(columnOf(3), (Values{2000, -1000}));
+
+    ASSERT_EQ(read(160008L), 0);
+    EXPECT_EQ(columnOf(3), (Values{4000, 500}));
+    EXPECT_EQ(columnOf(4), (Values{6000, 0}));
+
+    ASSERT_EQ(read(160009L), 0);
+    EXPECT_EQ(columnOf(1), (Values{1, 2}));
+    EXPECT_EQ(columnOf(3), (Values{4000, 125}));
+    EXPECT_EQ(columnOf(4), (Values{5000, -1000}));
+}
+
+// ---- stopping the read ------------------------------------------------------
+
+TEST_F(ResultRead, WithoutPl6ThereIsNoResultList)
+{
+    column(".PH1", {1});
+    column(".PH8", {1});
+    EXPECT_EQ(read(138L), -1);
+    EXPECT_EQ(session->tools.RunState(), RunAborted);
+    EXPECT_EQ(window.unloaded, 1);
+    EXPECT_FALSE(session->file.IsOpen());
+}
+
+TEST_F(ResultRead, AMissingColumnFileAbortsAfterTheFilesBeforeIt)
+{
+    nodes(1);
+    column(".PH3", {1});
+    column(".PH4", {2});
+    EXPECT_EQ(read(140L), -1);
+    EXPECT_EQ(session->tools.RunState(), RunAborted);
+    EXPECT_EQ(table.Value(1, 2), 2.0f); // read before .PH5 was found missing
+    EXPECT_FALSE(session->file.IsOpen());
+}
+
+TEST_F(ResultRead, ADataListKeyReadsOnlyTheNodeCount)
+{
+    nodes(1);
+    column(".QUN", {0.5f});
+    ASSERT_EQ(read(150L), 0);
+    nodes(7);
+    EXPECT_EQ(read(90054L), 0);
+    EXPECT_EQ(read(std::string("Some other text")), 0);
+    EXPECT_EQ(table.RowCount(), 1);
+    EXPECT_EQ(table.Value(1, 1), 0.5f);
+    EXPECT_FALSE(HasResultCase(*session, 90054L));
+    EXPECT_TRUE(HasResultCase(*session, std::string("Spring [ks]")));
+    EXPECT_TRUE(HasResultCase(*session, 160009L));
+}
+
+TEST_F(ResultRead, ACancelStopsTheReadAtTheNextCheck)
+{
+    nodes(1);
+    column(".PH3", {1});
+    column(".PH4", {2});
+    column(".PH5", {3});
+    // Cancelled while .PH3 is being opened: .PH3 is read, the check after it
+    // stops the read before .PH4.
+    host.onTurn = [this] {
+        if (session->environment.CurrentFileName().ends_with(".PH3"))
+            session->tools.Cancel();
+    };
+    EXPECT_EQ(read(140L), -1);
+    EXPECT_EQ(session->tools.RunState(), RunCancelled);
+    ASSERT_EQ(table.RowCount(), 1);
+    EXPECT_EQ(table.Value(1, 1), 1.0f);
+    EXPECT_EQ(table.Value(1, 2), 0.0f);
+    host.onTurn = nullptr;
+    session->tools.SetRunState(RunRunning);
+    EXPECT_EQ(read(140L), 0);
+}
+
+TEST_F(ResultRead, ShortAndCorruptFilesAreErrorsNamingTheFile)
+{
+    nodes(3);
+    column(".PH6", {1, 2, 3});
+    writeFile(path(".PH7"), "1\r\n2\r\n");
+    try {
+        read(141L);
+        FAIL() << "no error";
+    } catch (const FileFormatError& e) {
+        EXPECT_EQ(e.file(), path(".PH7"));
+    }
+    EXPECT_FALSE(session->file.IsOpen());
+
+    writeFile(path(".PH7"), "1\r\n2\r\n3,5\r\n");
+    writeFile(path(".PH6"), "1\r\n2e\r\n3\r\n");
+    try {
+        read(141L);
+        FAIL() << "no error";
+    } catch (const FileFormatError& e) {
+        EXPECT_EQ(e.file(), path(".PH6"));
+        EXPECT_EQ(e.line(), 2u);
+    }
+    EXPECT_FALSE(session->file.IsOpen());
+}
+
+TEST_F(ResultRead, AHugeNodeCountIsRefusedBeforeAnythingIsAllocated)
+{
+    nodes(2000000000);
+    column(".PH2", {1, 2});
+    column(".PH9", {1, 2});
+    EXPECT_THROW(read(90098L), FileFormatError);
+    writeFile(path(".PL6"), "-3\r\n");
+    EXPECT_THROW(read(90098L), FileFormatError);
+    EXPECT_FALSE(session->file.IsOpen());
+}
+
+} // namespace
+} // namespace teska::test
