@@ -210,7 +210,8 @@ TEST_P(ColumnLists, EachFileGoesToItsColumnWithItsFactor)
     ASSERT_EQ(table.ColumnCount(), static_cast<std::int32_t>(c.factors.size()));
     for (std::size_t k = 0; k < c.factors.size(); ++k) {
         const double expected = 0.125 * static_cast<double>(k + 1) * c.factors[k];
-        EXPECT_EQ(table.Value(1, static_cast<std::int32_t>(k + 1)), static_cast<float>(expected)) << "column " << k + 1;
+        EXPECT_EQ(table.Value(1, static_cast<std::int32_t>(k + 1)), static_cast<float>(expected))
+            << "column " << k + 1;
         EXPECT_EQ(table.Value(2, static_cast<std::int32_t>(k + 1)), static_cast<float>(-expected))
             << "column " << k + 1;
     }

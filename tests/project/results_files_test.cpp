@@ -265,7 +265,8 @@ TEST(ResultFileErrors, NonNumbersNameTheLine)
 TEST(ResultFileErrors, NegativeCountsAreRefused)
 {
     FieldReader nodes = reader("SLAB.PL6", "-4\r\n");
-    EXPECT_NE(std::string(formatError([&] { ReadNodeCountFile(nodes); }).what()).find("-4"), std::string::npos);
+    EXPECT_NE(
+        std::string(formatError([&] { ReadNodeCountFile(nodes); }).what()).find("-4"), std::string::npos);
     FieldReader areas = reader("SLAB.PL4", "-1\r\n");
     formatError([&] { ReadCountedValues(areas); });
     FieldReader beams = reader("SLAB.GH1", "-2\r\n");
