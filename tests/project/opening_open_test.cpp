@@ -9,7 +9,9 @@
 
 #include <filesystem>
 #include <map>
+#include <unistd.h>
 
+#include "project/io/RecordFile.h"
 #include "project/opening/OpenProject.h"
 #include "project/opening/ProjectWriter.h"
 #include "suite/Host.h"
@@ -43,7 +45,8 @@ protected:
     }
     std::string file(const std::string& ext) const { return dir.file("SLAB" + ext); }
 
-    static inline const std::map<long, std::string> texts = {{40010, "Reading the project"}, {160024, "TESKA-List"}};
+    static inline const std::map<long, std::string> texts
+        = {{40010, "Reading the project"}, {160024, "TESKA-List"}};
     ScratchDir dir;
     RecordingHost host;
     OpeningContext context;
@@ -64,7 +67,7 @@ TEST_F(OpenProjectTest, FullProjectSetsEverySwitchMenuAndCaption)
     EXPECT_TRUE(host.errors.empty());
     EXPECT_EQ(state.ProjectType, 2);
     EXPECT_EQ(state.AnalysisMethod, 9);
-    EXPECT_EQ(state.JobLines, (std::array<std::string, 3> {"Hall 3", "Slab B", "2026"}));
+    EXPECT_EQ(state.JobLines, (std::array<std::string, 3>{"Hall 3", "Slab B", "2026"}));
     EXPECT_EQ(state.DesignCode, "EN 1992-1-1");
     EXPECT_TRUE(state.ResultSwitch1);
     EXPECT_TRUE(state.ResultSwitch4); // option 7
@@ -79,7 +82,7 @@ TEST_F(OpenProjectTest, FullProjectSetsEverySwitchMenuAndCaption)
     EXPECT_TRUE(state.CloseCommandEnabled);
     EXPECT_EQ(state.MainCaption, "TESKA-List - [SLAB]");
     EXPECT_EQ(host.lastStatus, "Reading the project");
-    EXPECT_EQ(announced, (std::vector<std::string> {dir.dir() + "SLAB"}));
+    EXPECT_EQ(announced, (std::vector<std::string>{dir.dir() + "SLAB"}));
     EXPECT_EQ(result.Lock, LockResult::Acquired);
     EXPECT_TRUE(std::filesystem::exists(file(".LCK")));
 }
@@ -90,7 +93,7 @@ TEST_F(OpenProjectTest, MissingOptionalFilesFallBack)
     WritePunchingFile(file(".PPU"), 5);
     state.JobLines = {"stale", "stale", "stale"};
     EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::Opened);
-    EXPECT_EQ(state.JobLines, (std::array<std::string, 3> {}));
+    EXPECT_EQ(state.JobLines, (std::array<std::string, 3>{}));
     EXPECT_FALSE(state.ResultSwitch7);
     EXPECT_FALSE(state.DesignSwitch2); // no .P21
     EXPECT_TRUE(state.ListMenuEnabled);
@@ -133,12 +136,33 @@ TEST_F(OpenProjectTest, SlabFileDecidesDesignSwitchTwo)
     EXPECT_TRUE(state.DesignSwitch2);
     EXPECT_FALSE(state.DesignSwitch1);
 
-    // An empty .P21 is refused by the data file check: the opening ends.
+    // An empty .P21 is refused by the data file check: passed over, as if
+    // it were missing.
     test::writeFile(file(".P21"), "");
-    state.ListMenuEnabled = false;
-    EXPECT_EQ(OpenProject(state, context, false).Outcome, OpenOutcome::SlabFileUnopened);
+    EXPECT_EQ(OpenProject(state, context, false).Outcome, OpenOutcome::Opened);
     EXPECT_FALSE(state.DesignSwitch2);
+    EXPECT_TRUE(host.errors.empty());
+
+    // A .P21 too short for record 9 is a trapped error naming the record.
+    RecordWriter eight;
+    eight.PutString(8, "J");
+    eight.Save(file(".P21"));
+    EXPECT_EQ(OpenProject(state, context, false).Outcome, OpenOutcome::Failed);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("SLAB.P21"), std::string::npos) << host.errors[0];
+}
+
+TEST_F(OpenProjectTest, UnopenableSlabFileEndsBeforeTheMenus)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "file permissions do not bind the superuser";
+    WriteProject(0);
+    WriteSlabMarks(file(".P21"), "J", 0);
+    std::filesystem::permissions(file(".P21"), std::filesystem::perms::none);
+    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::SlabFileUnopened);
     EXPECT_FALSE(state.ListMenuEnabled);
+    EXPECT_EQ(state.MainCaption, "before");
+    EXPECT_TRUE(host.errors.empty());
 }
 
 TEST_F(OpenProjectTest, UnreadableOptionsChangeNothing)
@@ -175,7 +199,7 @@ TEST_F(OpenProjectTest, ReactivationNeitherAnnouncesNorLocksAndGroupGetsThePath)
     EXPECT_EQ(again.Outcome, OpenOutcome::Opened);
     EXPECT_TRUE(announced.empty());
     EXPECT_FALSE(std::filesystem::exists(file(".LCK")));
-    EXPECT_EQ(handed, (std::vector<std::string> {state.ProjectPath}));
+    EXPECT_EQ(handed, (std::vector<std::string>{state.ProjectPath}));
 
     EXPECT_EQ(OpenProject(state, context, true).Lock, LockResult::Acquired);
     EXPECT_EQ(OpenProject(state, context, true).Lock, LockResult::AlreadyOurs);

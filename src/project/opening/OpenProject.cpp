@@ -4,8 +4,10 @@
 #include "project/opening/OpenProject.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
+#include "project/io/RecordFile.h"
 #include "project/opening/ProjectFileReader.h"
 #include "project/opening/ProjectReader.h"
 #include "suite/Errors.h"
@@ -18,7 +20,7 @@ namespace {
 bool FileExists(const std::string& path)
 {
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    return std::filesystem::exists(path, error);
 }
 
 // The project path without its last four characters (the extension).
@@ -57,13 +59,18 @@ void ReadSiblings(ProjectState& state, OpeningContext& context, OpenResult& resu
     if (context.lookupText)
         context.host.statusText(context.lookupText(kOpeningStatusId));
 
+    // A .P21 that the data file check refuses is passed over like a missing
+    // one; one that passes the check but cannot be opened ends the opening.
     const std::string slabPath = state.SiblingPath(".P21");
-    if (FileExists(slabPath)) {
-        if (DataFileRefused(slabPath, 3)) {
+    if (FileExists(slabPath) && !DataFileRefused(slabPath, 3)) {
+        std::optional<RecordFile> slab;
+        try {
+            slab.emplace(RecordFile::FromFile(slabPath));
+        } catch (const FileAccessError&) {
             result.Outcome = OpenOutcome::SlabFileUnopened;
             return;
         }
-        const SlabMarks marks = ReadSlabMarks(slabPath);
+        const SlabMarks marks = ReadSlabMarks(*slab);
         state.DesignSwitch2 = SlabDesignResults(marks.SlabMark, marks.Record9, state.AnalysisMethod);
     }
 

@@ -47,7 +47,7 @@ enum class OpenOutcome {
     Opened, // every step ran; menus enabled, caption set
     OptionsUnread, // the project file could not be read: nothing changed
     NoDesignParameters, // ResultSwitch6 but no .P23: menus and caption unchanged
-    SlabFileUnopened, // .P21 exists but could not be opened: menus unchanged
+    SlabFileUnopened, // .P21 passed the check but could not be opened: menus unchanged
     Failed, // a trapped error in a sibling file, reported through the host
 };
 

@@ -47,6 +47,10 @@ ProjectCheck ProjectReader::CheckProjectFile(const std::string& path)
     if (DataFileRefused(path, 1, &check.Reason))
         return check;
     std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        check.Reason = path + ": the file cannot be opened for reading";
+        return check;
+    }
     std::string first;
     std::getline(in, first);
     if (first.compare(0, 3, "\xEF\xBB\xBF") == 0)
@@ -106,9 +110,6 @@ bool DataFileRefused(const std::string& path, int mode, std::string* reason)
         return refuse("larger than any data file of a project (" + std::to_string(size) + " bytes)");
     if (mode == 3 && size == 0)
         return refuse("an empty record file");
-    std::ifstream probe(path, std::ios::binary);
-    if (!probe)
-        return refuse("the file cannot be opened for reading");
     if (reason)
         reason->clear();
     return false;

@@ -44,8 +44,9 @@ public:
 inline constexpr unsigned long long kMaxDataFileBytes = 512ull * 1024 * 1024;
 
 // The data file check: true when \p path must NOT be read in \p mode (1 text,
-// 3 records): it is missing, not a regular file, not readable, larger than
+// 3 records): it is missing, not a regular file, larger than
 // kMaxDataFileBytes, or (mode 3) empty. \p reason names the file and why.
+// Whether it can be opened is the reader's business (FileAccessError).
 bool DataFileRefused(const std::string& path, int mode, std::string* reason = nullptr);
 
 } // namespace teska
