@@ -30,8 +30,7 @@ void require(bool condition)
         std::abort();
 }
 
-template <class Read, class Text>
-void RoundTrip(const std::string& content, Read read, Text text)
+template <class Read, class Text> void RoundTrip(const std::string& content, Read read, Text text)
 {
     FieldReader in(FileName, content);
     const auto first = read(in);
@@ -61,19 +60,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 1:
-            RoundTrip(content, [](FieldReader& in) { return teska::ReadNodeFile(in); },
+            RoundTrip(
+                content, [](FieldReader& in) { return teska::ReadNodeFile(in); },
                 [](const teska::NodeCoordinates& n) { return teska::NodeFileText(n); });
             break;
         case 2:
-            RoundTrip(content, [](FieldReader& in) { return teska::ReadElementFile(in); },
+            RoundTrip(
+                content, [](FieldReader& in) { return teska::ReadElementFile(in); },
                 [](const std::vector<teska::ElementNodes>& e) { return teska::ElementFileText(e); });
             break;
         case 3:
-            RoundTrip(content, [](FieldReader& in) { return teska::ReadSlabFile(in); },
+            RoundTrip(
+                content, [](FieldReader& in) { return teska::ReadSlabFile(in); },
                 [](const teska::SlabData& s) { return teska::SlabFileText(s); });
             break;
         default:
-            RoundTrip(content, [](FieldReader& in) { return teska::ReadLoadFile(in); },
+            RoundTrip(
+                content, [](FieldReader& in) { return teska::ReadLoadFile(in); },
                 [](const teska::ProjectLoads& l) { return teska::LoadFileText(l); });
             break;
         }

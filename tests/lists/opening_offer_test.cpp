@@ -69,22 +69,22 @@ TEST_F(ProjectOfferTest, SwitchesOfTheOpenedProjectReachTheOffer)
     ASSERT_TRUE(project.ResultSwitch10);
     WriteBorings(2);
     // Design switch 2 brings the first two lists, option 9 the borehole ones.
-    EXPECT_EQ(Offered(4), (Keys {"138", "90098", "90048", "139", "140", "141", "140164", "150"}));
+    EXPECT_EQ(Offered(4), (Keys{"138", "90098", "90048", "139", "140", "141", "140164", "150"}));
     EXPECT_EQ(Offered(2),
-        (Keys {"138", "90098", "90048", "139", "140", "141", "Spring coefficients [Ce]",
+        (Keys{"138", "90098", "90048", "139", "140", "141", "Spring coefficients [Ce]",
             "Spring coefficients [Cw]", "Subgrade modulus [ks]", "140164", "150"}));
 }
 
 TEST_F(ProjectOfferTest, BoringCountComesFromTheProjectsFile)
 {
     WriteBorings(1);
-    EXPECT_EQ(Offered(4), (Keys {"138", "90098", "90048", "139", "140", "141", "150"}));
+    EXPECT_EQ(Offered(4), (Keys{"138", "90098", "90048", "139", "140", "141", "150"}));
     std::remove(dir.file("P.BAU").c_str());
-    EXPECT_EQ(Offered(4), Keys {"none"});
+    EXPECT_EQ(Offered(4), Keys{"none"});
     EXPECT_TRUE(host.errors.empty());
     // Three records only: record 4 is missing, which is reported.
     test::writeFile(dir.file("P.BAU"), std::string(3 * RecordLength, '\0'));
-    EXPECT_EQ(Offered(4), Keys {"none"});
+    EXPECT_EQ(Offered(4), Keys{"none"});
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_NE(host.errors[0].find("P.BAU"), std::string::npos);
 }

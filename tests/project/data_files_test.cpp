@@ -52,7 +52,7 @@ TEST(ProjectDataFiles, NodesRoundTripThroughTheProjectReader)
     EXPECT_EQ(back.Y, written.Y);
     EXPECT_EQ(back.NodeCount(), 4u);
 
-    WriteNodeFile(dir.file("E.NOD"), NodeCoordinates {});
+    WriteNodeFile(dir.file("E.NOD"), NodeCoordinates{});
     EXPECT_EQ(ProjectReader::ReadNodes(dir.file("E")).NodeCount(), 0u);
 }
 
@@ -103,11 +103,11 @@ TEST(ProjectDataFiles, LoadsRoundTripCasesNodeAndLineLoads)
 {
     ScratchDir dir;
     ProjectLoads written;
-    LoadCase dead {"Dead load, walls", 1.35f, true, {{7, -120, 3.5f, 0}, {40000, -1, 0, -2}}, {}};
-    LoadCase live {"Live", 1.5f, false, {},
+    LoadCase dead{"Dead load, walls", 1.35f, true, {{7, -120, 3.5f, 0}, {40000, -1, 0, -2}}, {}};
+    LoadCase live{"Live", 1.5f, false, {},
         {{0, 0, 5, 0, 10, 20, LineLoadShape::Linear}, {1, 1, 1, 4, 3, 0, LineLoadShape::Triangle},
             {2, 0, 2, 6, 7, 7, LineLoadShape::Constant}}};
-    written.Cases = {dead, live, LoadCase {}};
+    written.Cases = {dead, live, LoadCase{}};
     WriteLoadFile(dir.file("P.LDS"), written);
     const ProjectLoads back = ProjectReader::ReadLoads(dir.file("P"));
     ASSERT_EQ(back.Cases.size(), 3u);
@@ -134,8 +134,8 @@ TEST(ProjectDataFiles, HandWrittenFilesInLooserForms)
     // LF ends, blanks as separators, several items on one line.
     FieldReader in("H.NOD", "TESKA-NOD\n3\n0 0  1 0\n1 1\n");
     const NodeCoordinates n = ReadNodeFile(in);
-    EXPECT_EQ(n.X, (std::vector<float> {0, 1, 1}));
-    EXPECT_EQ(n.Y, (std::vector<float> {0, 0, 1}));
+    EXPECT_EQ(n.X, (std::vector<float>{0, 1, 1}));
+    EXPECT_EQ(n.Y, (std::vector<float>{0, 0, 1}));
     // A line load shape written unquoted and without its padding.
     FieldReader l("H.LDS", "TESKA-LDS\n1\nCase 1,1,#FALSE#,0,1\n0,0,1,0,2,2,Linear\n");
     EXPECT_EQ(ReadLoadFile(l).Cases[0].LineLoads[0].Shape, LineLoadShape::Linear);
@@ -183,10 +183,10 @@ TEST(ProjectDataFiles, WritersRefuseWhatTheReadersWouldRefuse)
     uneven.X = {1, 2};
     uneven.Y = {1};
     EXPECT_THROW(NodeFileText(uneven), std::invalid_argument);
-    EXPECT_THROW(ElementFileText({ElementNodes {5, {1, 2, 3, 4}}}), std::invalid_argument);
-    EXPECT_THROW(ElementFileText({ElementNodes {2, {1, 0, 0, 0}}}), std::invalid_argument);
+    EXPECT_THROW(ElementFileText({ElementNodes{5, {1, 2, 3, 4}}}), std::invalid_argument);
+    EXPECT_THROW(ElementFileText({ElementNodes{2, {1, 0, 0, 0}}}), std::invalid_argument);
     ProjectLoads quoted;
-    quoted.Cases.push_back(LoadCase {"say \"x\"", 1, false, {}, {}});
+    quoted.Cases.push_back(LoadCase{"say \"x\"", 1, false, {}, {}});
     EXPECT_THROW(LoadFileText(quoted), std::invalid_argument);
 }
 

@@ -20,7 +20,7 @@ protected:
     OpenCommands()
         : settings(ApplicationSettingsPath(dir.dir()))
         , context(host)
-        , session {state, projects, settings, recent, context}
+        , session{state, projects, settings, recent, context}
     {
         ProjectFileData data;
         data.AnalysisMethod = 7;

@@ -103,7 +103,7 @@ TEST(ProjectFile, WriterRefusesWhatCannotBeReadBack)
     EXPECT_THROW(WriteProjectFile(dir.file("A.PO1"), data), std::invalid_argument);
     EXPECT_THROW(WriteJobFile(dir.file("A.AUF"), {"a\r\nb", "", ""}), std::invalid_argument);
     EXPECT_THROW(WriteDesignParameterFile(dir.file("A.P23"), {}, "x\ny"), std::invalid_argument);
-    EXPECT_THROW(WriteProjectFile(dir.file("missing/A.PO1"), ProjectFileData {}), FileAccessError);
+    EXPECT_THROW(WriteProjectFile(dir.file("missing/A.PO1"), ProjectFileData{}), FileAccessError);
 }
 
 TEST(JobFile, RoundTripsThreeLinesWithCommasAndEmptyLines)
@@ -113,7 +113,7 @@ TEST(JobFile, RoundTripsThreeLinesWithCommasAndEmptyLines)
     WriteJobFile(dir.file("A.AUF"), lines);
     EXPECT_EQ(ReadJobFile(dir.file("A.AUF")), lines);
     WriteJobFile(dir.file("E.AUF"), {"", "", ""});
-    EXPECT_EQ(ReadJobFile(dir.file("E.AUF")), (std::array<std::string, 3> {"", "", ""}));
+    EXPECT_EQ(ReadJobFile(dir.file("E.AUF")), (std::array<std::string, 3>{"", "", ""}));
 }
 
 TEST(JobFile, MissingTrailingLinesReadAsEmpty)
@@ -121,7 +121,7 @@ TEST(JobFile, MissingTrailingLinesReadAsEmpty)
     // Trailing blank lines and missing ones cannot be told apart at the end
     // of a file, so both give empty lines.
     FieldReader in("A.AUF", "Only line\n");
-    EXPECT_EQ(ReadJobFile(in), (std::array<std::string, 3> {"Only line", "", ""}));
+    EXPECT_EQ(ReadJobFile(in), (std::array<std::string, 3>{"Only line", "", ""}));
     EXPECT_THROW(ReadJobFile("/nonexistent/dir/A.AUF"), FileAccessError);
 }
 
@@ -129,14 +129,14 @@ TEST(PunchingFile, RoundTripsAndRefusesNonNumbers)
 {
     ScratchDir dir;
     WritePunchingFile(dir.file("A.PPU"), 12.5);
-    EXPECT_EQ(ReadPunchingFile(dir.file("A.PPU")), 12.5);
+    EXPECT_EQ(ReadPunchingFirstNumber(dir.file("A.PPU")), 12.5);
     WritePunchingFile(dir.file("B.PPU"), -3);
-    EXPECT_EQ(ReadPunchingFile(dir.file("B.PPU")), -3);
+    EXPECT_EQ(ReadPunchingFirstNumber(dir.file("B.PPU")), -3);
 
     FieldReader text("A.PPU", "none\r\n");
-    EXPECT_THROW(ReadPunchingFile(text), FileFormatError);
+    EXPECT_THROW(ReadPunchingFirstNumber(text), FileFormatError);
     FieldReader empty("A.PPU", "");
-    EXPECT_THROW(ReadPunchingFile(empty), FileFormatError);
+    EXPECT_THROW(ReadPunchingFirstNumber(empty), FileFormatError);
 }
 
 TEST(DesignParameterFile, RoundTripsNumbersAndCode)

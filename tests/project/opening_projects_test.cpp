@@ -97,15 +97,15 @@ TEST(RecentFileList, NewestFirstAtMostFiveAndNoDuplicates)
     RecentFileTable records;
     for (const char* path : {"/p/1.PO1", "/p/2.PO1", "/p/3.PO1"})
         AddRecentFile(store, path, records);
-    EXPECT_EQ(LoadRecentPaths(store), (std::vector<std::string> {"/p/3.PO1", "/p/2.PO1", "/p/1.PO1"}));
+    EXPECT_EQ(LoadRecentPaths(store), (std::vector<std::string>{"/p/3.PO1", "/p/2.PO1", "/p/1.PO1"}));
 
     AddRecentFile(store, "/p/1.PO1", records); // moves to the top, not doubled
-    EXPECT_EQ(LoadRecentPaths(store), (std::vector<std::string> {"/p/1.PO1", "/p/3.PO1", "/p/2.PO1"}));
+    EXPECT_EQ(LoadRecentPaths(store), (std::vector<std::string>{"/p/1.PO1", "/p/3.PO1", "/p/2.PO1"}));
 
     for (const char* path : {"/p/4.PO1", "/p/5.PO1", "/p/6.PO1"})
         AddRecentFile(store, path, records);
     EXPECT_EQ(LoadRecentPaths(store),
-        (std::vector<std::string> {"/p/6.PO1", "/p/5.PO1", "/p/4.PO1", "/p/1.PO1", "/p/3.PO1"}));
+        (std::vector<std::string>{"/p/6.PO1", "/p/5.PO1", "/p/4.PO1", "/p/1.PO1", "/p/3.PO1"}));
     EXPECT_EQ(GetRecentFile(store, 0), "/p/6.PO1");
     EXPECT_EQ(GetRecentFile(store, 4), "/p/3.PO1");
     EXPECT_EQ(GetRecentFile(store, 5), "");
@@ -142,7 +142,7 @@ TEST(RecentFileList, HandEditedGapsAndDuplicatesAreDropped)
     store.SetValue("Recent Files", "File2", "");
     store.SetValue("Recent Files", "File3", "/a.PO1");
     store.SetValue("Recent Files", "File4", "/b.PO1");
-    EXPECT_EQ(LoadRecentPaths(store), (std::vector<std::string> {"/a.PO1", "/b.PO1"}));
+    EXPECT_EQ(LoadRecentPaths(store), (std::vector<std::string>{"/a.PO1", "/b.PO1"}));
     EXPECT_EQ(GetRecentFile(store, 1), "/b.PO1");
 }
 
@@ -157,7 +157,7 @@ TEST(ProjectLocks, AcquireReleaseAndOtherOwners)
     EXPECT_EQ(AcquireProject(project, self).Result, LockResult::AlreadyOurs);
 
     // Another host's lock is live whatever its process id.
-    const LockOwner remote {"another-host.example", 1};
+    const LockOwner remote{"another-host.example", 1};
     EXPECT_EQ(ProjectRelease(project, remote), -1); // not its lock
     EXPECT_EQ(ProjectRelease(project, self), 0);
     EXPECT_FALSE(std::filesystem::exists(dir.file("P.LCK")));
@@ -182,7 +182,7 @@ TEST(ProjectLocks, StaleAndCorruptLocksAreTakenOver)
     ASSERT_GT(child, 0);
     int status = 0;
     ::waitpid(child, &status, 0);
-    const LockOwner ended {self.Host, static_cast<long>(child)};
+    const LockOwner ended{self.Host, static_cast<long>(child)};
     EXPECT_FALSE(LockOwnerAlive(ended));
     EXPECT_EQ(AcquireProject(dir.file("S"), ended).Result, LockResult::Acquired);
     EXPECT_EQ(AcquireProject(dir.file("S"), self).Result, LockResult::TakenOverStale);

@@ -143,8 +143,8 @@ ProjectLoads ReadLoadFile(FieldReader& in)
             const std::size_t line = in.line();
             load.Node = in.ReadInt32();
             if (load.Node < 1)
-                throw FileFormatError(
-                    in.fileName(), line, 0, 0, "a node number of at least 1, not " + std::to_string(load.Node));
+                throw FileFormatError(in.fileName(), line, 0, 0,
+                    "a node number of at least 1, not " + std::to_string(load.Node));
             load.Pz = in.ReadSingle();
             load.Mx = in.ReadSingle();
             load.My = in.ReadSingle();
@@ -243,7 +243,10 @@ void WriteElementFile(const std::string& path, const std::vector<ElementNodes>& 
     WriteFileAtomically(path, ElementFileText(elements));
 }
 
-void WriteSlabFile(const std::string& path, const SlabData& slab) { WriteFileAtomically(path, SlabFileText(slab)); }
+void WriteSlabFile(const std::string& path, const SlabData& slab)
+{
+    WriteFileAtomically(path, SlabFileText(slab));
+}
 
 void WriteLoadFile(const std::string& path, const ProjectLoads& loads)
 {
