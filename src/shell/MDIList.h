@@ -1,0 +1,149 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The main window: an MDI frame for the list viewers, the project navigator
+// (PctNavigator with the tree TrVData) beside it in a splitter, the status
+// bar StBGraphic, the menu tree of MenuTable() and seven dockable bars
+// ("MENU", "MENUProgram" and the five command bars named by BarKeys).
+
+#include <QHash>
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "lists/Session.h"
+#include "lists/format/NumberFormats.h"
+#include "lists/page/PageLayout.h"
+#include "project/opening/OpenedProjects.h"
+#include "project/opening/ProjectState.h"
+#include "project/opening/RecentFiles.h"
+#include "shell/ShellHost.h"
+#include "suite/SettingsStore.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QSplitter;
+class QStatusBar;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace teska {
+
+// Program-wide values that start-up establishes.
+struct StartupState {
+    bool StartedByGroup = false;
+    std::string SettingsDirectory; // ends with "/"
+    std::string ProjectDirectory; // start folder of the open dialog
+    long TermId = 90065;
+    std::string Text123;
+};
+
+// Copies the image strip "1616list.bmp" into the settings folder when it is
+// not there (the menus read it from there). False when the copy failed.
+bool CopyImageStrip(const std::string& settingsDirectory);
+
+class MDIList : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // \p settingsDirectory empty: from the environment (TESKA_SETTINGS_DIR ...).
+    explicit MDIList(const std::string& settingsDirectory = {}, QWidget* parent = nullptr);
+    ~MDIList() override;
+
+    // Menu items and bars by key (nullptr when there is none).
+    QAction* action(const std::string& key) const;
+    QToolBar* bar(const std::string& name) const;
+    QWidget* navigator() const { return m_navigator; }
+    QTreeWidget* tree() const { return m_tree; }
+    QSplitter* splitter() const { return m_splitter; }
+    QStatusBar* statusBarWidget() const { return m_statusBar; }
+    QMdiArea* mdiArea() const { return m_mdi; }
+
+    Session& session() { return *m_session; }
+    StartupState& startup() { return m_startup; }
+    ProjectState& project() { return m_project; }
+    const OpenedProjects& openedProjects() const { return m_opened; }
+    const RecentFileTable& recentFiles() const { return m_recent; }
+    SettingsStore& settings() { return m_settings; }
+    // Loaded at start-up for the list runs.
+    NumberFormats numberFormats;
+    PageLayout pageLayout;
+    // Fills the five recent-file entries from the stored list.
+    void LoadRecentMenu();
+
+    // Layout of the bars and panels (settings section "Settings").
+    void BuildToolbars();
+    void RestoreLayout();
+    void SaveTBar();
+    void ResetToolbars();
+    void ToggleBar(int i);
+    void ApplyBarCheck(int i);
+    void DefaultLayout(bool visible);
+
+    // Navigator panel width in twips; below 250 is raised to 250.
+    void SetNavigatorWidth(int twips);
+    int NavigatorWidthTwips() const;
+
+    // Projects. IsProjectOpened registers ProjectPath (or activates it when
+    // it is open already); OpenProject reads the current project.
+    void OpenProjectDialog();
+    void OpenRecentFile(int index);
+    bool IsProjectOpened();
+    void OpenProject(bool fresh);
+    void CloseProject();
+    void AddToRecentList(const std::string& path);
+    // Activation of a navigator entry as a click on it does.
+    void ActivateNode(QTreeWidgetItem* node);
+
+    // The click of a menu item, by key; indexed keys by their prefix.
+    void MenuClick(const std::string& key);
+    void ShowHelpTopic(const QString& topic);
+
+    // Window placement and bars saved, projects released (unless the group
+    // program ends the run), windows closed.
+    void ShutDown(bool releasedByGroup);
+    bool shutDownDone() const { return m_shutDown; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void SetCaptions();
+    QString caption(long id, const TextArgs& args = {}) const;
+    void updateRecentMenu();
+    void setProjectMenus(bool enabled);
+    void FillListDropDowns();
+    double dpi() const;
+    void saveSettings();
+
+    std::unique_ptr<ShellHost> m_host;
+    std::unique_ptr<Session> m_session;
+    StartupState m_startup;
+    ProjectState m_project;
+    OpenedProjects m_opened;
+    RecentFileTable m_recent;
+    SettingsStore m_settings;
+
+    QHash<QString, QAction*> m_actions;
+    QHash<QString, QToolBar*> m_bars;
+    QHash<QString, QMenu*> m_menus;
+    QMdiArea* m_mdi = nullptr;
+    QWidget* m_navigator = nullptr;
+    QTreeWidget* m_tree = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QMenu* m_dataListMenu = nullptr;
+    QMenu* m_resultListMenu = nullptr;
+    std::array<QString, 10> m_windowTags;
+    bool m_rightToLeft = false;
+    bool m_shutDown = false;
+};
+
+} // namespace teska

@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
+
+#include "shell/MDIList.h"
+#include "shell/StartUp.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    auto window = teska::Main(QCoreApplication::arguments());
+    return app.exec();
+}
