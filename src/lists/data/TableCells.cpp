@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "lists/data/TableCells.h"
+
+#include <initializer_list>
+#include <limits>
+#include <stdexcept>
+
+#include "lists/format/FormatNumber.h"
+#include "lists/writer/ListWriter.h"
+#include "lists/writer/TextMeasure.h"
+
+namespace teska {
+
+void TableCells::Reset(int columnCount, std::int32_t rowCount)
+{
+    if (columnCount < 0 || rowCount < 0)
+        throw std::length_error("a table cannot have a negative size");
+    const std::size_t width = static_cast<std::size_t>(columnCount) + 1;
+    const std::size_t height = static_cast<std::size_t>(rowCount) + 1;
+    if (height > std::numeric_limits<std::size_t>::max() / width / sizeof(std::string))
+        throw std::length_error("a table of this size does not fit in memory");
+    m_columns = columnCount;
+    m_rows = rowCount;
+    m_cells.assign(width * height, std::string());
+}
+
+namespace {
+
+void Fill(TableCells& cells, int columnCount, std::int32_t rowCount, std::initializer_list<const ValueColumn*> values)
+{
+    for (const ValueColumn* column : values)
+        if (rowCount > 0 && column->Values.size() < static_cast<std::size_t>(rowCount))
+            throw std::invalid_argument("a value column is shorter than the table");
+    cells.Reset(columnCount, rowCount);
+    for (std::int32_t r = 1; r <= rowCount; ++r) {
+        cells.Cell(r, 0) = std::to_string(r);
+        int k = 1;
+        for (const ValueColumn* column : values) {
+            if (k > columnCount)
+                break;
+            const double value = static_cast<double>(column->Values[static_cast<std::size_t>(r - 1)]) * column->Factor;
+            cells.Cell(r, k++) = FormatNumber(value, column->Pattern);
+        }
+    }
+}
+
+} // namespace
+
+void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount, const ValueColumn& c1,
+    const ValueColumn& c2)
+{
+    Fill(cells, columnCount, rowCount, {&c1, &c2});
+}
+
+void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount, const ValueColumn& c1,
+    const ValueColumn& c2, const ValueColumn& c3)
+{
+    Fill(cells, columnCount, rowCount, {&c1, &c2, &c3});
+}
+
+void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount, const ValueColumn& c1,
+    const ValueColumn& c2, const ValueColumn& c3, const ValueColumn& c4, const ValueColumn& c5)
+{
+    Fill(cells, columnCount, rowCount, {&c1, &c2, &c3, &c4, &c5});
+}
+
+void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount, const ValueColumn& c1,
+    const ValueColumn& c2, const ValueColumn& c3, const ValueColumn& c4, const ValueColumn& c5,
+    const ValueColumn& c6)
+{
+    Fill(cells, columnCount, rowCount, {&c1, &c2, &c3, &c4, &c5, &c6});
+}
+
+void WriteCellTable(ListWriter& writer, const TableHeading& heading, const TableCells& cells)
+{
+    TableLayout layout = writer.WriteTableHeading(heading);
+    ListState& state = writer.State();
+    const int columns = std::min<int>(cells.ColumnCount(), static_cast<int>(layout.Widths.size()) - 1);
+    const std::int32_t rows = cells.TableRowCount();
+    for (std::int32_t r = 1; r <= rows; ++r) {
+        std::string& line = writer.LineBuffer();
+        for (int c = 0; c <= columns; ++c) {
+            const std::string& cell = cells.Cell(r, c);
+            std::int32_t pad = layout.Widths[static_cast<std::size_t>(c)] - TextLength(cell);
+            if (c == 0)
+                pad += state.LeftMargin;
+            if (pad > 0)
+                line.append(static_cast<std::size_t>(pad), ' ');
+            line += cell;
+        }
+        writer.CommitLine();
+        if (r < rows && state.LineOnPage > state.LinesPerPage - state.BottomMargin - 1) {
+            TableLayout next = writer.ContinueTable(heading);
+            if (!next.Widths.empty())
+                layout = std::move(next);
+        }
+    }
+    writer.WriteLines({layout.Rule});
+}
+
+} // namespace teska

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Data tables: numbered rows filled from value columns with factors and
+// patterns, and the table written right-aligned under its heading.
+
+#include "lists/data/TableCells.h"
+
+#include <stdexcept>
+
+#include "writer_fixture_test.h"
+
+namespace teska::test {
+namespace {
+
+TEST(FillNumberedRows, RowNumbersFactorsAndPatternsPerColumn)
+{
+    const float x[] = {1.5f, -2};
+    const float y[] = {10, 0.25f};
+    const float z[] = {7, 8};
+    TableCells cells;
+    FillNumberedRows(cells, 3, 2, {x, 2, "0.0"}, {y, 1, "0.00"}, {z, 0.5, ""});
+    ASSERT_EQ(cells.TableRowCount(), 2);
+    ASSERT_EQ(cells.ColumnCount(), 3);
+    EXPECT_EQ(cells.Cell(1, 0), "1");
+    EXPECT_EQ(cells.Cell(2, 0), "2");
+    EXPECT_EQ(cells.Cell(1, 1), "3.0");
+    EXPECT_EQ(cells.Cell(2, 1), "-4.0");
+    EXPECT_EQ(cells.Cell(1, 2), "10.00");
+    EXPECT_EQ(cells.Cell(2, 2), "0.25");
+    EXPECT_EQ(cells.Cell(1, 3), "3.5");
+    EXPECT_EQ(cells.Cell(2, 3), "4");
+}
+
+TEST(FillNumberedRows, RefillReplacesTheGridAndShortColumnsAreRefused)
+{
+    const float a[] = {1, 2, 3};
+    TableCells cells;
+    FillNumberedRows(cells, 2, 3, {a, 1, "0"}, {a, 10, "0"});
+    FillNumberedRows(cells, 2, 1, {a, 1, "0"}, {a, 1, "0"});
+    EXPECT_EQ(cells.TableRowCount(), 1);
+    EXPECT_EQ(cells.Cell(1, 2), "1");
+    const float shortColumn[] = {1};
+    EXPECT_THROW(FillNumberedRows(cells, 2, 2, {a, 1, "0"}, {shortColumn, 1, "0"}), std::invalid_argument);
+}
+
+TEST_F(WriterTest, CellTableIsRightAlignedInTheHeadingWidths)
+{
+    state.OutputTarget = TargetViewData;
+    const float x[] = {1.5f, -2};
+    const float y[] = {10, 0.25f};
+    TableCells cells;
+    FillNumberedRows(cells, 2, 2, {x, 2, "0.0"}, {y, 1, "0.00"});
+    TableHeading heading;
+    heading.ColumnCount = 2;
+    heading.Rows = {{std::string("No"), std::string("x"), std::string("y")}};
+    WriteCellTable(*writer, heading, cells);
+    // Widths 2, 1, 1; gap (40 - 2 - 4) / 2 = 17, clamped to 6: 2, 7, 7.
+    const std::string rule = "  " + Rep(16, '-');
+    EXPECT_EQ(state.ListText,
+        L(rule) + L("  No      x      y") + L(rule) + L("   1    3.0  10.00") + L("   2   -4.0   0.25") + L(rule));
+    EXPECT_EQ(state.LineOnPage, 6);
+}
+
+} // namespace
+} // namespace teska::test
