@@ -58,8 +58,39 @@ TEST_F(WriterTest, CellTableIsRightAlignedInTheHeadingWidths)
     // Widths 2, 1, 1; gap (40 - 2 - 4) / 2 = 17, clamped to 6: 2, 7, 7.
     const std::string rule = "  " + Rep(16, '-');
     EXPECT_EQ(state.ListText,
-        L(rule) + L("  No      x      y") + L(rule) + L("   1    3.0  10.00") + L("   2   -4.0   0.25") + L(rule));
+        L(rule) + L("  No      x      y") + L(rule) + L("   1    3.0  10.00") + L("   2   -4.0   0.25")
+            + L(rule));
     EXPECT_EQ(state.LineOnPage, 6);
+}
+
+TEST_F(WriterTest, CellTableBreaksAfterTheLastRowThatFitsAndRepeatsTheHeading)
+{
+    // Editor output, 12-line pages with a bottom margin of 1: a row that
+    // leaves LineOnPage above 10 ends the page unless it is the last row.
+    const float v[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    TableCells cells;
+    FillNumberedRows(cells, 1, 10, {v, 1, "0"}, {v, 1, "0"});
+    TableHeading heading;
+    heading.ColumnCount = 1;
+    heading.Rows = {{std::string("No"), std::string("v")}};
+    WriteCellTable(*writer, heading, cells);
+    const std::vector<std::string> lines = SplitLines(state.ListText);
+    ASSERT_EQ(lines.size(), 23u);
+    // Widths 2 and 1; gap 35 clamped to 6: 2 and 7; rule of 9.
+    EXPECT_EQ(lines[0], "  " + Rep(9, '-'));
+    EXPECT_EQ(lines[1], "  No      v");
+    EXPECT_EQ(lines[10], "   8      8"); // heading 3 + rows 1..8 = 11 lines
+    EXPECT_EQ(lines[11], Sp(35) + "cont.");
+    EXPECT_EQ(lines[12], ""); // top margin of the next page
+    EXPECT_EQ(lines[13], "  " + Rep(38, '-'));
+    EXPECT_EQ(lines[14], "  Moments" + Sp(25) + "Page 1");
+    EXPECT_EQ(lines[16], "  ...cont");
+    EXPECT_EQ(lines[18], "  No      v");
+    EXPECT_EQ(lines[20], "   9      9");
+    EXPECT_EQ(lines[21], "  10     10");
+    EXPECT_EQ(lines[22], "  " + Rep(9, '-'));
+    EXPECT_EQ(state.LineOnPage, 11);
+    EXPECT_EQ(state.PageNumber, 1);
 }
 
 } // namespace
