@@ -12,8 +12,8 @@
 #include "lists/Session.h"
 #include "lists/design/DesignParameters.h"
 #include "lists/writer/ListWriter.h"
-#include "support/TestSupport.h"
 #include "suite/Host.h"
+#include "support/TestSupport.h"
 
 namespace teska {
 namespace {
@@ -27,13 +27,11 @@ TEST(DesignClasses, TableEntriesAndBuiltTextsOfEveryCode)
         const char* steel;
     };
     const Case cases[] = {
-        {"EC 2", 50, 500, "C 50/60", "BSt 500"},
-        {"EC 2", 55, 420, "C 55/69", "BSt 420"}, // 55 x 1.25 = 68.75
+        {"EC 2", 50, 500, "C 50/60", "BSt 500"}, {"EC 2", 55, 420, "C 55/69", "BSt 420"}, // 55 x 1.25 = 68.75
         {"EC 2", 42, 500, "C 42/53", "BSt 500"}, // 52.5: half away from zero
         {"DIN 1045", 17.5f, 420, "B 25", "BSt 420"},
         {"DIN 1045", 20, 500, "B 29", "BSt 500"}, // 20 / 0.7 = 28.57
-        {"ACI", 28, 420, "C 28", "S 420"},
-        {"ECP (Working)", 9.5f, 160, "C 250", "S 28/45"},
+        {"ACI", 28, 420, "C 28", "S 420"}, {"ECP (Working)", 9.5f, 160, "C 250", "S 28/45"},
         {"ECP (Working)", 12, 250, "C 315", "S 45/68"}, // 315; 45 / 67.5
         {"ECP (Limit)", 25, 360, "C 300", "S 36/52"},
         {"ECP (Limit)", 30, 300, "C 375", "S 30/45"}, // 375; 30 / 45
@@ -128,8 +126,8 @@ TEST_F(Design, WholeTableOfEc2WithTheDefaults)
     const auto row = [](const std::string& label, const std::string& symbol, const std::string& unit,
                          const std::string& value) {
         return "  " + label + Sp(17 - static_cast<int>(label.size())) + symbol
-            + Sp(7 - static_cast<int>(symbol.size())) + " " + unit + Sp(7 - static_cast<int>(unit.size())) + " = "
-            + value + "\r\n";
+            + Sp(7 - static_cast<int>(symbol.size())) + " " + unit + Sp(7 - static_cast<int>(unit.size()))
+            + " = " + value + "\r\n";
     };
     const std::string expected = "  Design\r\n"
                                  "  \r\n"
@@ -142,8 +140,8 @@ TEST_F(Design, WholeTableOfEc2WithTheDefaults)
         + row("Bottom y", "d1y", "[cm]", "6") + row("Top y", "d2y", "[cm]", "3.5") + "  Safety\r\n"
         + row("Load", "Gamma", "[-]", "1.4") + row("Concr", "Gamma_c", "[-]", "1.5")
         + row("Steel f", "Gamma_s", "[-]", "1.15") + "  Diagram\r\n" + row("Reduction", "Alfa", "[-]", ".85")
-        + row("Long term", "Alfa_R", "[-]", ".8") + "  Minimum\r\n" + row("Compr", "MinAs_c", "[-]", "20% As_t")
-        + row("Tension", "MinAs_t", "[-]", ".15% Ac");
+        + row("Long term", "Alfa_R", "[-]", ".8") + "  Minimum\r\n"
+        + row("Compr", "MinAs_c", "[-]", "20% As_t") + row("Tension", "MinAs_t", "[-]", ".15% Ac");
     EXPECT_EQ(Written(DesignParameters{}, Ec2Project()), expected);
     EXPECT_EQ(state.LineOnPage, 24);
 }
@@ -162,7 +160,8 @@ TEST_F(Design, SkipFlagsHideTheirRowsByDefaultAndShowThemWhenCleared)
     const struct {
         const char* code;
         std::vector<std::string> symbols;
-    } codes[] = {{"EC 2", {"Xi_lim"}}, {"DIN 1045", {"Chi"}}, {"ACI", {"Beta1", "Rmax"}}, {"ECP (Limit)", {"Beta"}}};
+    } codes[] = {
+        {"EC 2", {"Xi_lim"}}, {"DIN 1045", {"Chi"}}, {"ACI", {"Beta1", "Rmax"}}, {"ECP (Limit)", {"Beta"}}};
     for (const auto& c : codes) {
         SCOPED_TRACE(c.code);
         d.DesignCode = c.code;
@@ -240,7 +239,8 @@ TEST_F(Design, MinimumReinforcementRules)
     } rules[] = {
         {"roh_t  [%]", "roh_c1  [%]", ".2% Ac", ".1% Ac"},
         {"As_t [cm2/m]", "As_c [cm2/m]", "5 [cm2/m]", "3.5 [cm2/m]"},
-        {"max (1) and (2)", "max (1), (2) and (2)", "max(.2% Ac; 5 [cm2/m])", "max(.1% Ac; 25% As_t; 3.5 [cm2/m])"},
+        {"max (1) and (2)", "max (1), (2) and (2)", "max(.2% Ac; 5 [cm2/m])",
+            "max(.1% Ac; 25% As_t; 3.5 [cm2/m])"},
         {"roh_t [%]", "unknown", "", ""},
     };
     for (const auto& r : rules) {
@@ -308,7 +308,8 @@ TEST_F(DesignFiles, SettingsFileFieldsInOrder)
 
 TEST_F(DesignFiles, CorruptSettingsAreReportedAndP23IsNotRead)
 {
-    test::writeFile(DesignSettingsPath(dir.dir()), "#FALSE#,1,1,1,1\r\nroh_t  [%]\r\nroh_c2  [%]\r\n1.5, abc\r\n");
+    test::writeFile(
+        DesignSettingsPath(dir.dir()), "#FALSE#,1,1,1,1\r\nroh_t  [%]\r\nroh_c2  [%]\r\n1.5, abc\r\n");
     test::writeFile(p23(), "30,500,5,4,6,3.5\nEC 2\n");
     DesignParameters p;
     ProjectDesignData d;
