@@ -28,7 +28,8 @@ void TableCells::Reset(int columnCount, std::int32_t rowCount)
 
 namespace {
 
-void Fill(TableCells& cells, int columnCount, std::int32_t rowCount, std::initializer_list<const ValueColumn*> values)
+void Fill(TableCells& cells, int columnCount, std::int32_t rowCount,
+    std::initializer_list<const ValueColumn*> values)
 {
     for (const ValueColumn* column : values)
         if (rowCount > 0 && column->Values.size() < static_cast<std::size_t>(rowCount))
@@ -40,7 +41,8 @@ void Fill(TableCells& cells, int columnCount, std::int32_t rowCount, std::initia
         for (const ValueColumn* column : values) {
             if (k > columnCount)
                 break;
-            const double value = static_cast<double>(column->Values[static_cast<std::size_t>(r - 1)]) * column->Factor;
+            const double value
+                = static_cast<double>(column->Values[static_cast<std::size_t>(r - 1)]) * column->Factor;
             cells.Cell(r, k++) = FormatNumber(value, column->Pattern);
         }
     }
@@ -48,8 +50,8 @@ void Fill(TableCells& cells, int columnCount, std::int32_t rowCount, std::initia
 
 } // namespace
 
-void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount, const ValueColumn& c1,
-    const ValueColumn& c2)
+void FillNumberedRows(
+    TableCells& cells, int columnCount, std::int32_t rowCount, const ValueColumn& c1, const ValueColumn& c2)
 {
     Fill(cells, columnCount, rowCount, {&c1, &c2});
 }

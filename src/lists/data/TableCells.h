@@ -54,8 +54,8 @@ struct ValueColumn {
 // pattern) of column k in column k. The members of the family take 2, 3,
 // 5 or 6 value columns. A value array shorter than \p rowCount throws
 // std::invalid_argument.
-void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount, const ValueColumn& c1,
-    const ValueColumn& c2);
+void FillNumberedRows(
+    TableCells& cells, int columnCount, std::int32_t rowCount, const ValueColumn& c1, const ValueColumn& c2);
 void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount, const ValueColumn& c1,
     const ValueColumn& c2, const ValueColumn& c3);
 void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount, const ValueColumn& c1,

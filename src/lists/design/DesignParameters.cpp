@@ -58,21 +58,22 @@ short ReadDesignParameters(Session& session, ProgressWindow* window, const std::
                     *flag = in.ReadBool();
                 p.TensionRule = in.LineInput();
                 p.CompressionRule = in.LineInput();
-                for (float* value : {&p.GammaEC, &p.GammaSEC, &p.GammaCEC, &p.GammaDIN, &p.GammaACI, &p.PhiACI,
-                         &p.GammaECP, &p.GammaSECP, &p.GammaCECP, &p.XiLimEC, &p.ChiDIN, &p.RmaxACI, &p.BetaECP,
-                         &p.AlfaEC, &p.AlfaRDIN, &p.AlfaACI, &p.AlfaECP, &p.AlfaREC, &p.Beta1ACI, &p.AlfaRECP,
-                         &p.RohT, &p.RohC1, &p.RohC2, &p.AsC, &p.AsT})
+                for (float* value : {&p.GammaEC, &p.GammaSEC, &p.GammaCEC, &p.GammaDIN, &p.GammaACI,
+                         &p.PhiACI, &p.GammaECP, &p.GammaSECP, &p.GammaCECP, &p.XiLimEC, &p.ChiDIN,
+                         &p.RmaxACI, &p.BetaECP, &p.AlfaEC, &p.AlfaRDIN, &p.AlfaACI, &p.AlfaECP, &p.AlfaREC,
+                         &p.Beta1ACI, &p.AlfaRECP, &p.RohT, &p.RohC1, &p.RohC2, &p.AsC, &p.AsT})
                     *value = in.ReadSingle();
             });
         if (read != 0)
             return 0;
     }
-    ReadTextInputFile(services, session.file, p23Path, DesignFileSelector, window, [&design](FieldReader& in) {
-        for (float* value : {&design.ConcreteStrength, &design.SteelStrength, &design.D1x, &design.D2x,
-                 &design.D1y, &design.D2y})
-            *value = in.ReadSingle();
-        design.DesignCode = in.LineInput();
-    });
+    ReadTextInputFile(
+        services, session.file, p23Path, DesignFileSelector, window, [&design](FieldReader& in) {
+            for (float* value : {&design.ConcreteStrength, &design.SteelStrength, &design.D1x, &design.D2x,
+                     &design.D1y, &design.D2y})
+                *value = in.ReadSingle();
+            design.DesignCode = in.LineInput();
+        });
     return 0;
 }
 
@@ -104,8 +105,8 @@ DesignClassTexts DesignClasses(const std::string& code, float fc, float fs)
         t.ConcreteSymbol = "f'c";
     } else if (code == CodeECPWorking) {
         const char* known = Lookup(fc,
-            {{6.5f, "C 150"}, {7.f, "C 175"}, {8.f, "C 200"}, {9.f, "C 225"}, {9.5f, "C 250"}, {10.f, "C 275"},
-                {10.5f, "C 300"}});
+            {{6.5f, "C 150"}, {7.f, "C 175"}, {8.f, "C 200"}, {9.f, "C 225"}, {9.5f, "C 250"},
+                {10.f, "C 275"}, {10.5f, "C 300"}});
         t.ConcreteClass = known ? known : "C " + Whole(c * 26.25);
         const char* steel
             = Lookup(fs, {{140.f, "S 24/35"}, {160.f, "S 28/45"}, {200.f, "S 36/52"}, {220.f, "S 40/60"}});
@@ -114,8 +115,8 @@ DesignClassTexts DesignClasses(const std::string& code, float fc, float fs)
         t.ConcreteSymbol = "fc";
     } else if (code == CodeECPLimit) {
         const char* known = Lookup(fc,
-            {{12.f, "C 150"}, {14.f, "C 175"}, {16.f, "C 200"}, {18.f, "C 225"}, {20.f, "C 250"}, {22.f, "C 275"},
-                {25.f, "C 300"}});
+            {{12.f, "C 150"}, {14.f, "C 175"}, {16.f, "C 200"}, {18.f, "C 225"}, {20.f, "C 250"},
+                {22.f, "C 275"}, {25.f, "C 300"}});
         t.ConcreteClass = known ? known : "C " + Whole(c * 12.5);
         const char* steel
             = Lookup(fs, {{240.f, "S 24/35"}, {280.f, "S 28/45"}, {360.f, "S 36/52"}, {400.f, "S 40/60"}});
@@ -139,7 +140,8 @@ std::string TensionRuleText(const Session& session, const DesignParameters& p, c
     return {};
 }
 
-std::string CompressionRuleText(const Session& session, const DesignParameters& p, const std::string& areaUnit)
+std::string CompressionRuleText(
+    const Session& session, const DesignParameters& p, const std::string& areaUnit)
 {
     const std::string ofArea = FormatNumber(p.RohC1, "") + "% Ac";
     const std::string ofTension = FormatNumber(p.RohC2, "") + "% As_t";
@@ -178,8 +180,8 @@ void WriteDesignParameters(ListWriter& writer, const DesignParameters& p, const 
     const double stressFactor = UnitFactor(units, StressKind);
     writer.AddNameValueRow(concreteCaption, classes.ConcreteSymbol, stressUnit,
         static_cast<double>(design.ConcreteStrength) * stressFactor, "");
-    writer.AddNameValueRow(
-        steelCaption, classes.SteelSymbol, stressUnit, static_cast<double>(design.SteelStrength) * stressFactor, "");
+    writer.AddNameValueRow(steelCaption, classes.SteelSymbol, stressUnit,
+        static_cast<double>(design.SteelStrength) * stressFactor, "");
     writer.AddNameValueRow(std::string(), "", "", std::monostate{}, "");
     writer.AddNameValueRow(10279L, "", "", std::monostate{}, "");
 
@@ -213,8 +215,9 @@ void WriteDesignParameters(ListWriter& writer, const DesignParameters& p, const 
             factor(10250L, "Xi_lim", p.XiLimEC);
     } else if (code == CodeDIN) {
         // One legend line names what the two symbols of the code stand for.
-        writer.AddNameValueRow("Alfa_R  = " + catalogue.LookupText(90131) + ", Chi  = " + catalogue.LookupText(10250),
-            "", "", std::monostate{}, "");
+        writer.AddNameValueRow(
+            "Alfa_R  = " + catalogue.LookupText(90131) + ", Chi  = " + catalogue.LookupText(10250), "", "",
+            std::monostate{}, "");
         factor(90125L, "Gamma", p.GammaDIN);
         factor(90131L, "Alfa_R", p.AlfaRDIN);
         if (!p.SkipChi)

@@ -104,6 +104,7 @@ inline constexpr long MaxOfThreeRuleId = 10257;
 // Writes the design parameters list after the section opening: heading
 // lines, strengths, covers, the factors of the code and the minimum
 // reinforcement, as one name/value table.
-void WriteDesignParameters(ListWriter& writer, const DesignParameters& parameters, const ProjectDesignData& design);
+void WriteDesignParameters(
+    ListWriter& writer, const DesignParameters& parameters, const ProjectDesignData& design);
 
 } // namespace teska
