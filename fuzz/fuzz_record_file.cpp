@@ -109,7 +109,8 @@ void readRecord(const teska::RecordFile& file, const std::string& content, unsig
         if (record >= 1 && record <= file.RecordCount())
             require(shortOk && longOk && singleOk && realOk);
         if (longOk) {
-            require(static_cast<std::uint16_t>(shortValue) == (static_cast<std::uint32_t>(longValue) & 0xFFFF));
+            require(
+                static_cast<std::uint16_t>(shortValue) == (static_cast<std::uint32_t>(longValue) & 0xFFFF));
             require(bitsOf(single) == static_cast<std::uint32_t>(longValue));
         }
         if (realOk)

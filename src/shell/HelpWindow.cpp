@@ -52,8 +52,8 @@ void ShowHelp(QWidget* owner, const QString& topic)
     if (QFileInfo::exists(page))
         browser->setSource(QUrl::fromLocalFile(page));
     else
-        browser->setHtml("<p>No help page for topic " + topic.toHtmlEscaped() + " in " +
-            HelpDirectory().toHtmlEscaped() + ".</p>");
+        browser->setHtml("<p>No help page for topic " + topic.toHtmlEscaped() + " in "
+            + HelpDirectory().toHtmlEscaped() + ".</p>");
     browser->setWindowTitle(browser->documentTitle());
     browser->show();
     browser->raise();

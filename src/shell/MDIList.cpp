@@ -83,8 +83,10 @@ bool CopyImageStrip(const std::string& settingsDirectory)
     const QString target = toQ(settingsDirectory) + "1616list.bmp";
     if (QFileInfo::exists(target))
         return true;
-    const QString installed = QCoreApplication::applicationDirPath() + "/../share/teska-list/icons/1616list.bmp";
-    const QString source = QFileInfo::exists(installed) ? installed : QString(TESKA_ICON_SOURCE_DIR "/1616list.bmp");
+    const QString installed
+        = QCoreApplication::applicationDirPath() + "/../share/teska-list/icons/1616list.bmp";
+    const QString source
+        = QFileInfo::exists(installed) ? installed : QString(TESKA_ICON_SOURCE_DIR "/1616list.bmp");
     return QFile::copy(source, target);
 }
 
@@ -264,6 +266,9 @@ void MDIList::BuildMenus()
     m_resultListMenu->setObjectName("ResultLists");
     action("mnuViewData")->setMenu(m_dataListMenu);
     action("mnuViewResult")->setMenu(m_resultListMenu);
+    const bool projectOpen = action("mnuFileClose")->isEnabled();
+    m_dataListMenu->setEnabled(projectOpen);
+    m_resultListMenu->setEnabled(projectOpen);
     // setMenu adds the menu to the item in the List menu too; the list
     // command itself stays the click of the item.
     for (const char* key : {"mnuViewData", "mnuViewResult"})
@@ -290,7 +295,14 @@ void MDIList::SetCaptions()
 
 void MDIList::setProjectMenus(bool enabled)
 {
-    m_menus.value("mnuListe")->menuAction()->setEnabled(enabled);
+    // The menu itself, not only its action: a menu widget passes its own
+    // enabled state on to its action whenever the window is enabled again.
+    m_menus.value("mnuListe")->setEnabled(enabled);
+    // The drop-down menus of the two list buttons act for their actions
+    // the same way.
+    for (QMenu* menu : {m_dataListMenu, m_resultListMenu})
+        if (menu)
+            menu->setEnabled(enabled);
     for (const MenuEntry& entry : MenuTable())
         if (entry.Parent == "mnuListe")
             action(entry.Key)->setEnabled(enabled);
@@ -375,7 +387,8 @@ void MDIList::RestoreLayout()
 void MDIList::SaveTBar()
 {
     for (int i = 0; i < 5; ++i)
-        m_settings.SetValue(kSettings, BarSettingKeys[i], boolText(action(IndexedKey("MnuVeiwToolBar(", i))->isChecked()));
+        m_settings.SetValue(
+            kSettings, BarSettingKeys[i], boolText(action(IndexedKey("MnuVeiwToolBar(", i))->isChecked()));
     m_settings.SetValue(kSettings, "Status Bar", boolText(action("MnuStatusBar")->isChecked()));
     m_settings.SetValue(kSettings, "Project Navigator", boolText(action("MnuTrvData")->isChecked()));
     m_settings.SetValue(kSettings, "Navigator Width", std::to_string(NavigatorWidthTwips()));
@@ -490,9 +503,8 @@ void MDIList::OpenProjectDialog()
 {
     const std::string oldDirectory = m_project.ProjectDirectory;
     const std::string oldBase = m_project.ProjectBaseName;
-    QFileDialog dialog(this, caption(124, {1L}), toQ(m_project.ProjectDirectory.empty()
-                                                         ? m_startup.ProjectDirectory
-                                                         : m_project.ProjectDirectory),
+    QFileDialog dialog(this, caption(124, {1L}),
+        toQ(m_project.ProjectDirectory.empty() ? m_startup.ProjectDirectory : m_project.ProjectDirectory),
         "*.PO1");
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -666,22 +678,18 @@ void MDIList::ShutDown(bool releasedByGroup)
     // Every step is attempted, whatever an earlier one did.
     try {
         m_settings.SetValue(kSettings, "Window Placement", saveGeometry().toHex().toStdString());
-    } catch (...) {
-    }
+    } catch (...) { }
     try {
         m_mdi->closeAllSubWindows();
-    } catch (...) {
-    }
+    } catch (...) { }
     try {
         SaveTBar();
-    } catch (...) {
-    }
+    } catch (...) { }
     m_shutDown = true;
     if (!releasedByGroup) {
         try {
             ReleaseAllProjects(m_opened, ThisProcess());
-        } catch (...) {
-        }
+        } catch (...) { }
     }
 }
 

@@ -25,10 +25,11 @@ struct MenuEntry {
 };
 
 // The five top-level menus that also name the five command bars.
-inline const std::array<const char*, 5> BarKeys = {"mnuFile", "mnuListe", "mnuFormat", "MnuWindow", "mnuHelp"};
+inline const std::array<const char*, 5> BarKeys
+    = {"mnuFile", "mnuListe", "mnuFormat", "MnuWindow", "mnuHelp"};
 // The "Settings" key that stores the visibility of command bar i.
-inline const std::array<const char*, 5> BarSettingKeys = {
-    "File Bar", "List Bar", "Format Bar", "Window Bar", "Help Bar"};
+inline const std::array<const char*, 5> BarSettingKeys
+    = {"File Bar", "List Bar", "Format Bar", "Window Bar", "Help Bar"};
 
 // The whole tree; images are numbered 0 to 19 in creation order.
 const std::vector<MenuEntry>& MenuTable();

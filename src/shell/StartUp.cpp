@@ -78,8 +78,8 @@ std::unique_ptr<MDIList> Main(const QStringList& arguments, const std::string& s
             startup.ProjectDirectory = QDir::homePath().toStdString() + "/";
         if (!group) {
             notice = std::make_unique<QSplashScreen>(QPixmap(320, 80));
-            notice->showMessage(QString::fromStdString(session.catalogue.LookupText(86)),
-                Qt::AlignCenter, Qt::white);
+            notice->showMessage(
+                QString::fromStdString(session.catalogue.LookupText(86)), Qt::AlignCenter, Qt::white);
             notice->show();
         }
         startup.TermId = session.catalogue.TerminologySwitch() != 0 ? 90063 : 90065;

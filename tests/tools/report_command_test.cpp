@@ -105,7 +105,8 @@ std::vector<std::vector<double>> NumberRows(const std::string& text, char separa
         std::string field;
         std::istringstream in(line);
         bool numeric = true;
-        while (separator == ' ' ? static_cast<bool>(in >> field) : static_cast<bool>(std::getline(in, field, separator))) {
+        while (separator == ' ' ? static_cast<bool>(in >> field)
+                                : static_cast<bool>(std::getline(in, field, separator))) {
             char* end = nullptr;
             const double v = std::strtod(field.c_str(), &end);
             if (field.empty() || *end != '\0') {
@@ -177,7 +178,8 @@ TEST_F(ReportCommand, CorruptProjectFileAbortsWithItsPlace)
 
 TEST_F(ReportCommand, MomentsListAsEditorText)
 {
-    std::vector<std::string> args = {MomentsProject(), "--results", "140", "--text", "-", "--first-page", "4"};
+    std::vector<std::string> args
+        = {MomentsProject(), "--results", "140", "--text", "-", "--first-page", "4"};
     for (const std::string& a : PageArgs())
         args.push_back(a);
     const RunOutput r = Run(args);
@@ -280,7 +282,8 @@ TEST_F(ReportCommand, ViewShowsTheGridRowsTabSeparated)
 int CountPdfPages(const std::string& pdf)
 {
     static const std::regex page(R"(/Type\s*/Page[^s])");
-    return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
 }
 
 TEST_F(ReportCommand, PdfHasOnePagePerPrintedPageAndCopy)

@@ -18,7 +18,7 @@ namespace teska {
 // 3, 4), written with the empty pattern. Items whose arrays are not all
 // filled (a file with fewer items) are left out. For AnalysisMethod 21 and
 // 22 the table stays empty.
-void FillSupportTable(TableCells& cells, const SupportData& supports, int analysisMethod, double deflectionFactor,
-    double rotationFactor);
+void FillSupportTable(TableCells& cells, const SupportData& supports, int analysisMethod,
+    double deflectionFactor, double rotationFactor);
 
 } // namespace teska

@@ -1,0 +1,298 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window on the offscreen platform: start-up, command line,
+// projects in the navigator, recent files, navigator width and the stored
+// bar layout. Each case uses a settings folder of its own.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "project/opening/ProjectWriter.h"
+#include "shell/MDIList.h"
+#include "shell/MenuTable.h"
+#include "shell/StartUp.h"
+
+using namespace teska;
+
+namespace {
+
+// Writes a project file with every option 0 (no sibling file needed).
+QString makeProject(const QString& directory, const QString& fileName)
+{
+    QDir().mkpath(directory);
+    const QString path = directory + "/" + fileName;
+    ProjectFileData data;
+    data.JobLines = {"Job line"};
+    WriteProjectFile(path.toStdString(), data);
+    return path;
+}
+
+QString fileText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir* m_dir = nullptr;
+    std::string settingsDir() const { return (m_dir->path() + "/settings/").toStdString(); }
+    std::unique_ptr<MDIList> start(QStringList arguments = {})
+    {
+        arguments.prepend("teska-list");
+        return Main(arguments, settingsDir());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = new QTemporaryDir();
+        QDir().mkpath(m_dir->path() + "/settings");
+    }
+    void cleanup()
+    {
+        delete m_dir;
+        m_dir = nullptr;
+    }
+
+    void firstStartShowsEverything()
+    {
+        auto w = start();
+        QVERIFY(w->isVisible());
+        QVERIFY(w->isEnabled());
+        QCOMPARE(w->windowTitle(), QString("TESKA-List - [no project]"));
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY2(w->bar(BarKeys[i])->isVisibleTo(w.get()), BarKeys[i]);
+            QVERIFY(w->action(IndexedKey("MnuVeiwToolBar(", i))->isChecked());
+        }
+        QVERIFY(w->bar("MENU")->isVisibleTo(w.get()));
+        QVERIFY(!w->bar("MENUProgram")->isVisibleTo(w.get()));
+        QVERIFY(w->statusBarWidget()->isVisibleTo(w.get()));
+        QVERIFY(w->navigator()->isVisibleTo(w.get()));
+        QCOMPARE(w->NavigatorWidthTwips(), 2000);
+        // No project: list commands, Close and export are off.
+        QVERIFY(!w->action("mnuListe")->isEnabled());
+        QVERIFY(!w->action("mnuViewData")->isEnabled());
+        QVERIFY(!w->action("mnuFileClose")->isEnabled());
+        QVERIFY(!w->action("MnuExportWord")->isEnabled());
+        QVERIFY(!w->action("MnuExportExcel")->isEnabled());
+        QCOMPARE(w->tree()->topLevelItemCount(), 0);
+        // Window entries hidden; the image strip was copied and read.
+        QVERIFY(!w->action("MnuForms(0)")->isVisible());
+        QVERIFY(QFile::exists(QString::fromStdString(settingsDir()) + "1616list.bmp"));
+        QVERIFY(!w->action("MnuFileOpen")->icon().isNull());
+        QVERIFY(w->action("MnuWindowArrange(3)")->icon().isNull());
+        // Captions come from the catalogue with their options.
+        QCOMPARE(w->action("mnuFile")->text(), QString("File"));
+        QCOMPARE(w->action("MnuVeiwToolBar(1)")->text(), QString("List"));
+        QCOMPARE(w->action("MnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
+    }
+
+    void hiddenFormatBarStaysHiddenAfterRestart()
+    {
+        {
+            auto w = start();
+            w->action("MnuVeiwToolBar(2)")->trigger();
+            QVERIFY(!w->bar("mnuFormat")->isVisibleTo(w.get()));
+            w->close();
+        }
+        const QString ini = fileText(QString::fromStdString(settingsDir()) + "TESKA-List.ini");
+        QVERIFY2(ini.contains("Format Bar=False"), qPrintable(ini));
+        QVERIFY(ini.contains("List Bar=True"));
+        auto w = start();
+        QVERIFY(!w->bar("mnuFormat")->isVisibleTo(w.get()));
+        QVERIFY(!w->action("MnuVeiwToolBar(2)")->isChecked());
+        QVERIFY(w->bar("mnuListe")->isVisibleTo(w.get()));
+        // A reset brings every command bar back.
+        w->action("mnuResetToolbar")->trigger();
+        QVERIFY(w->bar("mnuFormat")->isVisibleTo(w.get()));
+        QVERIFY(w->action("MnuVeiwToolBar(2)")->isChecked());
+    }
+
+    void panelsAndWidthAreStored()
+    {
+        {
+            auto w = start();
+            w->action("MnuStatusBar")->trigger();
+            w->action("MnuTrvData")->trigger();
+            w->SetNavigatorWidth(3000);
+            w->close();
+        }
+        auto w = start();
+        QVERIFY(!w->statusBarWidget()->isVisibleTo(w.get()));
+        QVERIFY(!w->navigator()->isVisibleTo(w.get()));
+        QCOMPARE(w->NavigatorWidthTwips(), 3000);
+    }
+
+    void closingABarUnchecksItsItem()
+    {
+        auto w = start();
+        w->bar("mnuHelp")->hide();
+        QVERIFY(!w->action("MnuVeiwToolBar(4)")->isChecked());
+        QVERIFY(w->action("MnuVeiwToolBar(3)")->isChecked());
+    }
+
+    void navigatorNeverNarrowerThanMinimum()
+    {
+        auto w = start();
+        w->SetNavigatorWidth(100);
+        QCOMPARE(w->NavigatorWidthTwips(), 250);
+        w->resize(900, 600);
+        w->splitter()->setSizes({3, 890});
+        QVERIFY(w->navigator()->width() >= w->navigator()->minimumWidth());
+        // 250 twips at the window's dpi.
+        const int expected = static_cast<int>(250 * w->logicalDpiX() / 1440.0 + 0.5);
+        QCOMPARE(w->navigator()->minimumWidth(), expected);
+    }
+
+    void storedWidthBelowMinimumIsRaised()
+    {
+        QFile ini(QString::fromStdString(settingsDir()) + "TESKA-List.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Settings]\nNavigator Width=120\nStatus Bar=nonsense\n");
+        ini.close();
+        auto w = start();
+        QCOMPARE(w->NavigatorWidthTwips(), 250);
+        // An unreadable Boolean takes the default.
+        QVERIFY(w->statusBarWidget()->isVisibleTo(w.get()));
+    }
+
+    void commandLineWithQuotesAndBlank()
+    {
+        const QString path = makeProject(m_dir->path() + "/my jobs", "slab one.PO1");
+        // The shell splits the quoted path into pieces; they are joined again.
+        const QStringList pieces = ("\"" + path + "\"").split(' ');
+        auto w = start(pieces);
+        QCOMPARE(w->tree()->topLevelItemCount(), 1);
+        QCOMPARE(w->tree()->topLevelItem(0)->text(0), QString("slab one"));
+        QCOMPARE(w->tree()->topLevelItem(0)->data(0, Qt::UserRole).toString(), path);
+        QVERIFY(w->action("mnuListe")->isEnabled());
+        QVERIFY(w->action("mnuFileClose")->isEnabled());
+        QCOMPARE(w->windowTitle(), QString("TESKA-List - [slab one]"));
+        QCOMPARE(QString::fromStdString(w->project().ProjectDirectory), m_dir->path() + "/my jobs/");
+        QVERIFY(w->recentFiles()[0].Visible);
+        QVERIFY(QString::fromStdString(w->recentFiles()[0].Caption).contains(path));
+    }
+
+    void cleaningTheCommandLine()
+    {
+        QCOMPARE(CleanProjectPath("  \"/a b/c.PO1\"  "), std::string("/a b/c.PO1"));
+        QCOMPARE(CleanProjectPath("/a/c.PO1\""), std::string("/a/c.PO1"));
+        // Only one pair is removed: two paths stay one (unusable) path.
+        QCOMPARE(CleanProjectPath("\"/a.PO1\" \"/b.PO1\""), std::string("/a.PO1\" \"/b.PO1"));
+        QCOMPARE(CleanProjectPath("   "), std::string());
+    }
+
+    void lowerCaseExtensionIsIgnored()
+    {
+        const QString path = makeProject(m_dir->path() + "/p", "slab.po1");
+        auto w = start({path});
+        QCOMPARE(w->tree()->topLevelItemCount(), 0);
+        QVERIFY(!w->action("mnuListe")->isEnabled());
+        QCOMPARE(w->windowTitle(), QString("TESKA-List - [no project]"));
+        // Nor does a missing file or another extension open anything.
+        OpenProjectFromPath(*w, (m_dir->path() + "/p/none.PO1").toStdString());
+        OpenProjectFromPath(*w, makeProject(m_dir->path() + "/p", "slab.PO2").toStdString());
+        QCOMPARE(w->tree()->topLevelItemCount(), 0);
+    }
+
+    void automationStartIgnoresCommandLine()
+    {
+        const QString path = makeProject(m_dir->path() + "/p", "slab.PO1");
+        auto w = start({"--automation", path});
+        QVERIFY(!w->isVisible());
+        QVERIFY(w->startup().StartedByGroup);
+        QCOMPARE(w->tree()->topLevelItemCount(), 0);
+        QVERIFY(w->bar("MENUProgram")->isVisibleTo(w.get()));
+    }
+
+    void sameProjectTwiceGivesOneEntry()
+    {
+        const QString path = makeProject(m_dir->path() + "/p", "slab.PO1");
+        auto w = start({path});
+        OpenProjectFromPath(*w, path.toStdString());
+        QCOMPARE(w->tree()->topLevelItemCount(), 1);
+        QCOMPARE(w->openedProjects().Count(), std::size_t(1));
+    }
+
+    void sameBaseNameInTwoFolders()
+    {
+        const QString a = makeProject(m_dir->path() + "/a", "slab.PO1");
+        const QString b = makeProject(m_dir->path() + "/b", "slab.PO1");
+        auto w = start({a});
+        OpenProjectFromPath(*w, b.toStdString());
+        QCOMPARE(w->tree()->topLevelItemCount(), 2);
+        QCOMPARE(w->tree()->topLevelItem(0)->text(0), QString("slab"));
+        QCOMPARE(w->tree()->topLevelItem(1)->text(0), QString("slab"));
+        QCOMPARE(w->tree()->topLevelItem(0)->data(0, Qt::UserRole).toString(), a);
+        QCOMPARE(w->tree()->topLevelItem(1)->data(0, Qt::UserRole).toString(), b);
+        QCOMPARE(w->openedProjects().CurrentProject, std::size_t(2));
+        // Clicking the first makes it current again.
+        w->ActivateNode(w->tree()->topLevelItem(0));
+        QCOMPARE(w->openedProjects().CurrentProject, std::size_t(1));
+        QCOMPARE(QString::fromStdString(w->project().ProjectDirectory), m_dir->path() + "/a/");
+    }
+
+    void closingTheLastProjectDisablesMenus()
+    {
+        const QString a = makeProject(m_dir->path() + "/a", "one.PO1");
+        const QString b = makeProject(m_dir->path() + "/b", "two.PO1");
+        auto w = start({a});
+        OpenProjectFromPath(*w, b.toStdString());
+        w->action("mnuFileClose")->trigger();
+        QCOMPARE(w->tree()->topLevelItemCount(), 1);
+        QCOMPARE(w->tree()->topLevelItem(0)->text(0), QString("one"));
+        QVERIFY(w->action("mnuListe")->isEnabled());
+        QVERIFY(w->action("mnuFileClose")->isEnabled());
+        w->action("mnuFileClose")->trigger();
+        QCOMPARE(w->tree()->topLevelItemCount(), 0);
+        QCOMPARE(w->openedProjects().Count(), std::size_t(0));
+        QVERIFY(!w->action("mnuListe")->isEnabled());
+        QVERIFY(!w->action("mnuPrintResult")->isEnabled());
+        QVERIFY(!w->action("mnuFileClose")->isEnabled());
+        QVERIFY(!w->action("MnuExportWord")->isEnabled());
+        QVERIFY(!w->action("MnuExportExcel")->isEnabled());
+    }
+
+    void recentListKeepsFiveLatest()
+    {
+        QStringList paths;
+        for (int i = 1; i <= 6; ++i)
+            paths << makeProject(m_dir->path() + "/r" + QString::number(i), "p.PO1");
+        auto w = start();
+        for (const QString& p : paths)
+            OpenProjectFromPath(*w, p.toStdString());
+        for (int i = 0; i < 5; ++i) {
+            QAction* entry = w->action(IndexedKey("MnuRecentFile(", i));
+            QVERIFY(entry->isVisible());
+            // Latest first: entry i holds project 6 - i.
+            QVERIFY2(entry->text().contains(paths[5 - i]), qPrintable(entry->text()));
+        }
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!w->action(IndexedKey("MnuRecentFile(", i))->text().contains(paths[0] + ""));
+        // The list survives a restart, and an entry opens its project.
+        w->close();
+        w.reset();
+        auto again = start();
+        QVERIFY(again->action("MnuRecentFile(4)")->text().contains(paths[1]));
+        again->action("MnuRecentFile(4)")->trigger();
+        QCOMPARE(again->tree()->topLevelItemCount(), 1);
+        QCOMPARE(again->tree()->topLevelItem(0)->data(0, Qt::UserRole).toString(), paths[1]);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
