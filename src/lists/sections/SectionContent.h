@@ -37,7 +37,7 @@ public:
     virtual void WriteHead(ListWriter& writer) = 0;
     // The body that follows the head for keys that have one; EndList is the
     // run's.
-    virtual void WriteBody(ListWriter&) {}
+    virtual void WriteBody(ListWriter&) { }
 };
 
 // The sections of the soil, load, pile and summary modules: reads the files
