@@ -6,15 +6,22 @@
 
 #include "lists/sections/SectionContent.h"
 
+#include "lists/sections/BoreholeSummary.h"
+#include "lists/sections/OriginSummary.h"
+
 namespace teska {
 
 std::unique_ptr<SectionContent> ReadSummaryOrLoadSection(const SectionInputs& inputs, const ListKey& key)
 {
-    (void)inputs;
     const long* id = std::get_if<long>(&key);
     if (!id)
         return nullptr;
     switch (*id) {
+    case 140164:
+    case 90060:
+        return ReadBoreholeSummary(inputs, *id);
+    case 90050:
+        return ReadOriginSummary(inputs);
     default:
         return nullptr;
     }

@@ -1,0 +1,222 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The borehole tables of the result list (140164 with qb, 90060 with ksm)
+// and the summary of the values at the origin (90050), worked out by hand
+// for a project of two borings.
+
+#include "lists/sections/BoreholeSummary.h"
+
+#include "project/io/RecordFile.h"
+#include "project/results/ResultFiles.h"
+#include "sections_fixture_test.h"
+#include "suite/Errors.h"
+
+namespace teska::test {
+namespace {
+
+class BoreholeTest : public SectionsTest {
+protected:
+    void SaveBorings()
+    {
+        SoilFileBAU soil;
+        soil.Borings.resize(2);
+        soil.Borings[0].X = 1.5f;
+        soil.Borings[0].Y = -2;
+        soil.Borings[0].Name = "B1";
+        soil.Borings[1].X = 10;
+        soil.Borings[1].Y = 0.25f;
+        soil.Borings[1].Name = "North";
+        // A layer in the second boring: the header block must be walked by
+        // record numbers, not by the layers.
+        soil.Borings[1].Layers.resize(1);
+        soil.Borings[1].LayerEntries.resize(1);
+        soil.Borings[1].LayerEntries2.resize(1);
+        Save(".BAU", WriteSoilFileBAU(soil));
+    }
+
+    // The heading rows shared by both tables. Heading widths 4, 6, 7, 7, 7
+    // (sum 31); gap (60 - 2 - 31) / 4 = 6.75, clamped to 6: widths 4, 12,
+    // 13, 13, 13, a rule of 55.
+    static std::string Heading(
+        const std::string& lastCaption, const std::string& lastSymbol, const std::string& lastUnit)
+    {
+        const std::string rule = Line("  " + Dashes(55));
+        return rule
+            + Line("  Bore" + Blanks(6) + "Number" + Blanks(6) + "Pos (x)" + Blanks(6) + "Pos (y)"
+                + Blanks(13 - static_cast<int>(lastCaption.size())) + lastCaption)
+            + Line(Blanks(4) + "No" + Blanks(9) + "BPN" + Blanks(11) + "Xb" + Blanks(11) + "Yb"
+                + Blanks(13 - static_cast<int>(lastSymbol.size())) + lastSymbol)
+            + Line(Blanks(3) + "[-]" + Blanks(9) + "[-]" + Blanks(10) + "[m]" + Blanks(10) + "[m]"
+                + Blanks(13 - static_cast<int>(lastUnit.size())) + lastUnit)
+            + rule;
+    }
+    // A row: number, name between Text123 ("'"), X, Y, value, each
+    // right-aligned in the widths above.
+    static std::string Row(int number, const std::string& name, const std::string& x, const std::string& y,
+        const std::string& value)
+    {
+        const std::string n = std::to_string(number);
+        const std::string quoted = "'" + name + "'";
+        auto pad = [](int width, const std::string& cell) {
+            return Blanks(width - static_cast<int>(cell.size())) + cell;
+        };
+        return Line("  " + pad(4, n) + pad(12, quoted) + pad(13, x) + pad(13, y) + pad(13, value));
+    }
+};
+
+TEST_F(BoreholeTest, BearingPressureTableNamesBetweenText123CoordinatesByLengthFactorQbByKind0)
+{
+    SaveBorings();
+    const float qb[] = {40, 8.5f};
+    WriteCountedFile(Path(".QUB"), qb);
+    // X, Y x 2; qb x 10 / 2^2 = 2.5; plain number texts.
+    const std::string expected = Heading("qult", "qb", "[kN/m2]") + Row(1, "B1", "3", "-4", "100")
+        + Row(2, "North", "20", ".5", "21.25") + Line("  " + Dashes(55));
+    EXPECT_EQ(Written(140164), expected);
+    // Rule, three heading rows, rule, two rows, rule.
+    EXPECT_EQ(state.LineOnPage, 8);
+}
+
+TEST_F(BoreholeTest, ModulusTableTakesKsmFromPw2ByKind3)
+{
+    SaveBorings();
+    const float ksm[] = {4, 2};
+    WriteCountedFile(Path(".PW2"), ksm);
+    // ksm x 10 / 2^3 = 1.25.
+    const std::string expected = Heading("mod", "ksm", "[kN/m3]") + Row(1, "B1", "3", "-4", "5")
+        + Row(2, "North", "20", ".5", "2.5") + Line("  " + Dashes(55));
+    EXPECT_EQ(Written(90060), expected);
+}
+
+TEST_F(BoreholeTest, ExtraValuesInTheValueFileAreIgnored)
+{
+    SaveBorings();
+    const float qb[] = {4, 4, 99};
+    WriteCountedFile(Path(".QUB"), qb);
+    const std::string text = Written(140164);
+    EXPECT_NE(text.find("'North'"), std::string::npos);
+    EXPECT_EQ(text.find("247.5"), std::string::npos);
+}
+
+TEST_F(BoreholeTest, NoBoringsGiveTheHeadingAndTheClosingRule)
+{
+    Save(".BAU", WriteSoilFileBAU(SoilFileBAU{}));
+    WriteCountedFile(Path(".QUB"), std::span<const float>{});
+    EXPECT_EQ(Written(140164), Heading("qult", "qb", "[kN/m2]") + Line("  " + Dashes(55)));
+}
+
+TEST(ReadBoringHeaders, HeaderRecordsFiveApartFromRecordSix)
+{
+    RecordWriter w;
+    w.PutInt16(4, 2);
+    w.PutSingle(6, 1);
+    w.PutSingle(7, 2);
+    w.PutString(8, "A");
+    w.PutSingle(11, 3);
+    w.PutSingle(12, 4);
+    w.PutString(13, "B");
+    const std::vector<BoringHeader> borings = ReadBoringHeaders(RecordFile("X.BAU", w.bytes()));
+    ASSERT_EQ(borings.size(), 2u);
+    EXPECT_EQ(borings[0].X, 1);
+    EXPECT_EQ(borings[0].Y, 2);
+    EXPECT_EQ(borings[0].Name, "A");
+    EXPECT_EQ(borings[1].X, 3);
+    EXPECT_EQ(borings[1].Y, 4);
+    EXPECT_EQ(borings[1].Name, "B");
+}
+
+// Bad files: each error names the file and, where there is one, the place.
+TEST_F(BoreholeTest, BoringCountLargerThanTheFileNamesBauAndRecord4)
+{
+    RecordWriter w;
+    w.PutInt16(4, 5);
+    w.PutSingle(10, 0);
+    w.Save(Path(".BAU"));
+    WriteCountedFile(Path(".QUB"), std::span<const float>{});
+    const std::string message = ErrorText<FileFormatError>([&] { Written(140164); });
+    EXPECT_NE(message.find("SLAB.BAU, record 4"), std::string::npos) << message;
+    EXPECT_NE(message.find("5 borings"), std::string::npos) << message;
+}
+
+TEST_F(BoreholeTest, NegativeBoringCountIsRefused)
+{
+    RecordWriter w;
+    w.PutInt16(4, -1);
+    w.PutSingle(10, 0);
+    w.Save(Path(".BAU"));
+    const std::string message = ErrorText<FileFormatError>([&] { Written(90060); });
+    EXPECT_NE(message.find("SLAB.BAU, record 4: the number of borings is negative"), std::string::npos)
+        << message;
+}
+
+TEST_F(BoreholeTest, QubWithFewerValuesThanItsCountNamesQub)
+{
+    SaveBorings();
+    writeFile(Path(".QUB"), "3\r\n1\r\n2\r\n");
+    const std::string message = ErrorText<FileFormatError>([&] { Written(140164); });
+    EXPECT_NE(message.find("SLAB.QUB"), std::string::npos) << message;
+}
+
+TEST_F(BoreholeTest, QubWithFewerValuesThanBoringsNamesQub)
+{
+    SaveBorings();
+    const float qb[] = {1};
+    WriteCountedFile(Path(".QUB"), qb);
+    const std::string message = ErrorText<FileFormatError>([&] { Written(140164); });
+    EXPECT_NE(message.find("SLAB.QUB"), std::string::npos) << message;
+    EXPECT_NE(message.find("2 borings, 1 values"), std::string::npos) << message;
+}
+
+TEST_F(BoreholeTest, MissingValueFileNamesIt)
+{
+    SaveBorings();
+    const std::string message = ErrorText<FileAccessError>([&] { Written(90060); });
+    EXPECT_NE(message.find("SLAB.PW2"), std::string::npos) << message;
+}
+
+TEST_F(BoreholeTest, MissingBauNamesIt)
+{
+    const std::string message = ErrorText<FileAccessError>([&] { Written(140164); });
+    EXPECT_NE(message.find("SLAB.BAU"), std::string::npos) << message;
+}
+
+// 90050: the rows w_o (x 100, slot 2, the second length unit) and the two
+// rotations (text 75, plain form). Label width 5, symbols with the suffix
+// width 10, units 5, values 5: gap 60 - 2 - 25 = 33, clamped to 8.
+TEST_F(BoreholeTest, OriginRowsFromPs1ForMethod7)
+{
+    project.AnalysisMethod = 7;
+    formats.slots[2] = "0.000";
+    Save(".PS1", WriteDataFilePS1(DataFilePS1{0.0125f, 0.001f, -0.5f}));
+    const std::string expected = Line("  Defl" + Blanks(9) + "w_o'" + Blanks(6) + " [cm]  = 1.250")
+        + Line("  Rot x" + Blanks(8) + "Theta_o x' [rad] = .001")
+        + Line("  Rot y" + Blanks(8) + "Theta_o y' [rad] = -.5");
+    EXPECT_EQ(Written(90050), expected);
+}
+
+TEST_F(BoreholeTest, OriginRowsOfAnotherMethodReadNoFileAndShowZero)
+{
+    project.AnalysisMethod = 3;
+    formats.slots[2] = "0.00";
+    const std::string expected = Line("  Defl" + Blanks(9) + "w_o'" + Blanks(6) + " [cm]  = 0.00")
+        + Line("  Rot x" + Blanks(8) + "Theta_o x' [rad] = 0")
+        + Line("  Rot y" + Blanks(8) + "Theta_o y' [rad] = 0");
+    EXPECT_EQ(Written(90050), expected);
+}
+
+TEST_F(BoreholeTest, OriginFileMissingForMethod7NamesPs1)
+{
+    project.AnalysisMethod = 7;
+    const std::string message = ErrorText<FileAccessError>([&] { Written(90050); });
+    EXPECT_NE(message.find("SLAB.PS1"), std::string::npos) << message;
+}
+
+TEST_F(BoreholeTest, KeysOfOtherModulesHaveNoSectionHere)
+{
+    EXPECT_EQ(ReadSummaryOrLoadSection(Inputs(), ListKey(90054L)), nullptr);
+    EXPECT_EQ(ReadSummaryOrLoadSection(Inputs(), ListKey(std::string("Slab [Ce]"))), nullptr);
+}
+
+} // namespace
+} // namespace teska::test

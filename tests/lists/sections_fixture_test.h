@@ -1,0 +1,132 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// A tiny project in a scratch folder, a catalogue of short texts and a list
+// writer on a page of 60 characters, for the sections of the soil, load,
+// pile and summary modules. Units: length [m] with factor 2, force [kN]
+// with factor 10, so UnitFactor 0 is 2.5 and UnitFactor 3 is 1.25.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "lists/Session.h"
+#include "lists/format/NumberFormats.h"
+#include "lists/sections/SectionContent.h"
+#include "lists/writer/ListWriter.h"
+#include "project/input/InputFiles.h"
+#include "project/opening/ProjectState.h"
+#include "suite/Host.h"
+#include "support/TestSupport.h"
+
+namespace teska::test {
+
+inline const char* SectionsCatalogue
+    = "@language\tTestish\n@axis1\tx\n@axis2\ty\n@axisname1\tx\n@axisname2\ty\n"
+      "75\t[rad]\n76\t[s]\n77\t2\n78\t3\n123\t'\n"
+      "80079\tNode\n90000\tNo\n90006\tPage\n90033\tcont.\n90034\t...cont\n"
+      "90078\tPreparing |1\n157\tPrinting |1\n90079\tEmpty table\n"
+      "30046\tBore\n30087\tnumber\n10283\tPos |1\n150\tqult\n160038\tmod\n"
+      "140164\tBoreholes qb\n90060\tBoreholes ksm\n90050\tOrigin\n"
+      "90036\tDefl\n90037\tRot |1\n";
+
+class SectionsTest : public ::testing::Test {
+protected:
+    SectionsTest()
+    {
+        writeFile(catalogueDir.file("en"), SectionsCatalogue);
+        SessionOptions options;
+        options.settingsDirectory = catalogueDir.dir();
+        options.catalogueDirectory = catalogueDir.dir();
+        options.language = "en";
+        options.strictCatalogue = true;
+        session = std::make_unique<Session>(host, options);
+        UnitSettings& units = session->environment.Units();
+        units.LengthUnit = "[m]";
+        units.LengthFactor = 2;
+        units.Length2Unit = "[cm]";
+        units.Length2Factor = 1;
+        units.ForceUnit = "[kN]";
+        units.ForceFactor = 10;
+        units.Force2Unit = "[MN]";
+        units.Force2Factor = 1;
+
+        project.ProjectDirectory = projectDir.dir();
+        project.ProjectBaseName = "SLAB";
+        project.AnalysisMethod = 1;
+
+        state.OutputTarget = TargetEditorResults;
+        state.CharsPerLine = 60;
+        state.LinesPerPage = 40;
+        state.LeftMargin = 2;
+        state.TopMargin = 1;
+        state.BottomMargin = 1;
+        state.PrintCompanyHeader = false;
+        state.PrintJobData = false;
+        state.SymbolSuffix = "'";
+        writer = std::make_unique<ListWriter>(*session, state);
+    }
+
+    SectionInputs Inputs() { return SectionInputs{*session, project, formats}; }
+    std::string Path(const std::string& extension) const { return project.SiblingPath(extension); }
+    void Save(const std::string& extension, const std::string& bytes)
+    {
+        SaveInputFile(Path(extension), bytes);
+    }
+
+    // Reads the section of \p key and writes its head (and body) on a fresh
+    // list text.
+    std::string Written(long key, bool body = false)
+    {
+        state.CurrentListKey = key;
+        std::unique_ptr<SectionContent> content = ReadSummaryOrLoadSection(Inputs(), ListKey(key));
+        EXPECT_TRUE(content) << "no section for " << key;
+        if (!content)
+            return {};
+        state.ListText.clear();
+        state.LineOnPage = 0;
+        content->WriteHead(*writer);
+        if (body)
+            content->WriteBody(*writer);
+        return state.ListText;
+    }
+
+    ScratchDir catalogueDir;
+    ScratchDir projectDir;
+    RecordingHost host;
+    std::unique_ptr<Session> session;
+    ProjectState project;
+    NumberFormats formats;
+    ListState state;
+    std::unique_ptr<ListWriter> writer;
+};
+
+inline std::string Blanks(int n)
+{
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
+inline std::string Dashes(int n)
+{
+    return std::string(static_cast<std::size_t>(n), '-');
+}
+// One line of list text.
+inline std::string Line(const std::string& text)
+{
+    return text + "\r\n";
+}
+
+// The message of the error \p call throws as \p Error ("" when none).
+template <class Error, class Call> std::string ErrorText(Call call)
+{
+    try {
+        call();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return {};
+}
+
+} // namespace teska::test
