@@ -149,9 +149,9 @@ PunchingCheck PunchingAt(const SlabParameters& slab, const ColumnLoad& column)
     r.AL = 2.0 * sides + 2.0 * std::numbers::pi * a;
     r.PA = column.SideA * column.SideB + 2.0 * sides * a + std::numbers::pi * a * a;
     r.Qo = EvaluatePlate(slab, column.X, column.Y).p;
-    r.Qp = std::max(0.0, column.P - r.Qo * r.PA) / (r.AL * r.Dp) / 1000.0;
+    r.Qp = std::max(0.0, column.P - r.Qo * r.PA) / (r.AL * r.Dp);
     const double k = std::min(2.0, 1.0 + std::sqrt(200.0 / (r.Dp * 1000.0)));
-    r.Resistance = 0.12 * k * std::cbrt(100.0 * 0.005 * 30.0);
+    r.Resistance = 1000.0 * 0.12 * k * std::cbrt(100.0 * 0.005 * 30.0); // MN/m2 to kN/m2
     r.Rpa = r.Qp / r.Resistance * 100.0;
     return r;
 }

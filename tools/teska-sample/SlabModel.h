@@ -130,13 +130,14 @@ double BearingPressure(const Boring& boring, double width);
 // The punching check at one column: critical perimeter AL (m) at 1.5 Dp from
 // the faces, effective depth Dp = h - 0.05 m, area inside the perimeter PA
 // (m2); Qo (kN/m2) the contact pressure at the column, which relieves the
-// column load inside the perimeter; Qp (MN/m2) the punching shear stress
+// column load inside the perimeter; Qp (kN/m2) the punching shear stress
 // (P - Qo PA) / (AL Dp); Rpa (%) = Qp / vRd 100 with the resistance
-// vRd = 0.12 k (100 rho fck)^(1/3) MN/m2, rho = 0.5 %, fck = 30 MN/m2 and
+// vRd = 0.12 k (100 rho fck)^(1/3) MN/m2 (written in kN/m2), rho = 0.5 %,
+// fck = 30 MN/m2 and
 // k = 1 + sqrt(200 / Dp[mm]) <= 2.
 struct PunchingCheck {
     double Qp = 0, Qo = 0, PA = 0, AL = 0, Dp = 0, Rpa = 0;
-    double Resistance = 0; // vRd, MN/m2
+    double Resistance = 0; // vRd, kN/m2
 };
 PunchingCheck PunchingAt(const SlabParameters& slab, const ColumnLoad& column);
 
