@@ -8,6 +8,9 @@
 
 #include "lists/sections/BoreholeSummary.h"
 #include "lists/sections/OriginSummary.h"
+#include "lists/sections/PileGroupSummary.h"
+#include "lists/sections/ReactionSummary.h"
+#include "lists/sections/SettlementSummary.h"
 
 namespace teska {
 
@@ -22,6 +25,12 @@ std::unique_ptr<SectionContent> ReadSummaryOrLoadSection(const SectionInputs& in
         return ReadBoreholeSummary(inputs, *id);
     case 90050:
         return ReadOriginSummary(inputs);
+    case 400165:
+        return ReadPileGroupSummary(inputs);
+    case 140019:
+        return ReadSettlementSummary(inputs);
+    case 142:
+        return ReadReactionSummary(inputs);
     default:
         return nullptr;
     }
