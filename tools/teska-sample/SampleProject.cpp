@@ -26,7 +26,9 @@ std::string FieldNumber(double v)
 
 std::string Name(const char* prefix, std::size_t i)
 {
-    return prefix + std::to_string(i);
+    std::string name(prefix);
+    name.append(std::to_string(i));
+    return name;
 }
 
 void CheckOptions(const SampleOptions& o)
