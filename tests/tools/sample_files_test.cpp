@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The input and project data files of a generated project read back
+// through the engine's readers: every file parses, and the counts and key
+// values are the ones of the model (columns, borings, mesh, slab).
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "project/data/ProjectData.h"
+#include "project/input/InputFiles.h"
+#include "project/io/FieldReader.h"
+#include "project/io/RecordFile.h"
+#include "project/results/ResultFiles.h"
+#include "support/TestSupport.h"
+#include "teska-sample/SampleProject.h"
+
+namespace teska::sample {
+namespace {
+
+class SampleFilesTest : public ::testing::Test {
+protected:
+    void Generate(int method)
+    {
+        SampleOptions options;
+        options.Method = method;
+        options.NodesX = 6;
+        options.NodesY = 4;
+        options.Borings = 3;
+        project = BuildSampleProject(options);
+        written = WriteSampleProject(project, dir.file("F.PO1"));
+    }
+    FieldReader Text(const char* ext) { return FieldReader::FromFile(dir.file(std::string("F") + ext)); }
+    RecordFile Records(const char* ext) { return RecordFile::FromFile(dir.file(std::string("F") + ext)); }
+    bool Written(const char* ext) const
+    {
+        return std::find(written.begin(), written.end(), ext) != written.end();
+    }
+
+    test::ScratchDir dir;
+    SampleProject project;
+    std::vector<std::string> written;
+};
+
+TEST_F(SampleFilesTest, MeshAndSlabDataOfThePlate)
+{
+    Generate(1);
+    FieldReader nod = Text(".NOD");
+    const NodeCoordinates nodes = ReadNodeFile(nod);
+    ASSERT_EQ(nodes.NodeCount(), 24u);
+    // Row by row, x fastest: node 7 starts the second row at x = 0.
+    EXPECT_EQ(nodes.X[0], 0.0f);
+    EXPECT_FLOAT_EQ(nodes.X[5], static_cast<float>(project.Slab.Lx));
+    EXPECT_EQ(nodes.X[6], 0.0f);
+    EXPECT_FLOAT_EQ(nodes.Y[6], static_cast<float>(project.Slab.Ly / 3.0));
+    FieldReader elm = Text(".ELM");
+    const std::vector<ElementNodes> elements = ReadElementFile(elm);
+    ASSERT_EQ(elements.size(), 15u); // 5 x 3 quadrilaterals
+    EXPECT_EQ(elements[0].NodeCount, 4);
+    EXPECT_EQ(elements[0].Nodes, (std::array<std::int32_t, 4>{1, 2, 8, 7}));
+    EXPECT_EQ(elements[14].Nodes, (std::array<std::int32_t, 4>{17, 18, 24, 23}));
+    FieldReader slb = Text(".SLB");
+    const SlabData slab = ReadSlabFile(slb);
+    ASSERT_EQ(slab.Regions.size(), 1u);
+    EXPECT_FLOAT_EQ(slab.Regions[0].Thickness, static_cast<float>(project.Slab.h));
+    FieldReader lds = Text(".LDS");
+    const ProjectLoads loads = ReadLoadFile(lds);
+    ASSERT_EQ(loads.Cases.size(), 1u);
+    EXPECT_EQ(loads.Cases[0].NodeLoads.size(), project.Slab.Columns.size());
+    for (const NodeLoad& load : loads.Cases[0].NodeLoads) {
+        EXPECT_GE(load.Node, 1);
+        EXPECT_LE(load.Node, 24);
+    }
+    const SlabFileP21 p21 = ReadSlabFileP21(Records(".P21"));
+    EXPECT_TRUE(p21.MarkedJ());
+    EXPECT_EQ(p21.ElementNumbers.size(), 15u);
+}
+
+TEST_F(SampleFilesTest, InputFilesOfThePlateParse)
+{
+    Generate(1);
+    FieldReader p61 = Text(".P61"), p71 = Text(".P71"), p31 = Text(".P31"), p35 = Text(".P35");
+    EXPECT_EQ(ReadSupportFileP61(p61).Items.size(), 1u);
+    EXPECT_EQ(ReadSupportFileP71(p71).Items.size(), 1u);
+    const SupportFileP31 supports = ReadSupportFileP31(p31);
+    ASSERT_EQ(supports.Items.size(), 1u);
+    EXPECT_EQ(supports.Items[0].Conditions[1], "F");
+    EXPECT_EQ(supports.Points.size(), 4u); // the slab outline
+    EXPECT_EQ(ReadPointFileP35(p35).Items.size(), project.Slab.Columns.size());
+    FieldReader pcf = Text(".PCF"), pcw = Text(".PCW"), pc7 = Text(".PC7"), pc8 = Text(".PC8");
+    const LoadFilePCF columnLoads = ReadLoadFilePCF(pcf);
+    ASSERT_EQ(columnLoads.Items.size(), project.Slab.Columns.size());
+    EXPECT_FLOAT_EQ(columnLoads.Items[0].Values[2], static_cast<float>(project.Slab.Columns[0].P));
+    EXPECT_EQ(ReadLoadFilePCW(pcw).Items.size(), project.Slab.Columns.size());
+    const LoadFilePC1 area = ReadLoadFilePC1(Records(".PC1"));
+    ASSERT_EQ(area.BlockA.size(), 1u);
+    EXPECT_FLOAT_EQ(area.BlockA[0][4], static_cast<float>(project.Slab.q));
+    // Pe + Pa = P in the load resultant.
+    const LoadFilePC7 resultant = ReadLoadFilePC7(pc7);
+    EXPECT_NEAR(resultant.Values[0] + resultant.Values[1], resultant.Values[2], 1e-3);
+    ReadLoadFilePC8(pc8);
+    EXPECT_EQ(ReadLoadFileP41(Records(".P41")).Items.size(), 2u);
+    const SoilFileBAU soil = ReadSoilFileBAU(Records(".BAU"));
+    ASSERT_EQ(soil.Borings.size(), 3u);
+    EXPECT_EQ(soil.Borings[2].Name, "B3");
+    EXPECT_GE(soil.Borings[0].Layers.size(), 3u);
+    FieldReader gl1 = Text(".GL1"), pt1 = Text(".PT1"), pp1 = Text(".PP1"), pv1 = Text(".PV1");
+    EXPECT_EQ(ReadDataFileGL1(gl1).ItemsA.size(), project.Beams.size());
+    ReadTemperatureFilePT1(pt1);
+    EXPECT_EQ(ReadDataFilePP1(pp1).Texts.size(), 2u);
+    EXPECT_EQ(ReadDataFilePV1(pv1).Values.size(), 24u);
+    FieldReader pl9 = Text(".PL9"), pl3 = Text(".PL3"), pil = Text(".PIL"), ps1 = Text(".PS1");
+    EXPECT_EQ(ReadPileFilePL9(pl9).Pairs.size(), project.Slab.Columns.size());
+    EXPECT_EQ(ReadPileFilePL3(pl3).Numbers.size(), project.Slab.Columns.size());
+    const PileFilePIL piles = ReadPileFilePIL(pil);
+    EXPECT_EQ(piles.Piles.size(), project.Slab.Columns.size());
+    EXPECT_EQ(piles.Blocks.size(), 1u);
+    ReadDataFilePS1(ps1);
+    FieldReader qp1 = Text(".QP1"), qp2 = Text(".QP2"), qp3 = Text(".QP3");
+    EXPECT_EQ(ReadDataFileQP1(qp1).Items.size(), project.Slab.Columns.size());
+    EXPECT_EQ(ReadDataFileQP2(qp2).Items.size(), project.Slab.Columns.size());
+    EXPECT_EQ(ReadDataFileQP3(qp3).Items.size(), project.Slab.Columns.size());
+    // Option 8 is off for method 1: no settlement point files.
+    EXPECT_FALSE(Written(".LDH"));
+    EXPECT_FALSE(Written(".LD1"));
+}
+
+TEST_F(SampleFilesTest, SettlementPointAndPunchingFiles)
+{
+    Generate(3);
+    ASSERT_TRUE(Written(".LDH"));
+    FieldReader ldh = Text(".LDH"), ld1 = Text(".LD1");
+    const DataFileLDH byLayer = ReadDataFileLDH(ldh);
+    const DataFileLD1 point = ReadDataFileLD1(ld1);
+    // One entry per layer of the first boring; the total is their sum.
+    ASSERT_EQ(point.Rows.size(), project.Borings[0].Layers.size());
+    EXPECT_EQ(byLayer.Items.size(), point.Rows.size());
+    float sum = 0;
+    for (const auto& row : point.Rows)
+        sum += row[3];
+    EXPECT_NEAR(point.EndValues[0], sum, 1e-6);
+    FieldReader ppu = Text(".PPU");
+    const PunchingFile punching = ReadPunchingFile(ppu);
+    ASSERT_EQ(punching.Points.size(), project.Slab.Columns.size());
+    ASSERT_EQ(punching.Types.size(), project.Slab.Columns.size());
+    for (std::size_t i = 0; i < punching.Points.size(); ++i) {
+        EXPECT_EQ(punching.Points[i].Type, static_cast<std::int16_t>(i + 1));
+        EXPECT_FLOAT_EQ(punching.Types[i].SideA, static_cast<float>(project.Slab.Columns[i].SideA));
+        const PunchingResult& r = punching.Results[i];
+        EXPECT_NEAR(r.Rpa, r.Qp / project.Punching[i].Resistance * 100.0, 1e-3);
+    }
+}
+
+TEST_F(SampleFilesTest, PlaneFrameHasBeamsAlongEveryStrip)
+{
+    Generate(21);
+    FieldReader gh1 = Text(".GH1");
+    const std::vector<BeamRecord> beams = ReadBeamFile(gh1);
+    ASSERT_EQ(beams.size(), 20u); // 4 strips of 5 beams
+    EXPECT_EQ(beams[0].Node1, 1);
+    EXPECT_EQ(beams[0].Node2, 2);
+    EXPECT_EQ(beams[5].Node1, 7);
+    // The horizontal load of 20 kN/m runs through the strip as compression.
+    for (const BeamRecord& b : beams)
+        EXPECT_LT(b.S[0], 0.0f);
+    EXPECT_FALSE(Written(".PPU"));
+    EXPECT_FALSE(Written(".PL4"));
+}
+
+} // namespace
+} // namespace teska::sample
