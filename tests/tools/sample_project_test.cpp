@@ -168,6 +168,8 @@ TEST_F(SampleProjectTest, PlaneMethodsOfferOnlyTheirOwnLists)
     options.Method = 22;
     Generate(options, "SECTION");
     ASSERT_EQ(outcome, OpenOutcome::Opened);
+    EXPECT_FALSE(state.ResultSwitch4); // the section has no beams
+    EXPECT_FALSE(std::filesystem::exists(dir.file("SECTION.GL1")));
     EXPECT_EQ(ReadAllOffered(), (std::set<std::string>{"90046", "90183", "90184", "142"}));
 }
 

@@ -361,7 +361,7 @@ std::array<std::int16_t, 13> ProjectOptionsFor(int method, std::size_t nodeCount
     o[3] = plate; // reinforcement design and punching (.P23, .PPU)
     o[4] = 1; // point data .P35 and support reactions
     o[5] = 1; // supports .P61/.P71/.P31 and support reactions
-    o[6] = 1; // beams .GL1/.GH1
+    o[6] = method == 22 ? 0 : 1; // beams .GL1/.GH1; the plane section has none
     // Settlement at a characteristic point (.LDH/.LD1). Left out for the
     // methods 1, 5 and 6, whose other options already offer 18 result lists
     // for printing, the most that one print run takes.
