@@ -1,0 +1,187 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The list run: sections one after another with their own first page
+// header and end, the cover page, printed pages, abort on a missing file,
+// cancel, and the keys a target does not write.
+
+#include "project/data/ProjectData.h"
+#include "project/input/InputFiles.h"
+#include "run_fixture_test.h"
+
+namespace teska::test {
+namespace {
+
+class ListRunTest : public RunTest {
+protected:
+    void WriteSmallFiles()
+    {
+        SaveInputFile(File(".PT1"), WriteTemperatureFilePT1({20.0f, 1.2e-5f}));
+        SaveInputFile(File(".PP1"), WriteDataFilePP1({{"4", "9"}}));
+    }
+    // Page header for a section titled \p title on page \p page (one digit).
+    static std::vector<std::string> Header(const std::string& title, int page)
+    {
+        const std::string rule = Sp(2) + Rep(38, '-');
+        return {"", rule,
+            Sp(2) + title + Sp(38 - static_cast<int>(title.size()) - 6) + "Page " + std::to_string(page),
+            rule};
+    }
+    // The title block under it, AnalysisMethod 0: three centred lines,
+    // then four lines holding the left margin only.
+    static std::vector<std::string> TitleBlock()
+    {
+        return {Sp(2 + 12) + "Slab analysis", Sp(2 + 14) + "FE method", Sp(2 + 13) + "Lang Testish", "  ",
+            "  ", "  ", "  "};
+    }
+    static std::vector<std::string> Slice(
+        const std::vector<std::string>& lines, std::size_t from, std::size_t n)
+    {
+        if (from + n > lines.size())
+            return {};
+        return {lines.begin() + static_cast<long>(from), lines.begin() + static_cast<long>(from + n)};
+    }
+};
+
+TEST_F(ListRunTest, CoverPageIsSpacedAndCentredOnAPageOfItsOwn)
+{
+    ASSERT_EQ(Run(TargetEditorData, {90045L}).Outcome, ListRunOutcome::Completed);
+    const auto lines = SplitLines(state.ListText);
+    ASSERT_EQ(lines.size(), 30u);
+    // Spacing (30 - 16) / 5 = 2.8 -> 3 empty lines per block.
+    const std::string frame = Sp(2) + Rep(38, '*');
+    const std::vector<std::string> top = {"", "", "", frame, Sp(2 + 12) + "Slab analysis",
+        Sp(2 + 14) + "FE method", Sp(2 + 13) + "Lang Testish", frame, "", "", ""};
+    EXPECT_EQ(Slice(lines, 0, 11), top);
+    // The job block centred as a whole on its widest line (13): indent 12.
+    const std::vector<std::string> job
+        = {Sp(14) + "Job: J1", Sp(14) + "Client: J2", Sp(14) + "Notes: J3", Sp(14) + "File: demo",
+            Sp(14) + "System : Slab", "", "", "", "  Method", "  ", "  ", "  ", "", "", ""};
+    EXPECT_EQ(Slice(lines, 11, 15), job);
+    EXPECT_EQ(lines[26], Sp(2 + 7) + "By TESKA-List developers");
+    EXPECT_EQ(lines[29], "");
+    // The cover page reads no file, so nothing was reported.
+    EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(ListRunTest, EverySectionHasItsOwnFirstPageHeaderAndEnd)
+{
+    WriteSmallFiles();
+    ASSERT_EQ(Run(TargetEditorData, {90045L, 140175L, 60004L}).Outcome, ListRunOutcome::Completed);
+    const auto lines = SplitLines(state.ListText);
+    ASSERT_EQ(lines.size(), 90u) << state.ListText;
+    // The cover page has no page header; the next sections begin on the
+    // page raster with pages 1 and 2.
+    EXPECT_EQ(Slice(lines, 30, 4), Header("Temp loads", 1));
+    EXPECT_EQ(Slice(lines, 34, 7), TitleBlock());
+    EXPECT_EQ(lines[41], "  Temp loads");
+    EXPECT_EQ(lines[42], "  Temp diff DT = To - Tu");
+    EXPECT_EQ(Slice(lines, 60, 4), Header("Piles", 2));
+    EXPECT_EQ(Slice(lines, 64, 7), TitleBlock());
+    EXPECT_EQ(lines[71], "  Piles");
+    EXPECT_EQ(lines[72], "  Pile nodes     Nex = 2");
+    EXPECT_EQ(lines[73], "");
+    EXPECT_EQ(state.PageNumber, 2);
+}
+
+TEST_F(ListRunTest, JobDataFollowTheFirstPageHeaderWhenAsked)
+{
+    WriteSmallFiles();
+    state.PrintJobData = true;
+    ASSERT_EQ(Run(TargetEditorData, {60004L}).Outcome, ListRunOutcome::Completed);
+    const auto lines = SplitLines(state.ListText);
+    const std::vector<std::string> job
+        = {"  Job: J1", "  Client: J2", "  Notes: J3", "  File: demo", "  System: Slab"};
+    EXPECT_EQ(Slice(lines, 4, 5), job);
+    EXPECT_EQ(lines.at(16), "  Piles");
+}
+
+TEST_F(ListRunTest, PrintedSectionsGoToThePrinterOneJobEach)
+{
+    WriteSmallFiles();
+    int printerSetups = 0;
+    ListRunRequest request;
+    request.OutputTarget = TargetPrintData;
+    request.ChosenLists = {140175L, 60004L};
+    const SectionInputs inputs{*session, project, formats, 0, TargetPrintData};
+    ListRunHooks hooks;
+    hooks.ApplyPrinterSettings = [&printerSetups] { ++printerSetups; };
+    ASSERT_EQ(RunList(inputs, *writer, request, hooks).Outcome, ListRunOutcome::Completed);
+    EXPECT_EQ(sink.calls, "PEPE");
+    EXPECT_EQ(printerSetups, 1);
+    ASSERT_EQ(sink.printed.size(), 2u);
+    const auto first = SplitLines(sink.printed[0]);
+    const auto second = SplitLines(sink.printed[1]);
+    EXPECT_EQ(Slice(first, 0, 4), Header("Temp loads", 1));
+    EXPECT_EQ(Slice(second, 0, 4), Header("Piles", 2));
+    // Printed pages are not padded: header 4, title block 7, head 2.
+    EXPECT_EQ(second.size(), 13u);
+    EXPECT_TRUE(state.ListText.empty());
+}
+
+TEST_F(ListRunTest, MissingFileAbortsTheRunNamingItAndKeepsNoText)
+{
+    SaveInputFile(File(".PT1"), WriteTemperatureFilePT1({20.0f, 1.2e-5f}));
+    const ListRunResult result = Run(TargetEditorData, {140175L, 60004L});
+    EXPECT_EQ(result.Outcome, ListRunOutcome::Aborted);
+    EXPECT_EQ(session->tools.RunState(), RunAborted);
+    EXPECT_TRUE(state.ListText.empty());
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find(File(".PP1")), std::string::npos) << host.errors[0];
+    EXPECT_FALSE(session->file.IsOpen());
+}
+
+TEST_F(ListRunTest, MissingMeshFileOfProjectReaderAbortsLikewise)
+{
+    EXPECT_EQ(Run(TargetViewData, {90054L}).Outcome, ListRunOutcome::Aborted);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("demo.NOD"), std::string::npos) << host.errors[0];
+    EXPECT_TRUE(state.ListText.empty());
+}
+
+TEST_F(ListRunTest, AbortedPrintRunAppliesThePrinterSettingsAgain)
+{
+    int printerSetups = 0;
+    ListRunRequest request;
+    request.OutputTarget = TargetPrintData;
+    request.ChosenLists = {60004L};
+    const SectionInputs inputs{*session, project, formats, 0, TargetPrintData};
+    ListRunHooks hooks;
+    hooks.ApplyPrinterSettings = [&printerSetups] { ++printerSetups; };
+    EXPECT_EQ(RunList(inputs, *writer, request, hooks).Outcome, ListRunOutcome::Aborted);
+    EXPECT_EQ(printerSetups, 2);
+    EXPECT_EQ(sink.calls, "");
+}
+
+TEST_F(ListRunTest, CancelWhileASectionOpensEndsTheRun)
+{
+    WriteSmallFiles();
+    host.cancel = &session->tools;
+    const ListRunResult result = Run(TargetEditorData, {140175L, 60004L});
+    EXPECT_EQ(result.Outcome, ListRunOutcome::Cancelled);
+    EXPECT_TRUE(state.ListText.empty());
+    EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(ListRunTest, ResultTargetsSkipWhatTheyDoNotWrite)
+{
+    // The result viewer shows tables itself: key 140 writes nothing here.
+    EXPECT_EQ(Run(TargetViewResults, {140L}).Outcome, ListRunOutcome::Completed);
+    EXPECT_TRUE(state.ListText.empty());
+    // A result key whose caption is empty is skipped without reading.
+    EXPECT_EQ(Run(TargetEditorResults, {555L}).Outcome, ListRunOutcome::Completed);
+    EXPECT_TRUE(state.ListText.empty());
+    EXPECT_TRUE(host.errors.empty());
+    EXPECT_EQ(session->tools.RunState(), RunCancelled); // 4: the run is over
+}
+
+TEST_F(ListRunTest, DataKeyWithoutASectionWriterIsReportedUnavailable)
+{
+    const ListRunResult result = Run(TargetEditorData, {140L});
+    EXPECT_EQ(result.Outcome, ListRunOutcome::Completed);
+    ASSERT_EQ(result.Unavailable.size(), 1u);
+    EXPECT_EQ(result.Unavailable[0], ListKey(140L));
+}
+
+} // namespace
+} // namespace teska::test

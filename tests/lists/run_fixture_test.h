@@ -1,0 +1,135 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// A tiny project in a scratch folder and a list run over a catalogue of
+// short texts, on a page of 40 characters by 30 lines with a left margin of
+// 2, so that the expected lists can be counted by hand.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lists/Session.h"
+#include "lists/format/NumberFormats.h"
+#include "lists/run/ListRun.h"
+#include "lists/writer/ListWriter.h"
+#include "project/opening/ProjectState.h"
+#include "support/TestSupport.h"
+#include "writer_fixture_test.h"
+
+namespace teska::test {
+
+inline const char* RunCatalogue
+    = "@language\tTestish\n@axis1\tX\n@axis2\tY\n@axisname1\tx\n@axisname2\ty\n"
+      "11\tJob\n12\tClient\n95\tNotes\n90057\tFile\n90035\tSystem\n"
+      "40014\tFrame |1-z\n40015\tSlab\n40016\tSolid\n"
+      "90006\tPage\n90033\tcont.\n90034\t...cont\n"
+      "157\tPrinting |1\n90078\tPreparing |1\n90079\tEmpty table\n"
+      "104\tLists\n107\tReading\n"
+      "160005\tSlab analysis\n160004\tSoil analysis\n90167\tFE method\n"
+      "91\tLang |1\n140148\tMethod:\n90\tBy\n"
+      "75\t[rad]\n76\t[s]\n77\t2\n78\t3\n"
+      "80079\tNode\n90000\tNo.\n90001\tCoord |1\n"
+      "90045\tCover\n90011\tNodes\n80021\tCount N\n80022\tCount E\n90054\tTable N\n"
+      "90055\tElements\n90149\tEl\n10033\tnode\n90005\tMat\n"
+      "60005\tSupports\n90007\tSupported\n90008\tConditions\n"
+      "90012\tFree\n90013\tFixed\n90014\tSpring\n140105\tArea\n90121\tsizes\n"
+      "10017\tDim\n10059\tSide\n90010\tSupported nodes\n90046\tDefl\n90047\tRot\n"
+      "80063\tLegend:\n10073\tCond\n10074\tfix\n10075\tfree\n10076\telastic\n"
+      "10085\tBeam\n10086\tCode\n"
+      "140175\tTemp loads\n90030\tTemp diff\n90032\tTo top, Tu bottom\n"
+      "90031\tExpansion\n"
+      "60004\tPiles\n90056\tPile nodes\n"
+      "140\tMoments\n"
+      "555\t\n";
+
+// Cancels the run when a section announces itself, as the window's button
+// would while the section opens.
+class CancellingHost : public RecordingHost {
+public:
+    void statusText(const std::string& text) override
+    {
+        RecordingHost::statusText(text);
+        if (cancel && text.rfind("Preparing", 0) == 0)
+            cancel->Cancel();
+    }
+    SuiteTools* cancel = nullptr;
+};
+
+class RunTest : public ::testing::Test {
+protected:
+    RunTest()
+    {
+        writeFile(catalogueDir.file("en"), RunCatalogue);
+        SessionOptions options;
+        options.settingsDirectory = catalogueDir.dir();
+        options.catalogueDirectory = catalogueDir.dir();
+        options.language = "en";
+        options.strictCatalogue = true;
+        session = std::make_unique<Session>(host, options);
+        project.ProjectDirectory = projectDir.dir();
+        project.ProjectBaseName = "demo";
+        project.ProjectPath = projectDir.file("demo.PO1");
+        project.ProjectType = 4;
+        state.CharsPerLine = 40;
+        state.LinesPerPage = 30;
+        state.LeftMargin = 2;
+        state.TopMargin = 1;
+        state.BottomMargin = 1;
+        state.PageNumber = 0;
+        state.PrintCompanyHeader = false;
+        state.PrintJobData = false;
+        state.SymbolSuffix = "";
+        state.JobLines = {"J1", "J2", "J3"};
+        state.ProjectBaseName = "demo";
+        state.ProjectType = 4;
+        writer = std::make_unique<ListWriter>(*session, state, &sink);
+    }
+
+    // The project file of \p extension.
+    std::string File(const std::string& extension) const { return projectDir.file("demo" + extension); }
+
+    ListRunResult Run(int target, std::vector<ListKey> keys)
+    {
+        ListRunRequest request;
+        request.OutputTarget = target;
+        if (!keys.empty())
+            request.CurrentListKey = keys.front();
+        request.ChosenLists = std::move(keys);
+        const SectionInputs inputs{*session, project, formats, 0, target};
+        return RunList(inputs, *writer, request);
+    }
+
+    ScratchDir catalogueDir;
+    ScratchDir projectDir;
+    CancellingHost host;
+    std::unique_ptr<Session> session;
+    ProjectState project;
+    NumberFormats formats;
+    ListState state;
+    RecordingSink sink;
+    std::unique_ptr<ListWriter> writer;
+};
+
+// The blank-separated words of a line.
+inline std::vector<std::string> Words(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && line[i] == ' ')
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ')
+            ++i;
+        if (i > start)
+            words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+} // namespace teska::test
