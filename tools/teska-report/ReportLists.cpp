@@ -13,6 +13,8 @@
 #include "lists/format/Units.h"
 #include "lists/results/ReadResultList.h"
 #include "lists/results/ResultTable.h"
+#include "lists/run/ListRun.h"
+#include "lists/run/ResultTableSection.h"
 #include "lists/tables/ColumnDefinitions.h"
 #include "lists/writer/ListWriter.h"
 #include "lists/writer/ResultSection.h"
@@ -21,15 +23,6 @@
 namespace teska::report {
 
 namespace {
-
-// The summary sections of the result list; they are written by the data
-// list's section writer, which the batch tool does not have yet.
-bool IsSummaryKey(const ListKey& key)
-{
-    const long* id = std::get_if<long>(&key);
-    return id
-        && (*id == 140019 || *id == 90050 || *id == 140164 || *id == 90060 || *id == 400165 || *id == 142);
-}
 
 OfferState OfferFor(ReportProject& p, int outputTarget)
 {
@@ -64,13 +57,7 @@ ColumnContext ColumnsContext(ReportProject& p)
 
 ResultFormats FormatsFor(ReportProject& p, const ListKey& key)
 {
-    ResultFormats f;
-    ChooseResultFormats(key, p.formats.slots, f.valueFormat, f.secondFormat);
-    f.secondFrom = SecondFormatColumn(key);
-    // Columns 1 and 2 of the beam tables hold node numbers.
-    const long* id = std::get_if<long>(&key);
-    f.nodeNumberColumns = id && (*id == 80006 || *id == 160010 || *id == 160008 || *id == 160009);
-    return f;
+    return ResultFormatsFor(p.formats, key);
 }
 
 void ApplyPage(ListState& state, const PageSettings& page, ReportProject& p, int outputTarget)
@@ -181,49 +168,76 @@ std::vector<ListKey> ChooseKeys(const ListSelection& selection, const std::vecto
     return chosen;
 }
 
-std::optional<std::string> RunResultList(ReportProject& p, const PageSettings& page,
-    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped)
+namespace {
+
+// The list run of \p request, once per copy for printed output; the text of
+// the last copy for the other targets. nullopt when the run was aborted (a
+// missing or unreadable file, reported through the host) or cancelled.
+std::optional<std::string> RunChosen(ReportProject& p, const PageSettings& page,
+    const ListRunRequest& request, PageSink* sink, std::vector<std::string>& skipped)
 {
     Session& s = p.session;
     ListState state;
-    ApplyPage(state, page, p, outputTarget);
-    const bool printed = IsPrintedTarget(outputTarget);
+    ApplyPage(state, page, p, request.OutputTarget);
+    const bool printed = IsPrintedTarget(request.OutputTarget);
     const int copies = printed ? std::max<int>(1, page.CopyCount) : 1;
     ListWriter writer(s, state, printed ? sink : nullptr);
+    const SectionInputs inputs{s, p.project, p.formats, p.TermId, request.OutputTarget};
     std::string text;
     for (int copy = 0; copy < copies; ++copy) {
-        s.tools.SetRunState(RunRunning);
-        state.ListText.clear();
-        for (const ListKey& key : keys) {
-            if (Caption(p, key).empty())
-                continue; // a key without a caption writes no section
-            if (IsSummaryKey(key)) {
-                if (copy == 0)
-                    skipped.push_back(ListKeyText(key) + " " + Caption(p, key));
-                continue;
-            }
-            state.CurrentListKey = key;
-            ResultTable table;
-            if (!ReadTable(p, key, table))
-                return std::nullopt;
-            ColumnDefinition columns;
-            DefineListColumns(columns, key, 0, ColumnsContext(p));
-            ResultRows rows = RowsOf(table);
-            WriteResultSection(writer, rows, columns, FormatsFor(p, key));
-            if (s.tools.RunStopped())
-                return std::nullopt;
-        }
+        const ListRunResult result = RunList(inputs, writer, request);
+        if (result.Outcome != ListRunOutcome::Completed)
+            return std::nullopt;
+        if (copy == 0)
+            for (const ListKey& key : result.Unavailable)
+                skipped.push_back(ListKeyText(key) + " " + Caption(p, key));
         if (!printed)
             text = std::move(state.ListText);
     }
     return text;
 }
 
+} // namespace
+
+std::optional<std::string> RunResultList(ReportProject& p, const PageSettings& page,
+    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped)
+{
+    ListRunRequest request;
+    request.OutputTarget = outputTarget;
+    request.ChosenLists = keys;
+    return RunChosen(p, page, request, sink, skipped);
+}
+
+std::optional<std::string> RunDataList(ReportProject& p, const PageSettings& page,
+    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped)
+{
+    ListRunRequest request;
+    request.OutputTarget = outputTarget;
+    request.ChosenLists = keys;
+    return RunChosen(p, page, request, sink, skipped);
+}
+
+std::optional<std::string> ViewDataList(
+    ReportProject& p, const PageSettings& page, const ListKey& key, std::vector<std::string>& skipped)
+{
+    ListRunRequest request;
+    request.OutputTarget = TargetViewData;
+    request.CurrentListKey = key;
+    return RunChosen(p, page, request, nullptr, skipped);
+}
+
 std::optional<std::string> ViewResultList(
     ReportProject& p, const PageSettings& page, const ListKey& key, std::vector<std::string>& skipped)
 {
     Session& s = p.session;
-    if (IsSummaryKey(key)) {
+    if (IsSummarySection(key)) {
+        // The five summary sections are shown as text.
+        ListRunRequest request;
+        request.OutputTarget = TargetViewResults;
+        request.CurrentListKey = key;
+        return RunChosen(p, page, request, nullptr, skipped);
+    }
+    if (IsSummaryListKey(key)) {
         skipped.push_back(ListKeyText(key) + " " + Caption(p, key));
         return std::string();
     }

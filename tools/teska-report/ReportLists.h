@@ -57,7 +57,18 @@ std::vector<ListKey> ChooseKeys(const ListSelection& selection, const std::vecto
 std::optional<std::string> RunResultList(ReportProject& p, const PageSettings& page,
     const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped);
 
-// What the viewer shows for \p key: for a result table the heading row and
+// The data list of \p keys for target 6 (text, returned) or 3 (pages to
+// \p sink; CopyCount runs). Keys without a section writer are added to
+// \p skipped. Returns nullopt when the run was aborted.
+std::optional<std::string> RunDataList(ReportProject& p, const PageSettings& page,
+    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped);
+
+// What the viewer shows for the data section \p key (target 1): its text
+// without page headers; nullopt when aborted.
+std::optional<std::string> ViewDataList(
+    ReportProject& p, const PageSettings& page, const ListKey& key, std::vector<std::string>& skipped);
+
+// What the viewer shows for \p key: for a summary section its text; for a result table the heading row and
 // the rows as tab-separated text; nullopt when aborted.
 std::optional<std::string> ViewResultList(
     ReportProject& p, const PageSettings& page, const ListKey& key, std::vector<std::string>& skipped);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -116,6 +117,22 @@ MeasuredPage MeasureStoredPrinter(const IniSettings& settings, const ReportOptio
     return page;
 }
 
+// Writes a list text to \p path ("-" = \p out); \p append adds it to a
+// file written before in the same run.
+void WriteText(const std::string& path, const std::string& text, std::ostream& out, bool append)
+{
+    if (path == "-") {
+        out << text;
+        out.flush();
+        return;
+    }
+    std::ofstream file(path, append ? std::ios::binary | std::ios::app : std::ios::binary);
+    file << text;
+    file.close();
+    if (!file)
+        throw FileAccessError(path, "the list text cannot be written");
+}
+
 } // namespace
 
 int RunReportCommand(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err)
@@ -142,10 +159,6 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
 {
     RunHost host(programHost);
     try {
-        if (!options.data.empty()) {
-            err << "teska-report: --data: the data list is not available yet\n";
-            return ExitAborted;
-        }
 #ifndef TESKA_REPORT_HAVE_PDF
         if (!options.pdfFile.empty())
             throw UsageError{"--pdf: this build has no PDF output (built without Qt)"};
@@ -190,7 +203,7 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
 
         if (options.offered) {
             const bool complete = WriteOffered(report, out, err);
-            if (options.viewKey.empty() && options.results.empty())
+            if (options.viewKey.empty() && options.results.empty() && options.data.empty())
                 return complete ? ExitSuccess : ExitAborted;
         }
         std::vector<std::string> skipped;
@@ -198,8 +211,23 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
         if (!options.viewKey.empty()) {
             ListSelection one;
             one.keys.push_back(options.viewKey);
-            const ListKey key = ChooseKeys(one, OfferedLists(report, 2), true, session.catalogue).front();
-            const std::optional<std::string> shown = ViewResultList(report, page, key, skipped);
+            // A data list the viewer offers is shown as its text; any other
+            // key must be a result list.
+            std::vector<ListKey> dataOffer;
+            try {
+                dataOffer = OfferedLists(report, 1);
+            } catch (const RuntimeError&) {
+                // No data offer (".BAU" unreadable): the key is looked up
+                // among the result lists, whose offer reports the reason.
+            }
+            const bool dataKey
+                = std::find(dataOffer.begin(), dataOffer.end(), ListKey(std::atol(options.viewKey.c_str())))
+                != dataOffer.end();
+            const ListKey key
+                = ChooseKeys(one, dataKey ? dataOffer : OfferedLists(report, 2), !dataKey, session.catalogue)
+                      .front();
+            const std::optional<std::string> shown = dataKey ? ViewDataList(report, page, key, skipped)
+                                                             : ViewResultList(report, page, key, skipped);
             if (!shown)
                 return Aborted(host, err);
             out << *shown;
@@ -213,16 +241,7 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
                     = RunResultList(report, page, keys, 5, nullptr, skipped);
                 if (!text)
                     return Aborted(host, err);
-                if (options.textFile == "-") {
-                    out << *text;
-                    out.flush();
-                } else {
-                    std::ofstream file(options.textFile, std::ios::binary);
-                    file << *text;
-                    file.close();
-                    if (!file)
-                        throw FileAccessError(options.textFile, "the list text cannot be written");
-                }
+                WriteText(options.textFile, *text, out, false);
             }
 #ifdef TESKA_REPORT_HAVE_PDF
             if (!options.pdfFile.empty()) {
@@ -240,8 +259,39 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
             }
 #endif
         }
+        if (!options.data.empty()) {
+            // The editor and the print target offer the same data lists.
+            const std::vector<ListKey> keys
+                = ChooseKeys(options.data, OfferedLists(report, 6), false, session.catalogue);
+            std::vector<std::string> dataSkipped;
+            if (!options.textFile.empty()) {
+                const std::optional<std::string> text
+                    = RunDataList(report, page, keys, 6, nullptr, dataSkipped);
+                if (!text)
+                    return Aborted(host, err);
+                WriteText(options.textFile, *text, out, !options.results.empty());
+            }
+#ifdef TESKA_REPORT_HAVE_PDF
+            if (!options.pdfFile.empty()) {
+                if (!options.results.empty())
+                    throw UsageError{"--pdf: give --results or --data, not both"};
+                DeviceModeValues device;
+                device.orientation = static_cast<int>(settings.GetLong("Device Mode", "dmOrientation", 0));
+                device.paperSize = static_cast<int>(settings.GetLong("Device Mode", "dmPaperSize", 0));
+                EnsureGuiApplication();
+                PdfPageSink sink(options.pdfFile, PageSetupFromDeviceMode(device));
+                std::vector<std::string> printSkipped;
+                if (!RunDataList(report, page, keys, 3, &sink, printSkipped))
+                    return Aborted(host, err);
+                sink.finish();
+                if (dataSkipped.empty())
+                    dataSkipped = printSkipped;
+            }
+#endif
+            skipped.insert(skipped.end(), dataSkipped.begin(), dataSkipped.end());
+        }
         for (const std::string& s : skipped) {
-            err << "teska-report: list " << s << ": this summary list is not available yet\n";
+            err << "teska-report: list " << s << ": this list is not available yet\n";
             status = ExitAborted;
         }
         return status;
