@@ -13,6 +13,7 @@
 #include <regex>
 #include <sstream>
 
+#include "project/data/ProjectData.h"
 #include "project/io/RecordFile.h"
 #include "project/opening/ProjectWriter.h"
 #include "project/results/ResultFiles.h"
@@ -75,6 +76,20 @@ protected:
         WriteColumnFile(dir.file("PLATE.PH4"), my);
         WriteColumnFile(dir.file("PLATE.PH5"), mxy);
         return dir.file("PLATE.PO1");
+    }
+
+    // A plane frame project (analysis method 2) with a mesh of two nodes
+    // (0, 1) and (2.5, -1) and one element.
+    std::string MeshProject()
+    {
+        ProjectFileData data;
+        data.ProjectType = 2;
+        data.AnalysisMethod = 2;
+        data.JobLines = {"Job one", "Job two", "Job three"};
+        WriteProjectFile(dir.file("MESH.PO1"), data);
+        WriteNodeFile(dir.file("MESH.NOD"), NodeCoordinates{{0.0f, 2.5f}, {1.0f, -1.0f}});
+        WriteElementFile(dir.file("MESH.ELM"), {ElementNodes{2, {1, 2, 0, 0}}});
+        return dir.file("MESH.PO1");
     }
 
     std::vector<std::string> PageArgs()
@@ -277,6 +292,64 @@ TEST_F(ReportCommand, ViewShowsTheGridRowsTabSeparated)
     // Every line has the row-number column and five value columns.
     for (const std::string& line : Lines(r.out))
         EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
+}
+
+TEST_F(ReportCommand, DataListsAsEditorTextOneSectionPerPage)
+{
+    std::vector<std::string> args = {MeshProject(), "--data", "90045,90054", "--text", "-"};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    const RunOutput r = Run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = Lines(r.out);
+    // The cover page fills page 1; the node section starts page 2 with its
+    // own header (no top margin: the rule, the title, the rule).
+    ASSERT_EQ(lines.size(), 60u) << r.out;
+    EXPECT_EQ(lines[30], std::string(60, '-'));
+    EXPECT_EQ(lines[31].rfind("Node coordinates", 0), 0u) << lines[31];
+    EXPECT_EQ(lines[32], std::string(60, '-'));
+    const std::vector<std::vector<double>> expected = {{1, 0, 1}, {2, 2.5, -1}};
+    EXPECT_EQ(NumberRows(r.out, ' '), expected);
+}
+
+TEST_F(ReportCommand, ViewOfADataListIsItsTextWithoutHeaders)
+{
+    std::vector<std::string> args = {MeshProject(), "--view", "90054"};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    const RunOutput r = Run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "Node coordinates");
+    EXPECT_EQ(r.out.find(std::string(60, '-') + "\r\nNode coordinates"), std::string::npos)
+        << "the viewer's text has no page header";
+    const std::vector<std::vector<double>> expected = {{1, 0, 1}, {2, 2.5, -1}};
+    EXPECT_EQ(NumberRows(r.out, ' '), expected);
+}
+
+TEST_F(ReportCommand, DataListWithMissingFileAbortsWithoutText)
+{
+    const std::string project = MeshProject();
+    std::filesystem::remove(dir.file("MESH.NOD"));
+    std::vector<std::string> args = {project, "--data", "90045,90054", "--text", "-"};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    const RunOutput r = Run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty()) << "a partial list was written";
+    EXPECT_NE(r.err.find("MESH.NOD"), std::string::npos) << r.err;
+}
+
+TEST_F(ReportCommand, DataKeysMustBeOfferedForTheTarget)
+{
+    // The cover page is offered for printing and the editor, not the viewer.
+    std::vector<std::string> args = {MeshProject(), "--data", "12345", "--text", "-"};
+    for (const std::string& a : PageArgs())
+        args.push_back(a);
+    const RunOutput r = Run(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("12345"), std::string::npos) << r.err;
 }
 
 int CountPdfPages(const std::string& pdf)
