@@ -151,6 +151,94 @@ TEST_F(DataSectionTest, PileNodesCountTheNodesOfPP1)
     EXPECT_EQ(state.ListText, L("  Piles") + L("  Pile nodes     Nex = 3") + Padding(28));
 }
 
+class SlabSectionTest : public DataSectionTest {
+protected:
+    void WriteSlab(const std::string& mark)
+    {
+        SlabData slab;
+        slab.UnitWeight = 25;
+        slab.Xo = 1;
+        slab.Yo = 2;
+        slab.Beta = 30;
+        slab.Tk = 10;
+        slab.Tf = 5;
+        slab.Hm = 1.5f;
+        slab.Regions = {SlabRegion{0.5f, 30000, 0.2f}};
+        WriteSlabFile(File(".SLB"), slab);
+        SlabFileP21 p21;
+        p21.SlabMark = mark;
+        SaveInputFile(File(".P21"), WriteSlabFileP21(p21));
+    }
+};
+
+TEST_F(SlabSectionTest, SlabMarkedJListsItsTemperatures)
+{
+    WriteSlab("J");
+    ASSERT_EQ(Run(TargetViewData, {140176L}).Outcome, ListRunOutcome::Completed)
+        << ::testing::PrintToString(host.errors);
+    const auto lines = SplitLines(state.ListText);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "  Slab");
+    // Unit weight: force over length cubed, [kN/m3].
+    EXPECT_EQ(Words(lines[1]), (std::vector<std::string>{"Weight", "GB", "[kN/m3]", "=", "25"}));
+    EXPECT_EQ(lines[2], "  Slab and thickness");
+    EXPECT_EQ(lines[3], "  Thickness");
+    EXPECT_TRUE(HasLineOfWords(lines, {"1", "30000", ".2", ".5"})) << state.ListText;
+    EXPECT_TRUE(HasLineOfWords(lines, {"Coord", "x", "Xo", "[m]", "=", "1"})) << state.ListText;
+    EXPECT_TRUE(HasLineOfWords(lines, {"Coord", "y", "Yo", "[m]", "=", "2"}));
+    EXPECT_TRUE(HasLineOfWords(lines, {"Angle", "Beta", "[°]", "=", "30"}));
+    EXPECT_TRUE(HasLineOfWords(lines, {"Top", "Tk", "[°C]", "=", "10"}));
+    EXPECT_TRUE(HasLineOfWords(lines, {"Bottom", "Tf", "[°C]", "=", "5"}));
+    EXPECT_TRUE(HasLineOfWords(lines, {"Mean", "depth", "Hm", "[m]", "=", "1.5"}));
+}
+
+TEST_F(SlabSectionTest, OtherMarksHaveNoTemperaturesAndMethod15NoAxes)
+{
+    WriteSlab("N");
+    ASSERT_EQ(Run(TargetViewData, {140176L}).Outcome, ListRunOutcome::Completed)
+        << ::testing::PrintToString(host.errors);
+    auto lines = SplitLines(state.ListText);
+    EXPECT_FALSE(HasLineOfWords(lines, {"Top", "Tk", "[°C]", "=", "10"}));
+    EXPECT_TRUE(HasLineOfWords(lines, {"Mean", "depth", "Hm", "[m]", "=", "1.5"}));
+
+    project.AnalysisMethod = 15;
+    ASSERT_EQ(Run(TargetViewData, {140176L}).Outcome, ListRunOutcome::Completed)
+        << ::testing::PrintToString(host.errors);
+    lines = SplitLines(state.ListText);
+    EXPECT_TRUE(HasLineOfWords(lines, {"1", "30000", ".2", ".5"}));
+    EXPECT_FALSE(HasLineOfWords(lines, {"Mean", "depth", "Hm", "[m]", "=", "1.5"}));
+}
+
+TEST_F(DataSectionTest, PrescribedSettlementsInTheSecondLengthUnit)
+{
+    session->environment.Units().Length2Factor = 100;
+    SaveInputFile(File(".PV1"), WriteDataFilePV1({{0.5f, 0.25f}}));
+    ASSERT_EQ(Run(TargetViewData, {60003L}).Outcome, ListRunOutcome::Completed)
+        << ::testing::PrintToString(host.errors);
+    const auto lines = SplitLines(state.ListText);
+    EXPECT_EQ(lines.at(0), "  Settlement");
+    EXPECT_TRUE(HasLineOfWords(lines, {"Node", "Settlement"})) << state.ListText;
+    EXPECT_TRUE(HasLineOfWords(lines, {"1", "50"})) << state.ListText;
+    EXPECT_TRUE(HasLineOfWords(lines, {"2", "25"})) << state.ListText;
+}
+
+TEST_F(DataSectionTest, BeamsListCrossSectionsThenBeams)
+{
+    DataFileGL1 gl1;
+    gl1.ItemsA = {{1, 2, 1}};
+    gl1.ItemsB = {{30000, 12000, 0.001f, 0.002f, 25}};
+    gl1.ItemsB2 = {{0, 0}};
+    SaveInputFile(File(".GL1"), WriteDataFileGL1(gl1));
+    ASSERT_EQ(Run(TargetViewData, {10032L}).Outcome, ListRunOutcome::Completed)
+        << ::testing::PrintToString(host.errors);
+    const auto lines = SplitLines(state.ListText);
+    EXPECT_EQ(lines.at(0), "  Cross-sections");
+    EXPECT_EQ(lines.at(1), "  sizes");
+    EXPECT_TRUE(HasLineOfWords(lines, {"1", "30000", "12000", ".001", ".002", "25"})) << state.ListText;
+    EXPECT_TRUE(HasLineOfWords(lines, {"Beam", "list"}));
+    EXPECT_TRUE(HasLineOfWords(lines, {"1", "1", "2", "1"})) << state.ListText;
+}
+
 TEST_F(DataSectionTest, BadContentNamesTheFileAndLeavesNoList)
 {
     writeFile(File(".PT1"), "20,abc\r\n");

@@ -45,6 +45,12 @@ inline const char* RunCatalogue
       "90031\tExpansion\n"
       "60004\tPiles\n90056\tPile nodes\n"
       "140\tMoments\n"
+      "16396\tSlab\n90027\tWeight\n140099\tSlab and thickness\n90015\tThickness\n"
+      "10303\tModulus\n90004\tPoisson\n140016\tDepth\n90064\tTerms\n140176\tSlab data\n"
+      "90080\tAngle\n40008\tTop\n40009\tBottom\n90081\tMean depth\n"
+      "120064\tSettlement\n60003\tSettlements\n"
+      "10032\tBeams\n90122\tCross-sections\n13\tBeam\n10286\tNode i\n10287\tNode j\n"
+      "10091\tE\n10092\tG\n10093\tI\n10094\tJ\n10095\tWeight\n140102\tBeam list\n"
       "555\t\n";
 
 // Cancels the run when a section announces itself, as the window's button
