@@ -139,6 +139,14 @@ TEST_F(ListRunTest, MissingMeshFileOfProjectReaderAbortsLikewise)
     EXPECT_TRUE(state.ListText.empty());
 }
 
+TEST_F(ListRunTest, DesignParametersWithoutP23AbortTheRun)
+{
+    EXPECT_EQ(Run(TargetEditorData, {90062L}).Outcome, ListRunOutcome::Aborted);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find(File(".P23")), std::string::npos) << host.errors[0];
+    EXPECT_TRUE(state.ListText.empty());
+}
+
 TEST_F(ListRunTest, AbortedPrintRunAppliesThePrinterSettingsAgain)
 {
     int printerSetups = 0;
