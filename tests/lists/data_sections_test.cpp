@@ -115,7 +115,25 @@ TEST_F(DataSectionTest, SupportsKeepFreeConditionsAndLeaveOutAllFreeItems)
     EXPECT_TRUE(HasLineOfWords(lines, {"Legend:"}));
     EXPECT_TRUE(HasLineOfWords(lines, {"1=", "Cond", "fix"}));
     EXPECT_TRUE(HasLineOfWords(lines, {"3=", "Cond", "elastic"}));
+    // Method 0: the second table has the support columns and no rows.
+    EXPECT_FALSE(HasLineOfWords(lines, {"1", "5", "2"})) << state.ListText;
+}
+
+TEST_F(DataSectionTest, PlaneFrameSupportsListTheCodePairsOfP61)
+{
+    project.AnalysisMethod = 21;
+    SupportFileP61 p61;
+    p61.Items = {{11, "a", "0", "c"}};
+    p61.Pairs = {{5, 2}, {6, 3}};
+    SaveInputFile(File(".P61"), WriteSupportFileP61(p61));
+    SupportFileP71 p71;
+    p71.Items = {{11, "a", "0"}};
+    SaveInputFile(File(".P71"), WriteSupportFileP71(p71));
+    ASSERT_EQ(Run(TargetViewData, {60005L}).Outcome, ListRunOutcome::Completed);
+    const auto lines = SplitLines(state.ListText);
+    EXPECT_TRUE(HasLineOfWords(lines, {"Node", "Beam", "Cond"})) << state.ListText;
     EXPECT_TRUE(HasLineOfWords(lines, {"1", "5", "2"})) << state.ListText;
+    EXPECT_TRUE(HasLineOfWords(lines, {"2", "6", "3"})) << state.ListText;
 }
 
 TEST_F(DataSectionTest, SupportsWithoutP31KeepWhatP71Left)

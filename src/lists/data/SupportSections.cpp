@@ -149,10 +149,15 @@ std::unique_ptr<SectionContent> ReadSupportSection(const SectionInputs& inputs)
     FillSupportTable(supports, arrays.Supports, inputs.project.AnalysisMethod,
         DataColumnFactor(inputs, columns, 2), DataColumnFactor(inputs, columns, 3));
 
-    // The second table: the item and condition pairs of .P61, one per row.
+    // The second table: the item and condition-code pairs of .P61, one per
+    // row, under the columns of selector 1. Only the plane frame model
+    // (AnalysisMethod 21) defines those columns as item and code; for the
+    // other models they are the support columns again, so the table keeps
+    // its heading and has no rows.
     const ColumnDefinition second = DataColumns(inputs, 60005L, 1);
     TableCells conditions;
-    const auto pairs = static_cast<std::int32_t>(arrays.Supports.Pairs.size());
+    const auto pairs
+        = inputs.project.AnalysisMethod == 21 ? static_cast<std::int32_t>(arrays.Supports.Pairs.size()) : 0;
     conditions.Reset(std::max(2, second.ColumnCount), pairs);
     for (std::int32_t r = 1; r <= pairs; ++r) {
         const auto& pair = arrays.Supports.Pairs[static_cast<std::size_t>(r - 1)];
