@@ -6,6 +6,7 @@
 // Their tables are filled while the files are read, before the section
 // opening, and end the head.
 
+#include <array>
 #include <span>
 
 #include "lists/Session.h"
@@ -64,22 +65,38 @@ private:
     TableCells cells_;
 };
 
+// The element table: column 0 the element number, columns 1 to 4 its node
+// numbers, column 5 its number from .P21; 0 stands for an empty cell. Kept as
+// numbers (24 bytes a row) and written as text row by row.
 class ElementSection : public SectionContent {
 public:
-    ElementSection(const SectionInputs& inputs, TableCells cells)
+    using Row = std::array<std::int32_t, 5>;
+
+    ElementSection(const SectionInputs& inputs, std::vector<Row> rows)
         : in_(inputs)
-        , cells_(std::move(cells))
+        , rows_(std::move(rows))
     { }
 
     void WriteHead(ListWriter& writer) override
     {
         writer.WriteLines({90055L});
-        WriteDataTable(in_, writer, DataColumns(in_, 90055L, 0), cells_);
+        const ColumnDefinition columns = DataColumns(in_, 90055L, 0);
+        WriteGeneratedTable(writer, DataTableHeading(in_, columns), static_cast<std::int32_t>(rows_.size()),
+            5, [this](std::int32_t row, int column, std::string& out) {
+                if (column == 0) {
+                    AppendNumberText(out, row);
+                    return;
+                }
+                const std::int32_t value
+                    = rows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)];
+                if (value != 0)
+                    AppendNumberText(out, value);
+            });
     }
 
 private:
     SectionInputs in_;
-    TableCells cells_;
+    std::vector<Row> rows_;
 };
 
 class SettlementSection : public SectionContent {
@@ -125,23 +142,16 @@ std::unique_ptr<SectionContent> ReadElementSection(const SectionInputs& inputs)
         ReadDataRecords(inputs, p21, [&slab](const RecordFile& in) { slab = ReadSlabFileP21(in); });
     const std::vector<ElementNodes> elements = ProjectReader::ReadElements(DataProjectStem(inputs));
 
-    constexpr int Columns = 5;
-    TableCells cells;
-    const auto count = static_cast<std::int32_t>(elements.size());
-    cells.Reset(Columns, count);
-    for (std::int32_t i = 1; i <= count; ++i) {
-        const ElementNodes& element = elements[static_cast<std::size_t>(i - 1)];
-        AppendNumberText(cells.Cell(i, 0), i);
+    std::vector<ElementSection::Row> rows(elements.size(), ElementSection::Row{});
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const ElementNodes& element = elements[i];
         for (std::int32_t k = 0; k < element.NodeCount && k < 4; ++k)
-            AppendNumberText(cells.Cell(i, k + 1), element.Nodes[static_cast<std::size_t>(k)]);
+            rows[i][static_cast<std::size_t>(k)] = element.Nodes[static_cast<std::size_t>(k)];
         // The element's number from .P21; none for 0 or past its end.
-        if (static_cast<std::size_t>(i) <= slab.ElementNumbers.size()) {
-            const std::int16_t number = slab.ElementNumbers[static_cast<std::size_t>(i - 1)];
-            if (number != 0)
-                AppendNumberText(cells.Cell(i, 5), number);
-        }
+        if (i < slab.ElementNumbers.size())
+            rows[i][4] = slab.ElementNumbers[i];
     }
-    return std::make_unique<ElementSection>(inputs, std::move(cells));
+    return std::make_unique<ElementSection>(inputs, std::move(rows));
 }
 
 std::unique_ptr<SectionContent> ReadSettlementSection(const SectionInputs& inputs)

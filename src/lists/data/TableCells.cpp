@@ -3,6 +3,7 @@
 
 #include "lists/data/TableCells.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 #include <stdexcept>
@@ -77,20 +78,37 @@ void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount,
 
 void WriteCellTable(ListWriter& writer, const TableHeading& heading, const TableCells& cells)
 {
+    WriteGeneratedTable(writer, heading, cells.TableRowCount(), cells.ColumnCount(),
+        [&cells](std::int32_t row, int column, std::string& out) { out += cells.Cell(row, column); });
+}
+
+void WriteGeneratedTable(ListWriter& writer, const TableHeading& heading, std::int32_t rows, int columnCount,
+    const std::function<void(std::int32_t row, int column, std::string& out)>& cell)
+{
     TableLayout layout = writer.WriteTableHeading(heading);
     ListState& state = writer.State();
-    const int columns = std::min<int>(cells.ColumnCount(), static_cast<int>(layout.Widths.size()) - 1);
-    const std::int32_t rows = cells.TableRowCount();
+    const int columns = std::min<int>(columnCount, static_cast<int>(layout.Widths.size()) - 1);
+    if (!IsPrintedTarget(state.OutputTarget)) {
+        // The whole table stays in the text: one allocation for its rows
+        // instead of a copy of the text at every doubling.
+        std::size_t lineLength = static_cast<std::size_t>(std::max<int>(0, state.LeftMargin)) + 2;
+        for (const std::int32_t width : layout.Widths)
+            lineLength += static_cast<std::size_t>(std::max(0, width));
+        state.ListText.reserve(
+            state.ListText.size() + static_cast<std::size_t>(std::max(0, rows)) * lineLength);
+    }
+    std::string text;
     for (std::int32_t r = 1; r <= rows; ++r) {
         std::string& line = writer.LineBuffer();
         for (int c = 0; c <= columns; ++c) {
-            const std::string& cell = cells.Cell(r, c);
-            std::int32_t pad = layout.Widths[static_cast<std::size_t>(c)] - TextLength(cell);
+            text.clear();
+            cell(r, c, text);
+            std::int32_t pad = layout.Widths[static_cast<std::size_t>(c)] - TextLength(text);
             if (c == 0)
                 pad += state.LeftMargin;
             if (pad > 0)
                 line.append(static_cast<std::size_t>(pad), ' ');
-            line += cell;
+            line += text;
         }
         writer.CommitLine();
         if (r < rows && state.LineOnPage > state.LinesPerPage - state.BottomMargin - 1) {

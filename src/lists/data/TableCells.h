@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -70,5 +71,12 @@ void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount,
 // BottomMargin - 1, and the rule once more at the end. Rows go straight into
 // the list text, no temporary per cell.
 void WriteCellTable(ListWriter& writer, const TableHeading& heading, const TableCells& cells);
+
+// The same table for cells made while the rows are written: \p cell appends
+// the text of cell (\p row, \p column) to its (empty) string. For the large
+// tables of the mesh, whose numbers take far less memory than a grid of
+// texts.
+void WriteGeneratedTable(ListWriter& writer, const TableHeading& heading, std::int32_t rows, int columnCount,
+    const std::function<void(std::int32_t row, int column, std::string& out)>& cell);
 
 } // namespace teska
