@@ -40,7 +40,10 @@ inline const char* SectionsCatalogue
       "90141\tChar\n90142\tCentre\n90143\tChosen\n90144\tLimit\n90145\tConsol\n"
       "90146\tDegree\n90147\tStresses\n60006\tPt\n90165\tz\n140065\tE\n140066\tD\n"
       "90164\tU\n140067\tV\n90166\tR\n"
-      "142\tReactions\n90039\tTotal\n40087\tForce\n90077\tMoment\n104\tList\n107\tReading\n";
+      "142\tReactions\n90039\tTotal\n40087\tForce\n90077\tMoment\n104\tList\n107\tReading\n"
+      "140162\tSoil\n30011\tWater\n160044\tAlfa\n90026\tBorings\n90022\tBoring\n90115\tSurface\n"
+      "40057\tLayer\n90029\tEs\n10173\tE\n90028\tNue\n10174\tCc\n10175\teo\n90254\tGama\n30008\tFhi\n"
+      "30009\tc\n";
 
 class SectionsTest : public ::testing::Test {
 protected:

@@ -11,6 +11,7 @@
 #include "lists/sections/PileGroupSummary.h"
 #include "lists/sections/ReactionSummary.h"
 #include "lists/sections/SettlementSummary.h"
+#include "lists/sections/SoilData.h"
 
 namespace teska {
 
@@ -31,6 +32,8 @@ std::unique_ptr<SectionContent> ReadSummaryOrLoadSection(const SectionInputs& in
         return ReadSettlementSummary(inputs);
     case 142:
         return ReadReactionSummary(inputs);
+    case 140162:
+        return ReadSoilData(inputs);
     default:
         return nullptr;
     }
