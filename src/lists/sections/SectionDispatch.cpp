@@ -7,6 +7,7 @@
 #include "lists/sections/SectionContent.h"
 
 #include "lists/sections/BoreholeSummary.h"
+#include "lists/sections/LoadCases.h"
 #include "lists/sections/OriginSummary.h"
 #include "lists/sections/PileGroupSummary.h"
 #include "lists/sections/ReactionSummary.h"
@@ -34,6 +35,8 @@ std::unique_ptr<SectionContent> ReadSummaryOrLoadSection(const SectionInputs& in
         return ReadReactionSummary(inputs);
     case 140162:
         return ReadSoilData(inputs);
+    case 90073:
+        return ReadLoadCases(inputs);
     default:
         return nullptr;
     }
