@@ -98,17 +98,26 @@ struct MeasuredPage {
     int chars = FallbackCharsPerLine;
 };
 
+#ifdef TESKA_REPORT_HAVE_PDF
+// The page set-up of the stored printer device settings; makes sure the
+// GUI application that page measuring and PDF writing need exists.
+PdfPageSetup StoredPageSetup(const IniSettings& settings)
+{
+    DeviceModeValues device;
+    device.orientation = static_cast<int>(settings.GetLong("Device Mode", "dmOrientation", 0));
+    device.paperSize = static_cast<int>(settings.GetLong("Device Mode", "dmPaperSize", 0));
+    EnsureGuiApplication();
+    return PageSetupFromDeviceMode(device);
+}
+#endif
+
 MeasuredPage MeasureStoredPrinter(const IniSettings& settings, const ReportOptions& options)
 {
     MeasuredPage page;
     if (options.lines && options.chars)
         return page; // both given: nothing to measure
 #ifdef TESKA_REPORT_HAVE_PDF
-    DeviceModeValues device;
-    device.orientation = static_cast<int>(settings.GetLong("Device Mode", "dmOrientation", 0));
-    device.paperSize = static_cast<int>(settings.GetLong("Device Mode", "dmPaperSize", 0));
-    EnsureGuiApplication();
-    const PageMeasure m = MeasurePageSetup(PageSetupFromDeviceMode(device));
+    const PageMeasure m = MeasurePageSetup(StoredPageSetup(settings));
     page.lines = m.LinesPerPage;
     page.chars = m.CharsPerLine;
 #else
@@ -245,11 +254,7 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
             }
 #ifdef TESKA_REPORT_HAVE_PDF
             if (!options.pdfFile.empty()) {
-                DeviceModeValues device;
-                device.orientation = static_cast<int>(settings.GetLong("Device Mode", "dmOrientation", 0));
-                device.paperSize = static_cast<int>(settings.GetLong("Device Mode", "dmPaperSize", 0));
-                EnsureGuiApplication();
-                PdfPageSink sink(options.pdfFile, PageSetupFromDeviceMode(device));
+                PdfPageSink sink(options.pdfFile, StoredPageSetup(settings));
                 std::vector<std::string> printSkipped;
                 if (!RunResultList(report, page, keys, 4, &sink, printSkipped))
                     return Aborted(host, err);
@@ -275,11 +280,7 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
             if (!options.pdfFile.empty()) {
                 if (!options.results.empty())
                     throw UsageError{"--pdf: give --results or --data, not both"};
-                DeviceModeValues device;
-                device.orientation = static_cast<int>(settings.GetLong("Device Mode", "dmOrientation", 0));
-                device.paperSize = static_cast<int>(settings.GetLong("Device Mode", "dmPaperSize", 0));
-                EnsureGuiApplication();
-                PdfPageSink sink(options.pdfFile, PageSetupFromDeviceMode(device));
+                PdfPageSink sink(options.pdfFile, StoredPageSetup(settings));
                 std::vector<std::string> printSkipped;
                 if (!RunDataList(report, page, keys, 3, &sink, printSkipped))
                     return Aborted(host, err);
