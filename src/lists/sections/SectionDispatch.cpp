@@ -9,6 +9,7 @@
 #include "lists/sections/BoreholeSummary.h"
 #include "lists/sections/LoadCases.h"
 #include "lists/sections/OriginSummary.h"
+#include "lists/sections/PileData.h"
 #include "lists/sections/PileGroupSummary.h"
 #include "lists/sections/ReactionSummary.h"
 #include "lists/sections/SettlementSummary.h"
@@ -37,6 +38,8 @@ std::unique_ptr<SectionContent> ReadSummaryOrLoadSection(const SectionInputs& in
         return ReadSoilData(inputs);
     case 90073:
         return ReadLoadCases(inputs);
+    case 140195:
+        return ReadPileData(inputs);
     default:
         return nullptr;
     }
