@@ -225,18 +225,26 @@ void Writer::SlabFile()
 void Writer::SoilFile()
 {
     SoilFileBAU f;
-    f.Records1To3 = {2.0f, 0.5f, 0.2f}; // ground water depth, foundation depth, limit-depth ratio
-    f.Record5 = F(m_p.Slab.q);
+    // The limit-depth coefficient first, as the soil data list reads it;
+    // record 5 is the ground water level.
+    f.Records1To3 = {0.2f, 0.5f, 0.0f}; // limit-depth coefficient, foundation depth, unused
+    f.Record5 = 2.0f;
     for (const Boring& b : m_p.Borings) {
         BoringBAU out;
         out.X = F(b.X);
         out.Y = F(b.Y);
         out.Name = b.Name;
         out.HeaderValue = F(b.GroundLevel);
+        // Per layer, in the order of the soil data list: thickness, Es, E,
+        // Nue, Cc; then eo, Gama; then Fhi, c. E follows from the
+        // oedometric modulus: E = Es (1 + nu)(1 - 2 nu) / (1 - nu).
+        double top = 0;
         for (const SoilLayer& l : b.Layers) {
-            out.Layers.push_back({F(l.Bottom), F(l.Es), F(l.Nu), F(l.Gamma), F(l.Phi)});
-            out.LayerEntries.push_back({F(l.C), F(l.Cc)});
-            out.LayerEntries2.push_back({F(l.Eo), 1.0f});
+            const double e = l.Es * (1.0 + l.Nu) * (1.0 - 2.0 * l.Nu) / (1.0 - l.Nu);
+            out.Layers.push_back({F(l.Bottom - top), F(l.Es), F(e), F(l.Nu), F(l.Cc)});
+            out.LayerEntries.push_back({F(l.Eo), F(l.Gamma)});
+            out.LayerEntries2.push_back({F(l.Phi), F(l.C)});
+            top = l.Bottom;
         }
         out.Value = F(m_p.Slab.ks);
         f.Borings.push_back(out);
@@ -368,6 +376,8 @@ void Writer::PileFiles()
     const std::size_t n = s.Columns.size();
     const double d = 0.6;
     const double len = 12.0;
+    const double pileStiffness = 2.0e5; // kN/m
+    const double pileModulus = 3.0e7; // kN/m2
     PileFilePL9 pl9;
     PileFilePL3 pl3;
     PileFilePIL pil;
@@ -377,7 +387,6 @@ void Writer::PileFiles()
     DataFileQP1 qp1;
     DataFileQP2 qp2;
     DataFileQP3 qp3;
-    double total = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const ColumnLoad& c = s.Columns[i];
         pl9.Pairs.push_back({F(c.X), F(c.Y)});
@@ -391,20 +400,28 @@ void Writer::PileFiles()
         e.Line = "Pile " + std::to_string(i + 1);
         e.LastValue = F(share);
         pil.Piles.push_back(e);
-        // Skin friction carries the rest of the share over the shaft area.
-        const double shaft = std::numbers::pi * d * len;
-        const double tip = share - 60.0 * shaft;
-        qp1.Items.push_back(
-            {{F(share), F(c.X), F(c.Y)}, 1, {F(60.0 * shaft), F(std::max(0.0, tip)), F(0.01)}});
-        qp2.Items.push_back({F(share), F(60.0 * shaft), F(std::max(0.0, tip))});
-        qp3.Items.push_back({F(0.005), F(0.004), F(0.009), F(len), F(60.0 * shaft), F(0.009)});
-        total += share;
+        // Skin friction (qs = 60 kN/m2 over the shaft) carries the share up
+        // to the rest at the tip. The head settles by share / spring
+        // stiffness, the foot less by the elastic shortening F L / (E A).
+        // Settlements are in cm, as the pile group summary prints them.
+        const double skin = std::min(share, 60.0 * std::numbers::pi * d * len);
+        const double tip = share - skin;
+        const double head = 100.0 * share / pileStiffness;
+        const double shortening = 100.0 * share * len / (pileModulus * std::numbers::pi * d * d / 4.0);
+        // .QP1: depth, skin friction and settlement along the shaft.
+        qp1.Items.push_back({{F(len), F(skin), F(head)}, 1, {F(skin), F(tip), F(head)}});
+        // .QP2: force, settlement and spring stiffness of the pile.
+        qp2.Items.push_back({F(share), F(head), F(pileStiffness)});
+        // .QP3: skin and tip resistance and their sum; head settlement, foot
+        // minus head, foot settlement.
+        qp3.Items.push_back({F(skin), F(tip), F(share), F(head), F(-shortening), F(head - shortening)});
     }
     PileBlockPIL block;
     block.Values = {0.0f, 4.0f, 60.0f, 50.0f};
     block.Entries = {40.0f, 60.0f};
     pil.Blocks.push_back(block);
-    qp1.Head = {F(total), F(n * 1500.0), 60.0f};
+    // Pile head level under the slab, pile length, share of the piles (%).
+    qp1.Head = {F(-s.h), F(len), 60.0f};
     qp2.Head = qp1.Head;
     qp3.Head = qp1.Head;
     Input(".PL9", WritePileFilePL9(pl9));
