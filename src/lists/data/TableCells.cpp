@@ -85,6 +85,9 @@ void WriteCellTable(ListWriter& writer, const TableHeading& heading, const Table
 void WriteGeneratedTable(ListWriter& writer, const TableHeading& heading, std::int32_t rows, int columnCount,
     const std::function<void(std::int32_t row, int column, std::string& out)>& cell)
 {
+    // The heading and the first row (or the closing rule) start on the same
+    // page; later rows break the table with a continuation.
+    writer.KeepTogether(writer.HeadingLineCount(heading) + 1);
     TableLayout layout = writer.WriteTableHeading(heading);
     ListState& state = writer.State();
     const int columns = std::min<int>(columnCount, static_cast<int>(layout.Widths.size()) - 1);

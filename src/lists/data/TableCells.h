@@ -65,7 +65,8 @@ void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount,
     const ValueColumn& c2, const ValueColumn& c3, const ValueColumn& c4, const ValueColumn& c5,
     const ValueColumn& c6);
 
-// Writes \p cells under \p heading: the heading, one line per row with every
+// Writes \p cells under \p heading: a new page first when the heading and
+// the first row do not fit on this one, the heading, one line per row with every
 // cell right-aligned in the heading's widths, a continuation (ContinueTable)
 // after a row that is not the last when LineOnPage > LinesPerPage -
 // BottomMargin - 1, and the rule once more at the end. Rows go straight into

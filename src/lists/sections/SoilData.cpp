@@ -16,6 +16,9 @@ namespace {
 
 const std::string Plain;
 constexpr long SoilKey = 140162;
+// The name/value rows of a boring's head and of each of its layers.
+constexpr std::int32_t HeadRows = 5;
+constexpr std::int32_t LayerRows = 9;
 
 class SoilData : public SectionContent {
 public:
@@ -46,7 +49,11 @@ public:
 
         for (std::size_t i = 0; i < m_soil.Borings.size(); ++i) {
             const BoringBAU& boring = m_soil.Borings[i];
-            writer.EnsureLines(2);
+            // The boring's head rows and its first layer make one block;
+            // every further layer is a block of its own, so that a page
+            // break falls between layers. The blocks align alike: every
+            // layer has the same labels, symbols and units.
+            writer.EnsureLines(2 + HeadRows + LayerRows);
             writer.State().LineOnPage += 2;
             writer.AddNameValueRow(catalogue.LookupText(90022) + ": " + std::to_string(i + 1), std::string(),
                 std::string(), std::monostate(), Plain);
@@ -59,6 +66,10 @@ public:
             writer.AddNameValueRow(catalogue.LookupText(90115) + ": ", std::string(), lengthUnit,
                 boring.HeaderValue * length, Plain);
             for (std::size_t j = 0; j < boring.Layers.size(); ++j) {
+                if (j > 0) {
+                    writer.FlushNameValueRows();
+                    writer.KeepTogether(LayerRows);
+                }
                 const auto& layer = boring.Layers[j];
                 const auto& entry = boring.LayerEntries[j];
                 const auto& entry2 = boring.LayerEntries2[j];

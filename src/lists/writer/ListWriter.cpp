@@ -124,6 +124,32 @@ void ListWriter::EnsureLines(std::int32_t n)
     m_state.ListText += LineEnd;
 }
 
+void ListWriter::KeepTogether(std::int32_t n)
+{
+    if (HeadersSuppressed())
+        return;
+    const std::int32_t bottom = static_cast<std::int32_t>(m_state.LinesPerPage) - m_state.BottomMargin;
+    const std::int32_t header = m_state.TopMargin + (m_state.PrintCompanyHeader ? 2 : 0) + 3;
+    if (m_state.LineOnPage + n > bottom && header + n <= bottom)
+        NewPage();
+}
+
+std::int32_t ListWriter::HeadingLineCount(const TableHeading& heading) const
+{
+    std::int32_t lines = 2;
+    for (const std::vector<HeadingEntry>& row : heading.Rows) {
+        std::int32_t rowLines = 1;
+        for (const HeadingEntry& entry : row) {
+            const long* id = std::get_if<long>(&entry);
+            const std::string text = id ? Text(*id) : std::get<std::string>(entry);
+            rowLines = std::max(
+                rowLines, static_cast<std::int32_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+        }
+        lines += rowLines;
+    }
+    return lines;
+}
+
 void ListWriter::WriteLines(std::span<const LineItem> items)
 {
     for (const LineItem& item : items) {

@@ -84,6 +84,11 @@ public:
     // LinesPerPage - BottomMargin - n, then two empty lines that are NOT
     // counted (the caller counts its block, these two included).
     void EnsureLines(std::int32_t n);
+    // Keeps a block of \p n lines on one page: a new page when the block
+    // would run past the bottom margin and fits on a fresh page. Unlike
+    // EnsureLines it writes no empty lines; nothing happens for the targets
+    // without page headers (as ContinueTable).
+    void KeepTogether(std::int32_t n);
     // One line per item: LeftMargin blanks + the text (a nonzero identifier
     // is looked up); an item 0 writes nothing; every item counts one line.
     void WriteLines(std::span<const LineItem> items);
@@ -111,6 +116,9 @@ public:
     // Writes rule, heading rows (cells right-aligned, gap 1..6, one extra
     // blank per lam-alef pair) and rule; returns rule and widths.
     TableLayout WriteTableHeading(const TableHeading& heading);
+    // The lines WriteTableHeading writes for \p heading: two rules and the
+    // heading rows, each spread over the line feeds of its texts.
+    std::int32_t HeadingLineCount(const TableHeading& heading) const;
     // Breaks a table across a page: closing note 90033 at the right edge,
     // new page, opening note 90034, the heading again. Skipped (empty
     // result) for target 1 and for target 2 with a summary section.
