@@ -16,7 +16,7 @@ const char* PileCaptions
     = "10030\tPile data\n10017\tDim\n40056\tFoot\n40052\tShear\n40053\tSkin\n40054\tTau\n"
       "40055\tShaft\n40070\tDiam\n40071\tFoot diam\n140033\tLength\n40068\tLimits\n"
       "40065\tFriction\n40064\tStrength\n40069\tStress |1\n140097\tLayers\n"
-      "80043\tLoad test\n40037\tMaterial\n40038\tWeight\n40039\tModulus\n";
+      "80043\tLoad test\n140221\tSpring\n40037\tMaterial\n40038\tWeight\n40039\tModulus\n";
 
 class PileDataTest : public SectionsTest {
 protected:

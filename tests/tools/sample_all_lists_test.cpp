@@ -30,7 +30,7 @@ namespace {
 // Sections whose writers are still being built: ReadDataSection has no
 // content for them yet (column loads, pile data). They are left out of the
 // runs below until they land; then this set is emptied.
-const std::set<long> SectionsNotWrittenYet = {140169L, 140195L};
+const std::set<long> SectionsNotWrittenYet = {140169L};
 
 // The pages of a printed run, grouped by section: a section ends where its
 // EndList ends the print job.

@@ -116,7 +116,7 @@ TEST_F(SampleFilesTest, InputFilesOfThePlateParse)
     EXPECT_EQ(ReadPileFilePL3(pl3).Numbers.size(), project.Slab.Columns.size());
     const PileFilePIL piles = ReadPileFilePIL(pil);
     EXPECT_EQ(piles.Piles.size(), project.Slab.Columns.size());
-    EXPECT_EQ(piles.Blocks.size(), 1u);
+    EXPECT_EQ(piles.Blocks.size(), 2u); // two soil layers along the piles
     ReadDataFilePS1(ps1);
     FieldReader qp1 = Text(".QP1"), qp2 = Text(".QP2"), qp3 = Text(".QP3");
     EXPECT_EQ(ReadDataFileQP1(qp1).Items.size(), project.Slab.Columns.size());

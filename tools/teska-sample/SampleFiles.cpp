@@ -7,6 +7,7 @@
 // input files and the result files.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -325,8 +326,9 @@ void Writer::LoadFiles()
 
 void Writer::BeamInput()
 {
-    // Beam elements (end nodes, section type 1) and the one section:
-    // b, h, E, G, unit weight; then area and moment of inertia.
+    // Beam elements (end nodes, section type 1) and the one section in the
+    // order of the beam list: E, G, then (the switch set) height and width,
+    // then the fifth value; then area and moment of inertia.
     DataFileGL1 gl1;
     gl1.Title = IsPlaneMethod(m_p.Options.Method) ? "Frame members" : "Edge beams";
     // Node numbers of this file are 16-bit: beams beyond node 32767 of a
@@ -340,7 +342,7 @@ void Writer::BeamInput()
     const double bw = 0.5;
     const double bh = 1.0;
     const double e = m_p.Slab.E;
-    gl1.ItemsB.push_back({F(bw), F(bh), F(e), F(e / (2.0 * (1.0 + m_p.Slab.nu))), 25.0f});
+    gl1.ItemsB.push_back({F(e), F(e / (2.0 * (1.0 + m_p.Slab.nu))), F(bh), F(bw), 25.0f});
     gl1.Switch = true;
     gl1.ItemsB2.push_back({F(bw * bh), F(bw * bh * bh * bh / 12.0)});
     Input(".GL1", WriteDataFileGL1(gl1));
@@ -381,24 +383,35 @@ void Writer::PileFiles()
     PileFilePL9 pl9;
     PileFilePL3 pl3;
     PileFilePIL pil;
-    pil.Value1 = F(d);
-    pil.Value2 = F(len);
+    // Unit weight and modulus of the pile concrete; the pile method.
+    pil.Value1 = 25.0f;
+    pil.Value2 = F(pileModulus);
     pil.Number = 1;
+    // The limit base stress 9 Cu of the foot layer (Cu = 50 kN/m2).
+    const double baseLimit = 450.0;
+    const double area = std::numbers::pi * d * d / 4.0;
     DataFileQP1 qp1;
     DataFileQP2 qp2;
     DataFileQP3 qp3;
     for (std::size_t i = 0; i < n; ++i) {
         const ColumnLoad& c = s.Columns[i];
-        pl9.Pairs.push_back({F(c.X), F(c.Y)});
-        pl3.Numbers.push_back(1);
+        const double share = 0.6 * c.P;
+        // The piles take turns at the four ways of giving their bearing:
+        // a limit load (skin and base), a spring with the ultimate base
+        // pressure, the layers alone, a load test at the pile's share.
+        const auto kind = static_cast<std::int16_t>(i % 4 + 1);
+        const double limitLoad = 60.0 * std::numbers::pi * d * len + baseLimit * area;
+        const std::array<float, 2> pairs[4] = {{F(limitLoad), 0.0f}, {F(pileStiffness), F(baseLimit)},
+            {0.0f, 0.0f}, {F(share), F(100.0 * share / pileStiffness)}};
+        pl9.Pairs.push_back(pairs[kind - 1]);
+        pl3.Numbers.push_back(kind);
         pil.PileNumbers.push_back(I16(i + 1));
         PileEntryPIL e;
-        e.Numbers = {I16(i + 1), 1};
-        // D, Df, Lg, qs, Cu, Sig, Sig1 of the pile; its name; its load share.
-        const double share = 0.6 * c.P;
+        e.Numbers = {I16(i + 1), 2}; // the foot stands in layer 2
+        // D, Df, Lg, qs, Cu, Sig, Sig1 of the pile; its name; SigGR.
         e.Values = {F(d), F(d), F(len), 60.0f, 50.0f, 150.0f, 250.0f};
         e.Line = "Pile " + std::to_string(i + 1);
-        e.LastValue = F(share);
+        e.LastValue = F(baseLimit);
         pil.Piles.push_back(e);
         // Skin friction (qs = 60 kN/m2 over the shaft) carries the share up
         // to the rest at the tip. The head settles by share / spring
@@ -416,10 +429,10 @@ void Writer::PileFiles()
         // minus head, foot settlement.
         qp3.Items.push_back({F(skin), F(tip), F(share), F(head), F(-shortening), F(head - shortening)});
     }
-    PileBlockPIL block;
-    block.Values = {0.0f, 4.0f, 60.0f, 50.0f};
-    block.Entries = {40.0f, 60.0f};
-    pil.Blocks.push_back(block);
+    // Two soil layers along the piles: L1, Cu, qs, Tau and the shaft
+    // stresses down each layer.
+    pil.Blocks.push_back({{4.0f, 40.0f, 50.0f, 35.0f}, {30.0f, 40.0f}});
+    pil.Blocks.push_back({{8.0f, 50.0f, 60.0f, 45.0f}, {50.0f}});
     // Pile head level under the slab, pile length, share of the piles (%).
     qp1.Head = {F(-s.h), F(len), 60.0f};
     qp2.Head = qp1.Head;

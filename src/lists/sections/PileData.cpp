@@ -67,16 +67,14 @@ public:
         const PileColumn force{40078L, "Qli", u.ForceUnit, u.ForceFactor};
         WriteKindTable(writer, LimitLoad, {d, l, force});
         WriteKindTable(writer, Spring,
-            {d, l, {400088L, "kz", SpringKind, UnitFactor(u, SpringKind)},
+            {d, l, {140221L, "kz", SpringKind, UnitFactor(u, SpringKind)},
                 {150L, "qul", StressKind, Stress()}});
         WriteKindTable(writer, ByLayers, {d, l});
-        if (CountOf(LoadTest) > 0) {
-            writer.WriteLines({80043L});
-            PileColumn load = force;
-            load.Symbol = "Q";
-            WriteKindTable(writer, LoadTest, {d, l, load, {40081L, "s", u.Length2Unit, u.Length2Factor}});
-        }
+        PileColumn load = force;
+        load.Symbol = "Q";
+        WriteKindTable(writer, LoadTest, {d, l, load, {40081L, "s", u.Length2Unit, u.Length2Factor}}, 80043L);
 
+        writer.KeepTogether(3);
         writer.WriteLines({40037L});
         writer.AddNameValueRow(
             40038L, "GP", Label(WeightKind), pil_.Value1 * UnitFactor(units_, WeightKind), Plain);
@@ -146,8 +144,7 @@ private:
                 cells.Cell(r, static_cast<int>(5 + k))
                     = k < block.Entries.size() ? ValueText(block.Entries[k] * Stress()) : std::string("-");
         }
-        writer.WriteLines({140097L});
-        WriteDataTable(in_, writer, columns, cells);
+        WriteCaptionedTable(writer, 140097L, columns, cells);
     }
 
     std::int32_t CountOf(PileKind kind) const
@@ -157,9 +154,23 @@ private:
     }
     std::size_t Piles() const { return pil_.Piles.size(); }
 
+    // A table under its caption (none when \p caption is 0); the caption
+    // stays with the table's heading and first row.
+    void WriteCaptionedTable(
+        ListWriter& writer, long caption, const ColumnDefinition& columns, const TableCells& cells) const
+    {
+        const TableHeading heading = DataTableHeading(in_, columns);
+        if (caption != 0) {
+            writer.KeepTogether(1 + writer.HeadingLineCount(heading) + 1);
+            writer.WriteLines({caption});
+        }
+        WriteCellTable(writer, heading, cells);
+    }
+
     // The piles of \p kind, one row each: its node, D and L, then the values
     // of its .PL9 pair that the kind gives.
-    void WriteKindTable(ListWriter& writer, PileKind kind, const std::vector<PileColumn>& given)
+    void WriteKindTable(
+        ListWriter& writer, PileKind kind, const std::vector<PileColumn>& given, long caption = 0)
     {
         const std::int32_t rows = CountOf(kind);
         if (rows == 0)
@@ -181,7 +192,7 @@ private:
             for (std::size_t k = 2; k < given.size(); ++k)
                 cells.Cell(r, static_cast<int>(k + 1)) = ValueText(pl9_.Pairs[i][k - 2] * given[k].Factor);
         }
-        WriteDataTable(in_, writer, columns, cells);
+        WriteCaptionedTable(writer, caption, columns, cells);
     }
 
     // Every table of the section starts from these: title 80079, symbol 0
