@@ -127,6 +127,63 @@ TEST_F(SampleFilesTest, InputFilesOfThePlateParse)
     EXPECT_FALSE(Written(".LD1"));
 }
 
+// The values stand where the data list and the pile group summary read
+// them; once the generator wrote the soil layers, the beam section and the
+// pile results in other orders, and each list printed them under the
+// wrong captions.
+TEST_F(SampleFilesTest, SoilBeamAndPileValuesInTheOrderTheListsRead)
+{
+    Generate(1);
+    const SoilFileBAU soil = ReadSoilFileBAU(Records(".BAU"));
+    EXPECT_FLOAT_EQ(soil.Records1To3[0], 0.2f); // limit-depth coefficient
+    const Boring& model = project.Borings[0];
+    const BoringBAU& boring = soil.Borings[0];
+    ASSERT_EQ(boring.Layers.size(), model.Layers.size());
+    double top = 0;
+    for (std::size_t j = 0; j < boring.Layers.size(); ++j) {
+        const SoilLayer& l = model.Layers[j];
+        SCOPED_TRACE("layer " + std::to_string(j + 1));
+        // Thickness, Es, E, Nue, Cc; eo, Gama; Fhi, c.
+        EXPECT_NEAR(boring.Layers[j][0], l.Bottom - top, 1e-5);
+        EXPECT_FLOAT_EQ(boring.Layers[j][1], static_cast<float>(l.Es));
+        EXPECT_GT(boring.Layers[j][2], 0.5 * l.Es); // E below Es for nu 0.25..0.35
+        EXPECT_LT(boring.Layers[j][2], l.Es);
+        EXPECT_FLOAT_EQ(boring.Layers[j][3], static_cast<float>(l.Nu));
+        EXPECT_FLOAT_EQ(boring.Layers[j][4], static_cast<float>(l.Cc));
+        EXPECT_EQ(boring.LayerEntries[j],
+            (std::array<float, 2>{static_cast<float>(l.Eo), static_cast<float>(l.Gamma)}));
+        EXPECT_EQ(boring.LayerEntries2[j],
+            (std::array<float, 2>{static_cast<float>(l.Phi), static_cast<float>(l.C)}));
+        top = l.Bottom;
+    }
+    // The beam section: E, G, height, width.
+    FieldReader gl1 = Text(".GL1");
+    const DataFileGL1 beams = ReadDataFileGL1(gl1);
+    ASSERT_EQ(beams.ItemsB.size(), 1u);
+    EXPECT_FLOAT_EQ(beams.ItemsB[0][0], static_cast<float>(project.Slab.E));
+    EXPECT_LT(beams.ItemsB[0][1], beams.ItemsB[0][0]);
+    EXPECT_GT(beams.ItemsB[0][2], beams.ItemsB[0][3]); // 1.0 m high, 0.5 m wide
+    // Pile results: force = stiffness x head settlement (cm); skin + tip =
+    // total; head + (foot - head) = foot.
+    FieldReader qp1 = Text(".QP1"), qp2 = Text(".QP2"), qp3 = Text(".QP3");
+    const DataFileQP1 shaft = ReadDataFileQP1(qp1);
+    EXPECT_LT(shaft.Head[0], 0.0f);
+    EXPECT_FLOAT_EQ(shaft.Head[1], 12.0f);
+    const DataFileQP2 forces = ReadDataFileQP2(qp2);
+    const DataFileQP3 resistances = ReadDataFileQP3(qp3);
+    ASSERT_EQ(forces.Items.size(), resistances.Items.size());
+    for (std::size_t i = 0; i < forces.Items.size(); ++i) {
+        const auto& f = forces.Items[i];
+        const auto& r = resistances.Items[i];
+        EXPECT_NEAR(f[0], f[2] * f[1] / 100.0f, 1e-3 * f[0]) << "pile " << i + 1;
+        EXPECT_NEAR(r[0] + r[1], r[2], 1e-3 * r[2]) << "pile " << i + 1;
+        EXPECT_FLOAT_EQ(r[2], f[0]);
+        EXPECT_FLOAT_EQ(r[3], f[1]);
+        EXPECT_NEAR(r[3] + r[4], r[5], 1e-6) << "pile " << i + 1;
+        EXPECT_LT(r[5], r[3]); // the foot settles less than the head
+    }
+}
+
 TEST_F(SampleFilesTest, SettlementPointAndPunchingFiles)
 {
     Generate(3);
