@@ -17,7 +17,13 @@ namespace {
 
 class SoilTest : public SectionsTest {
 protected:
-    void SaveSoil()
+    SoilTest()
+    {
+        writeFile(catalogueDir.file("en"), std::string(SectionsCatalogue) + "90160\tLoad\n90159\tUnload\n");
+        session->catalogue = TextCatalogue(catalogueDir.dir(), "en");
+        session->catalogue.setStrict(true);
+    }
+    void SaveSoil(std::int16_t loadingState = 0)
     {
         SoilFileBAU soil;
         soil.Records1To3 = {0.2f, 7, 7};
@@ -32,6 +38,7 @@ protected:
         boring.Value = 40;
         boring.LayerEntries2 = {{30, 2}};
         soil.Borings.push_back(boring);
+        soil.LastNumber = loadingState;
         Save(".BAU", WriteSoilFileBAU(soil));
     }
     // The value of the row whose line starts with "  " + \p label.
@@ -93,6 +100,43 @@ TEST_F(SoilTest, Method3AddsTheModulusOfEachBoringToTheTable)
         lines.begin(), lines.end(), [](const std::string& l) { return l.find("'S1'") != std::string::npos; });
     ASSERT_NE(row, lines.end());
     EXPECT_NE(row->find(" 50"), std::string::npos) << *row; // ks 40 x 1.25
+}
+
+TEST_F(SoilTest, LoadingStateNamesTheModulusAndTheCompressionIndex)
+{
+    // The layer's E = 16 (x 2.5 = 40) and Cc = 0.1 keep their values; the
+    // state picks the caption and the symbol.
+    struct Case {
+        std::int16_t state;
+        const char* modulusLabel;
+        const char* modulusSymbol;
+        const char* indexLabel;
+        const char* indexSymbol;
+    };
+    const Case cases[] = {
+        {0, "E", "E'", "Cc", "Cc'"},
+        {1, "E (Load)", "E'", "Cc (Load)", "Cc'"},
+        {2, "E (Unload)", "W'", "Cc (Unload)", "Cr'"},
+    };
+    for (const Case& c : cases) {
+        SaveSoil(c.state);
+        const std::vector<std::string> lines = Lines(Written(140162, true));
+        auto row = [&](const std::string& label) {
+            for (const std::string& line : lines)
+                if (line.rfind("  " + label + " ", 0) == 0)
+                    return line;
+            return std::string();
+        };
+        const std::string modulus = row(c.modulusLabel), index = row(c.indexLabel);
+        EXPECT_NE(modulus.find(std::string(" ") + c.modulusSymbol + " "), std::string::npos) << modulus;
+        EXPECT_EQ(ValueOf(lines, c.modulusLabel), "40") << c.state;
+        EXPECT_NE(index.find(std::string(" ") + c.indexSymbol + " "), std::string::npos) << index;
+        EXPECT_EQ(ValueOf(lines, c.indexLabel), ".1") << c.state;
+    }
+    SaveSoil(3);
+    const std::string message = ErrorText<FileFormatError>([&] { Written(140162, true); });
+    EXPECT_NE(message.find("SLAB.BAU: the loading state (the last whole number) is 3"), std::string::npos)
+        << message;
 }
 
 TEST_F(SoilTest, LayerCountBeyondTheFileNamesBau)

@@ -9,6 +9,7 @@
 #include "lists/sections/SectionFiles.h"
 #include "project/input/InputFiles.h"
 #include "project/opening/ProjectState.h"
+#include "suite/Errors.h"
 
 namespace teska {
 
@@ -16,17 +17,42 @@ namespace {
 
 const std::string Plain;
 constexpr long SoilKey = 140162;
+
+// The loading state of the layers, the last whole number of the .BAU.
+enum LoadingState : std::int16_t { NotStated = 0, Loading = 1, Unloading = 2 };
+
+// The label and symbol of a layer row that depends on the loading state.
+struct StateRow {
+    NameValueLabel Label;
+    std::string Symbol;
+};
+
+// The modulus row (10173) or the compression index row (10174): plain
+// when the state is not stated, else the caption with " (Loading)" or
+// " (Unloading)" and the symbol of that state.
+StateRow RowOfState(const TextCatalogue& catalogue, long caption, LoadingState state, const char* loading,
+    const char* unloading)
+{
+    if (state == NotStated)
+        return {caption, loading};
+    const long stateCaption = state == Loading ? 90160 : 90159;
+    return {catalogue.LookupText(caption) + " (" + catalogue.LookupText(stateCaption) + ")",
+        state == Loading ? loading : unloading};
+}
 // The name/value rows of a boring's head and of each of its layers.
 constexpr std::int32_t HeadRows = 5;
 constexpr std::int32_t LayerRows = 9;
 
 class SoilData : public SectionContent {
 public:
-    SoilData(SoilFileBAU soil, UnitSettings units, TableHeading heading, TableCells cells)
+    SoilData(SoilFileBAU soil, UnitSettings units, TableHeading heading, TableCells cells, StateRow modulus,
+        StateRow index)
         : m_soil(std::move(soil))
         , m_units(std::move(units))
         , m_heading(std::move(heading))
         , m_cells(std::move(cells))
+        , m_modulus(std::move(modulus))
+        , m_index(std::move(index))
     { }
 
     void WriteHead(ListWriter& writer) override { writer.WriteLines({SoilKey}); }
@@ -76,9 +102,10 @@ public:
                 writer.AddNameValueRow(catalogue.LookupText(40057) + " " + std::to_string(j + 1), "h",
                     lengthUnit, layer[0] * length, Plain);
                 writer.AddNameValueRow(90029L, "Es", stressUnit, layer[1] * stress, Plain);
-                writer.AddNameValueRow(10173L, "E", stressUnit, layer[2] * stress, Plain);
+                writer.AddNameValueRow(
+                    m_modulus.Label, m_modulus.Symbol, stressUnit, layer[2] * stress, Plain);
                 writer.AddNameValueRow(90028L, "Nue", "[-]", layer[3], Plain);
-                writer.AddNameValueRow(10174L, "Cc", "[-]", layer[4], Plain);
+                writer.AddNameValueRow(m_index.Label, m_index.Symbol, "[-]", layer[4], Plain);
                 writer.AddNameValueRow(10175L, "eo", "[-]", entry[0], Plain);
                 writer.AddNameValueRow(90254L, "Gama", weightUnit, entry[1] * weight, Plain);
                 writer.AddNameValueRow(30008L, "Fhi", "[\xC2\xB0]", entry2[0], Plain);
@@ -93,6 +120,8 @@ private:
     UnitSettings m_units;
     TableHeading m_heading;
     TableCells m_cells;
+    StateRow m_modulus;
+    StateRow m_index;
 };
 
 } // namespace
@@ -100,6 +129,14 @@ private:
 std::unique_ptr<SectionContent> ReadSoilData(const SectionInputs& inputs)
 {
     SoilFileBAU soil = ReadSoilFileBAU(OpenSectionRecordFile(inputs, ".BAU"));
+    if (soil.LastNumber < NotStated || soil.LastNumber > Unloading)
+        throw FileFormatError(SectionFilePath(inputs, ".BAU"), 0, 0, 0,
+            "the loading state (the last whole number) is " + std::to_string(soil.LastNumber)
+                + ", 0, 1 or 2 expected");
+    const auto state = static_cast<LoadingState>(soil.LastNumber);
+    const TextCatalogue& catalogue = inputs.session.catalogue;
+    StateRow modulus = RowOfState(catalogue, 10173, state, "E", "W");
+    StateRow index = RowOfState(catalogue, 10174, state, "Cc", "Cr");
     const UnitSettings& units = inputs.session.environment.Units();
     const ColumnDefinition columns = SectionColumns(inputs, SoilKey, 0);
     const bool withModuli = columns.ColumnCount >= 5;
@@ -118,7 +155,8 @@ std::unique_ptr<SectionContent> ReadSoilData(const SectionInputs& inputs)
             cells.Cell(r, 4) = CellText(boring.Value, UnitFactor(units, 3), Plain);
     }
     TableHeading heading = SectionTableHeading(inputs, columns);
-    return std::make_unique<SoilData>(std::move(soil), units, std::move(heading), std::move(cells));
+    return std::make_unique<SoilData>(
+        std::move(soil), units, std::move(heading), std::move(cells), std::move(modulus), std::move(index));
 }
 
 } // namespace teska

@@ -16,6 +16,12 @@
 //   one value     the modulus of subgrade reaction ks of the boring (the
 //                 boring table of AnalysisMethod 3)
 //   entries 2     Fhi, c
+//   last number   the loading state of the layers: 0 not stated (rows "E"
+//                 and "Cc"), 1 loading ("E" and "Cc", captions with
+//                 " (Loading)"), 2 unloading (the same values as the
+//                 unloading modulus "W" and the recompression index "Cr",
+//                 captions with " (Unloading)"); any other value aborts the
+//                 run naming the file
 // The column qul of the boring table of AnalysisMethod 3 has no value in
 // this file and stays empty.
 
