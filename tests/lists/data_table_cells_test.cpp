@@ -93,5 +93,33 @@ TEST_F(WriterTest, CellTableBreaksAfterTheLastRowThatFitsAndRepeatsTheHeading)
     EXPECT_EQ(state.PageNumber, 1);
 }
 
+TEST_F(WriterTest, CellTableWhoseHeadingAndFirstRowDoNotFitStartsOnANewPage)
+{
+    // 12-line pages, bottom margin 1: heading (3 lines) and one row fit
+    // after line 7 but not after line 8.
+    const float v[] = {1};
+    TableCells cells;
+    FillNumberedRows(cells, 1, 1, {v, 1, "0"}, {v, 1, "0"});
+    TableHeading heading;
+    heading.ColumnCount = 1;
+    heading.Rows = {{std::string("No"), std::string("v")}};
+    const std::string rule = "  " + Rep(9, '-');
+    for (const int before : {7, 8}) {
+        SCOPED_TRACE(before);
+        state.ListText.clear();
+        state.LineOnPage = 0;
+        state.PageNumber = 0;
+        writer->AppendEmptyLines(before);
+        WriteCellTable(*writer, heading, cells);
+        std::vector<std::string> expected(static_cast<std::size_t>(before), "");
+        if (before == 8) // padded to the page end, then the next page header
+            expected.insert(expected.end(),
+                {"", "", "", "", "", "  " + Rep(38, '-'), "  Moments" + Sp(25) + "Page 1",
+                    "  " + Rep(38, '-')});
+        expected.insert(expected.end(), {rule, "  No      v", rule, "   1      1", rule});
+        EXPECT_EQ(SplitLines(state.ListText), expected);
+    }
+}
+
 } // namespace
 } // namespace teska::test
