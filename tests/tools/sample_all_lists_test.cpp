@@ -27,9 +27,9 @@
 namespace teska::sample {
 namespace {
 
-// Sections whose writers are still being built: ReadDataSection has no
-// content for them yet (column loads, pile data). They are left out of the
-// runs below until they land; then this set is emptied.
+// Sections not written yet: their writers are still being built and
+// ReadDataSection has no content for them (140169, the column loads). They
+// are left out of the runs below until they land; then this set is emptied.
 const std::set<long> SectionsNotWrittenYet = {140169L};
 
 // The pages of a printed run, grouped by section: a section ends where its
