@@ -20,7 +20,6 @@ namespace teska {
 namespace {
 
 const std::string Plain;
-constexpr long PileKey = 140195;
 // Quantity kinds of the columns and rows (stress, unit weight, spring).
 constexpr long StressKind = 0;
 constexpr long WeightKind = 3;
