@@ -4,6 +4,7 @@
 #include "lists/sections/BoreholeSummary.h"
 
 #include "lists/Session.h"
+#include "lists/data/SectionSupport.h"
 #include "lists/data/TableCells.h"
 #include "lists/format/Units.h"
 #include "lists/sections/SectionFiles.h"
@@ -85,7 +86,7 @@ std::unique_ptr<SectionContent> ReadBoreholeSummary(const SectionInputs& inputs,
         cells.Cell(r, 3) = CellText(boring.Y, units.LengthFactor, ValuePattern);
         cells.Cell(r, 4) = CellText(values[i - 1], valueFactor, ValuePattern);
     }
-    TableHeading heading = SectionTableHeading(inputs, SectionColumns(inputs, key, 0));
+    TableHeading heading = DataTableHeading(inputs, DataColumns(inputs, key, 0));
     return std::make_unique<BoreholeSummary>(std::move(heading), std::move(cells));
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "lists/Session.h"
+#include "lists/data/SectionSupport.h"
 #include "lists/data/TableCells.h"
 #include "lists/format/Units.h"
 #include "lists/sections/SectionFiles.h"
@@ -79,10 +80,10 @@ std::unique_ptr<SectionContent> ReadLoadCases(const SectionInputs& inputs)
     const ProjectLoads loads = ProjectReader::ReadLoads(base);
     const UnitSettings& units = inputs.session.environment.Units();
 
-    ColumnDefinition head = SectionColumns(inputs, LoadKey, 0);
+    ColumnDefinition head = DataColumns(inputs, LoadKey, 0);
     head.ColumnCaptionIds[0] = 160020L;
 
-    const ColumnDefinition itemColumns = SectionColumns(inputs, LoadKey, 1);
+    const ColumnDefinition itemColumns = DataColumns(inputs, LoadKey, 1);
     TableCells itemCells;
     itemCells.Reset(itemColumns.ColumnCount, static_cast<std::int32_t>(items.Items.size()));
     for (std::size_t i = 1; i <= items.Items.size(); ++i) {
@@ -96,7 +97,7 @@ std::unique_ptr<SectionContent> ReadLoadCases(const SectionInputs& inputs)
     for (const LoadCase& loadCase : loads.Cases)
         for (const LineLoad& load : loadCase.LineLoads)
             lineLoads.push_back(&load);
-    const ColumnDefinition lineColumns = SectionColumns(inputs, LoadKey, 2);
+    const ColumnDefinition lineColumns = DataColumns(inputs, LoadKey, 2);
     const double intensity = UnitFactor(units, 4);
     TableCells lineCells;
     lineCells.Reset(lineColumns.ColumnCount, static_cast<std::int32_t>(lineLoads.size()));
@@ -111,9 +112,8 @@ std::unique_ptr<SectionContent> ReadLoadCases(const SectionInputs& inputs)
         lineCells.Cell(r, 4) = CellText(length, units.LengthFactor, Plain);
     }
 
-    return std::make_unique<LoadCases>(SectionTableHeading(inputs, head),
-        SectionTableHeading(inputs, itemColumns), std::move(itemCells),
-        SectionTableHeading(inputs, lineColumns), std::move(lineCells));
+    return std::make_unique<LoadCases>(DataTableHeading(inputs, head), DataTableHeading(inputs, itemColumns),
+        std::move(itemCells), DataTableHeading(inputs, lineColumns), std::move(lineCells));
 }
 
 } // namespace teska

@@ -6,6 +6,7 @@
 #include "lists/Session.h"
 #include "lists/format/NumberFormats.h"
 #include "lists/sections/SectionFiles.h"
+#include "lists/writer/ListWriter.h"
 #include "project/input/InputFiles.h"
 #include "project/opening/ProjectState.h"
 

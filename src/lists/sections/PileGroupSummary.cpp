@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lists/Session.h"
+#include "lists/data/SectionSupport.h"
 #include "lists/data/TableCells.h"
 #include "lists/format/Units.h"
 #include "lists/sections/SectionFiles.h"
@@ -98,8 +99,8 @@ std::unique_ptr<SectionContent> ReadPileGroupSummary(const SectionInputs& inputs
     const DataFileQP1 qp1 = ReadDataFileQP1(qp1File);
 
     const UnitSettings& u = inputs.session.environment.Units();
-    const ColumnDefinition columns = SectionColumns(inputs, 400165, 0);
-    auto heading = [&](const ColumnDefinition& c) { return SectionTableHeading(inputs, c); };
+    const ColumnDefinition columns = DataColumns(inputs, 400165, 0);
+    auto heading = [&](const ColumnDefinition& c) { return DataTableHeading(inputs, c); };
 
     std::vector<PileTable> tables;
     tables.push_back({140239, heading(columns),

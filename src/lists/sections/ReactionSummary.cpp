@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lists/Session.h"
+#include "lists/data/SectionSupport.h"
 #include "lists/format/NumberFormats.h"
 #include "lists/format/Units.h"
 #include "lists/results/ReadResultList.h"
@@ -73,8 +74,8 @@ std::unique_ptr<SectionContent> ReadReactionSummary(const SectionInputs& inputs)
     if (CheckNonzeroRows(warner, rows, project.AnalysisMethod))
         return nullptr;
 
-    const ColumnDefinition columns = SectionColumns(inputs, ReactionKey, 0);
-    const TableHeading heading = SectionTableHeading(inputs, columns);
+    const ColumnDefinition columns = DataColumns(inputs, ReactionKey, 0);
+    const TableHeading heading = DataTableHeading(inputs, columns);
     const std::string total = session.catalogue.LookupText(90039);
     const int count = std::min(columns.ColumnCount, rows.ColumnCount);
     std::vector<TotalRow> totals;

@@ -4,51 +4,31 @@
 #include "lists/sections/SectionFiles.h"
 
 #include "lists/Session.h"
+#include "lists/data/SectionSupport.h"
 #include "lists/format/FormatNumber.h"
-#include "lists/format/Units.h"
-#include "lists/writer/ResultSection.h"
-#include "project/opening/ProjectState.h"
 
 namespace teska {
 
-std::string SectionFilePath(const SectionInputs& inputs, const std::string& extension)
+namespace {
+
+// Announces the sibling file with \p extension and returns the name the
+// environment settled on.
+std::string AnnounceSectionFile(const SectionInputs& inputs, const std::string& extension)
 {
-    return inputs.project.SiblingPath(extension);
+    inputs.session.environment.SetCurrentFileName(DataSectionPath(inputs, extension));
+    return inputs.session.environment.CurrentFileName();
 }
+
+} // namespace
 
 FieldReader OpenSectionTextFile(const SectionInputs& inputs, const std::string& extension)
 {
-    const std::string path = SectionFilePath(inputs, extension);
-    inputs.session.environment.SetCurrentFileName(path);
-    return FieldReader::FromFile(inputs.session.environment.CurrentFileName());
+    return FieldReader::FromFile(AnnounceSectionFile(inputs, extension));
 }
 
 RecordFile OpenSectionRecordFile(const SectionInputs& inputs, const std::string& extension)
 {
-    const std::string path = SectionFilePath(inputs, extension);
-    inputs.session.environment.SetCurrentFileName(path);
-    return RecordFile::FromFile(inputs.session.environment.CurrentFileName());
-}
-
-ColumnContext SectionColumnContext(const SectionInputs& inputs)
-{
-    Session& session = inputs.session;
-    const UnitSettings units = session.environment.Units();
-    return ColumnContext{session.catalogue, units, inputs.project.AnalysisMethod, inputs.project.DesignCode,
-        inputs.TermId, false,
-        [&session, units](long kind) { return UnitLabel(units, session.catalogue, kind); }};
-}
-
-ColumnDefinition SectionColumns(const SectionInputs& inputs, long key, long selector)
-{
-    ColumnDefinition columns;
-    DefineListColumns(columns, ListKey(key), selector, SectionColumnContext(inputs));
-    return columns;
-}
-
-TableHeading SectionTableHeading(const SectionInputs& inputs, const ColumnDefinition& columns)
-{
-    return ResultTableHeading(columns, inputs.session.catalogue, inputs.session.environment.Units());
+    return RecordFile::FromFile(AnnounceSectionFile(inputs, extension));
 }
 
 std::string CellText(float value, double factor, const std::string& pattern)

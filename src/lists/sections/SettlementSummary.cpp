@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lists/Session.h"
+#include "lists/data/SectionSupport.h"
 #include "lists/data/TableCells.h"
 #include "lists/format/Units.h"
 #include "lists/sections/BoreholeSummary.h"
@@ -113,7 +114,7 @@ std::unique_ptr<SectionContent> ReadSettlementSummary(const SectionInputs& input
         if (ld1.Rows[i][3] == 0)
             cells.Cell(static_cast<std::int32_t>(i + 1), 6).clear();
 
-    TableHeading heading = SectionTableHeading(inputs, SectionColumns(inputs, 140019, 0));
+    TableHeading heading = DataTableHeading(inputs, DataColumns(inputs, 140019, 0));
     return std::make_unique<SettlementSummary>(std::move(values), std::move(heading), std::move(cells));
 }
 

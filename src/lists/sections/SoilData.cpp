@@ -4,6 +4,7 @@
 #include "lists/sections/SoilData.h"
 
 #include "lists/Session.h"
+#include "lists/data/SectionSupport.h"
 #include "lists/data/TableCells.h"
 #include "lists/format/Units.h"
 #include "lists/sections/SectionFiles.h"
@@ -130,7 +131,7 @@ std::unique_ptr<SectionContent> ReadSoilData(const SectionInputs& inputs)
 {
     SoilFileBAU soil = ReadSoilFileBAU(OpenSectionRecordFile(inputs, ".BAU"));
     if (soil.LastNumber < NotStated || soil.LastNumber > Unloading)
-        throw FileFormatError(SectionFilePath(inputs, ".BAU"), 0, 0, 0,
+        throw FileFormatError(DataSectionPath(inputs, ".BAU"), 0, 0, 0,
             "the loading state (the last whole number) is " + std::to_string(soil.LastNumber)
                 + ", 0, 1 or 2 expected");
     const auto state = static_cast<LoadingState>(soil.LastNumber);
@@ -138,7 +139,7 @@ std::unique_ptr<SectionContent> ReadSoilData(const SectionInputs& inputs)
     StateRow modulus = RowOfState(catalogue, 10173, state, "E", "W");
     StateRow index = RowOfState(catalogue, 10174, state, "Cc", "Cr");
     const UnitSettings& units = inputs.session.environment.Units();
-    const ColumnDefinition columns = SectionColumns(inputs, SoilKey, 0);
+    const ColumnDefinition columns = DataColumns(inputs, SoilKey, 0);
     const bool withModuli = columns.ColumnCount >= 5;
     const std::string text123 = inputs.session.catalogue.LookupText(123);
 
@@ -154,7 +155,7 @@ std::unique_ptr<SectionContent> ReadSoilData(const SectionInputs& inputs)
         if (withModuli)
             cells.Cell(r, 4) = CellText(boring.Value, UnitFactor(units, 3), Plain);
     }
-    TableHeading heading = SectionTableHeading(inputs, columns);
+    TableHeading heading = DataTableHeading(inputs, columns);
     return std::make_unique<SoilData>(
         std::move(soil), units, std::move(heading), std::move(cells), std::move(modulus), std::move(index));
 }
