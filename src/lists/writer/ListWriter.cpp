@@ -12,6 +12,7 @@
 #include "lists/tables/ColumnDefinitions.h"
 #include "lists/writer/PageSink.h"
 #include "lists/writer/TextMeasure.h"
+#include "lists/writer/TextSink.h"
 #include "suite/Errors.h"
 
 namespace teska {
@@ -42,6 +43,30 @@ ListWriter::ListWriter(Session& session, ListState& state, PageSink* sink, Progr
     , m_sink(sink)
     , m_window(window)
 { }
+
+void ListWriter::SetTextSink(TextSink* sink, std::size_t chunkBytes)
+{
+    m_textSink = sink;
+    m_textChunk = chunkBytes;
+}
+
+void ListWriter::FlushText()
+{
+    if (m_textSink && !m_state.ListText.empty()) {
+        m_textSink->WriteText(m_state.ListText);
+        m_state.ListText.clear();
+    }
+}
+
+void ListWriter::PassOnFullChunk()
+{
+    // clear() keeps the capacity: the next chunk is written into the same
+    // memory, and the row writers' references to ListText stay valid.
+    if (m_textSink && m_state.ListText.size() >= m_textChunk) {
+        m_textSink->WriteText(m_state.ListText);
+        m_state.ListText.clear();
+    }
+}
 
 std::string ListWriter::Text(long id) const
 {
@@ -183,6 +208,7 @@ void ListWriter::EndPage()
         m_state.ListText.clear();
     } else {
         AppendEmptyLines(m_state.LinesPerPage - m_state.LineOnPage);
+        PassOnFullChunk();
     }
 }
 
@@ -203,6 +229,7 @@ void ListWriter::EndList()
         m_state.ListText.clear();
     } else {
         AppendEmptyLines(m_state.LinesPerPage - m_state.LineOnPage);
+        PassOnFullChunk();
     }
 }
 

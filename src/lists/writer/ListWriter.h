@@ -8,7 +8,9 @@
 // which append lines to ListText, count them against the page raster, break
 // pages, write page headers and lay out tables. At a page end the text is
 // padded to the raster (view and editor targets) or the page goes to the
-// PageSink (printed targets 3 and 4).
+// PageSink (printed targets 3 and 4). With a TextSink the padded pages of
+// the view and editor targets are handed on in chunks instead of staying in
+// ListText.
 //
 // Every line ends with CR LF. Lines written through WriteLines and the table
 // routines start with LeftMargin blanks; the empty lines of the top margin,
@@ -18,6 +20,7 @@
 // Errors: a catalogue lookup in strict mode and a page number beyond 32767
 // throw RuntimeError; the list run's handler reports them.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -32,6 +35,7 @@ namespace teska {
 class PageSink;
 class ProgressWindow;
 class Session;
+class TextSink;
 
 // One element of WriteLines: a catalogue identifier (0 writes nothing but
 // still counts a line) or a ready text.
@@ -67,12 +71,26 @@ inline constexpr const char* CoverAuthors = "TESKA-List developers";
 inline constexpr const char* CoverAddressLine1 = "Free software under the GNU General Public License";
 inline constexpr const char* CoverAddressLine2 = "version 3 or later";
 
+// The text a streaming writer collects before it hands it on: large enough
+// that a file sink writes in few system calls, small against the list.
+inline constexpr std::size_t DefaultTextChunk = std::size_t(1) << 20;
+
 class ListWriter {
 public:
     // \p sink receives the pages of the printed targets (may be null for the
     // other targets); \p window shows the progress labels (may be null).
     ListWriter(
         Session& session, ListState& state, PageSink* sink = nullptr, ProgressWindow* window = nullptr);
+
+    // Streams the text of the view and editor targets: at every page end
+    // with at least \p chunkBytes of text waiting, ListText goes to \p sink
+    // and is emptied (0 = at every page end). The printed targets are not
+    // affected; null keeps the whole text in ListText again.
+    void SetTextSink(TextSink* sink, std::size_t chunkBytes = DefaultTextChunk);
+    // Hands the text still waiting in ListText to the text sink; nothing
+    // without one. The list run's caller calls it once the run completed.
+    void FlushText();
+    bool StreamsText() const { return m_textSink != nullptr; }
 
     ListState& State() { return m_state; }
     const ListState& State() const { return m_state; }
@@ -154,6 +172,9 @@ public:
 
 private:
     void EndPage();
+    // After a completed page: the waiting text to the text sink once a
+    // chunk is full.
+    void PassOnFullChunk();
     void WriteAnalysisDescription();
     std::string Text(long id) const;
 
@@ -161,6 +182,8 @@ private:
     ListState& m_state;
     PageSink* m_sink;
     ProgressWindow* m_window;
+    TextSink* m_textSink = nullptr;
+    std::size_t m_textChunk = DefaultTextChunk;
 
     std::vector<NameValueLabel> m_labels;
     std::vector<std::string> m_symbols;

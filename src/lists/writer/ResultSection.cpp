@@ -106,7 +106,8 @@ bool WriteResultSection(
     const std::int32_t printed = std::min(rows.ColumnCount, std::max(0, columns.ColumnCount));
     const bool continues = writer.WritesContinuation();
     std::string& out = writer.LineBuffer();
-    if (!IsPrintedTarget(state.OutputTarget))
+    // The whole table stays in the text unless it is streamed page by page.
+    if (!IsPrintedTarget(state.OutputTarget) && !writer.StreamsText())
         out.reserve(out.size()
             + static_cast<std::size_t>(rows.RowCount) * static_cast<std::size_t>(state.CharsPerLine + 2));
 
