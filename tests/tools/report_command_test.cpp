@@ -9,7 +9,9 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -90,6 +92,43 @@ protected:
         WriteNodeFile(dir.file("MESH.NOD"), NodeCoordinates{{0.0f, 2.5f}, {1.0f, -1.0f}});
         WriteElementFile(dir.file("MESH.ELM"), {ElementNodes{2, {1, 2, 0, 0}}});
         return dir.file("MESH.PO1");
+    }
+
+    // The moments project with what its data lists need: one boring (the
+    // data offer of method 1 asks for the count), the node coordinates
+    // (0, 1), (2.5, -1), (4, 0) and one element.
+    std::string DataAndResultsProject()
+    {
+        const std::string project = MomentsProject();
+        RecordWriter bau;
+        bau.PutInt16(4, 1);
+        bau.Save(dir.file("PLATE.BAU"));
+        WriteNodeFile(dir.file("PLATE.NOD"), NodeCoordinates{{0.0f, 2.5f, 4.0f}, {1.0f, -1.0f, 0.0f}});
+        WriteElementFile(dir.file("PLATE.ELM"), {ElementNodes{2, {1, 2, 0, 0}}});
+        return project;
+    }
+
+    // Runs \p project with \p list and the page arguments.
+    RunOutput RunList(const std::string& project, const std::vector<std::string>& list)
+    {
+        std::vector<std::string> args = {project};
+        args.insert(args.end(), list.begin(), list.end());
+        for (const std::string& a : PageArgs())
+            args.push_back(a);
+        return Run(args);
+    }
+
+    // The file names in the scratch folder but the run's own (settings,
+    // captured output).
+    std::vector<std::string> FileNames()
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.dir()))
+            if (const std::string name = entry.path().filename().string();
+                name != "settings" && !name.starts_with("std"))
+                names.push_back(name);
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
     std::vector<std::string> PageArgs()
@@ -352,12 +391,14 @@ TEST_F(ReportCommand, DataKeysMustBeOfferedForTheTarget)
     EXPECT_NE(r.err.find("12345"), std::string::npos) << r.err;
 }
 
+#ifdef TESKA_REPORT_HAVE_PDF
 int CountPdfPages(const std::string& pdf)
 {
     static const std::regex page(R"(/Type\s*/Page[^s])");
     return static_cast<int>(
         std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
 }
+#endif
 
 TEST_F(ReportCommand, PdfHasOnePagePerPrintedPageAndCopy)
 {
@@ -377,6 +418,74 @@ TEST_F(ReportCommand, PdfHasOnePagePerPrintedPageAndCopy)
     r = Run(args);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(CountPdfPages(test::readFile(dir.file("two.pdf"))), 2);
+#else
+    GTEST_SKIP() << "built without PDF output";
+#endif
+}
+
+TEST_F(ReportCommand, TextFileHoldsTheSameBytesAsStandardOutput)
+{
+    const std::string project = DataAndResultsProject();
+    const RunOutput toStdout = RunList(project, {"--results", "140", "--text", "-"});
+    ASSERT_EQ(toStdout.status, 0) << toStdout.err;
+    const RunOutput toFile = RunList(project, {"--results", "140", "--text", dir.file("list.txt")});
+    ASSERT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_TRUE(toFile.out.empty());
+    EXPECT_EQ(test::readFile(dir.file("list.txt")), toStdout.out);
+}
+
+TEST_F(ReportCommand, AbortedTextRunLeavesNoFile)
+{
+    const std::string project = DataAndResultsProject();
+    std::filesystem::remove(dir.file("PLATE.PH4"));
+    const std::vector<std::string> before = FileNames();
+    // Alone, and after a data list that was written completely.
+    for (const std::vector<std::string>& lists : {std::vector<std::string>{"--results", "140"},
+             std::vector<std::string>{"--data", "90054", "--results", "140"}}) {
+        std::vector<std::string> args = lists;
+        args.insert(args.end(), {"--text", dir.file("list.txt")});
+        const RunOutput r = RunList(project, args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("PLATE.PH4"), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("list.txt")));
+        EXPECT_EQ(FileNames(), before) << "no temporary file may be left";
+    }
+    // An older file of that name stays as it was.
+    test::writeFile(dir.file("list.txt"), "older list\r\n");
+    EXPECT_EQ(RunList(project, {"--results", "140", "--text", dir.file("list.txt")}).status, 1);
+    EXPECT_EQ(test::readFile(dir.file("list.txt")), "older list\r\n");
+}
+
+TEST_F(ReportCommand, DataListsComeBeforeTheResults)
+{
+    const std::string project = DataAndResultsProject();
+    const RunOutput data = RunList(project, {"--data", "90054", "--text", "-"});
+    const RunOutput results = RunList(project, {"--results", "140", "--text", "-"});
+    ASSERT_EQ(data.status, 0) << data.err;
+    ASSERT_EQ(results.status, 0) << results.err;
+    // Either order on the command line gives the data first.
+    for (const std::vector<std::string>& order :
+        {std::vector<std::string>{"--results", "140", "--data", "90054"},
+            std::vector<std::string>{"--data", "90054", "--results", "140"}}) {
+        std::vector<std::string> args = order;
+        args.insert(args.end(), {"--text", "-"});
+        const RunOutput both = RunList(project, args);
+        ASSERT_EQ(both.status, 0) << both.err;
+        EXPECT_EQ(both.out, data.out + results.out);
+    }
+    const std::vector<std::string> lines = Lines(data.out);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[1].rfind("Node coordinates", 0), 0u) << lines[1];
+}
+
+TEST_F(ReportCommand, PdfTakesDataPagesThenResultPages)
+{
+#ifdef TESKA_REPORT_HAVE_PDF
+    const RunOutput r = RunList(
+        DataAndResultsProject(), {"--data", "90054", "--results", "140", "--pdf", dir.file("both.pdf")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // One page of node coordinates, one page of moments.
+    EXPECT_EQ(CountPdfPages(test::readFile(dir.file("both.pdf"))), 2);
 #else
     GTEST_SKIP() << "built without PDF output";
 #endif

@@ -174,7 +174,8 @@ namespace {
 // the last copy for the other targets. nullopt when the run was aborted (a
 // missing or unreadable file, reported through the host) or cancelled.
 std::optional<std::string> RunChosen(ReportProject& p, const PageSettings& page,
-    const ListRunRequest& request, PageSink* sink, std::vector<std::string>& skipped)
+    const ListRunRequest& request, PageSink* sink, std::vector<std::string>& skipped,
+    TextSink* textSink = nullptr)
 {
     Session& s = p.session;
     ListState state;
@@ -182,6 +183,8 @@ std::optional<std::string> RunChosen(ReportProject& p, const PageSettings& page,
     const bool printed = IsPrintedTarget(request.OutputTarget);
     const int copies = printed ? std::max<int>(1, page.CopyCount) : 1;
     ListWriter writer(s, state, printed ? sink : nullptr);
+    if (!printed)
+        writer.SetTextSink(textSink);
     const SectionInputs inputs{s, p.project, p.formats, p.TermId, request.OutputTarget};
     std::string text;
     for (int copy = 0; copy < copies; ++copy) {
@@ -191,8 +194,10 @@ std::optional<std::string> RunChosen(ReportProject& p, const PageSettings& page,
         if (copy == 0)
             for (const ListKey& key : result.Unavailable)
                 skipped.push_back(ListKeyText(key) + " " + Caption(p, key));
-        if (!printed)
+        if (!printed) {
+            writer.FlushText();
             text = std::move(state.ListText);
+        }
     }
     return text;
 }
@@ -200,21 +205,23 @@ std::optional<std::string> RunChosen(ReportProject& p, const PageSettings& page,
 } // namespace
 
 std::optional<std::string> RunResultList(ReportProject& p, const PageSettings& page,
-    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped)
+    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped,
+    TextSink* text)
 {
     ListRunRequest request;
     request.OutputTarget = outputTarget;
     request.ChosenLists = keys;
-    return RunChosen(p, page, request, sink, skipped);
+    return RunChosen(p, page, request, sink, skipped, text);
 }
 
 std::optional<std::string> RunDataList(ReportProject& p, const PageSettings& page,
-    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped)
+    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped,
+    TextSink* text)
 {
     ListRunRequest request;
     request.OutputTarget = outputTarget;
     request.ChosenLists = keys;
-    return RunChosen(p, page, request, sink, skipped);
+    return RunChosen(p, page, request, sink, skipped, text);
 }
 
 std::optional<std::string> ViewDataList(

@@ -22,6 +22,7 @@ namespace teska {
 class Session;
 class PageSink;
 class TextCatalogue;
+class TextSink;
 } // namespace teska
 
 namespace teska::report {
@@ -51,17 +52,20 @@ bool WriteOffered(ReportProject& p, std::ostream& out, std::ostream& err);
 std::vector<ListKey> ChooseKeys(const ListSelection& selection, const std::vector<ListKey>& offered,
     bool byPosition, const TextCatalogue& catalogue);
 
-// The result list of \p keys for target 5 (text, returned) or 4 (pages to
-// \p sink; CopyCount runs). Returns nullopt when the run was aborted (a
-// missing or unreadable file, reported through the host).
+// The result list of \p keys for target 5 (text) or 4 (pages to \p sink;
+// CopyCount runs). The text is returned, or with \p text streamed into it
+// while it is written (the result is then empty). Returns nullopt when the
+// run was aborted (a missing or unreadable file, reported through the host).
 std::optional<std::string> RunResultList(ReportProject& p, const PageSettings& page,
-    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped);
+    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped,
+    TextSink* text = nullptr);
 
-// The data list of \p keys for target 6 (text, returned) or 3 (pages to
+// The data list of \p keys for target 6 (text, as above) or 3 (pages to
 // \p sink; CopyCount runs). Keys without a section writer are added to
 // \p skipped. Returns nullopt when the run was aborted.
 std::optional<std::string> RunDataList(ReportProject& p, const PageSettings& page,
-    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped);
+    const std::vector<ListKey>& keys, int outputTarget, PageSink* sink, std::vector<std::string>& skipped,
+    TextSink* text = nullptr);
 
 // What the viewer shows for the data section \p key (target 1): its text
 // without page headers; nullopt when aborted.

@@ -140,8 +140,11 @@ Lists:
   --offered            the offered data and result lists (key TAB caption)
 
 Output:
-  --text FILE          the lists as the text editor receives them (- = stdout)
+  --text FILE          the lists as the text editor receives them (- = stdout);
+                       FILE appears only when the whole run succeeded
   --pdf FILE           the printed lists, page by page
+                       With both --data and --results the data lists come
+                       first, then the result lists, in the one text or PDF.
 
 Page and print options (defaults: the stored print settings):
   --lines N --chars N  page size in lines and characters

@@ -11,6 +11,7 @@
 
 #include "PageSettings.h"
 #include "ReportLists.h"
+#include "TextOutput.h"
 #include "lists/Session.h"
 #include "lists/format/NumberFormats.h"
 #include "lists/page/IniSettings.h"
@@ -126,22 +127,6 @@ MeasuredPage MeasureStoredPrinter(const IniSettings& settings, const ReportOptio
     return page;
 }
 
-// Writes a list text to \p path ("-" = \p out); \p append adds it to a
-// file written before in the same run.
-void WriteText(const std::string& path, const std::string& text, std::ostream& out, bool append)
-{
-    if (path == "-") {
-        out << text;
-        out.flush();
-        return;
-    }
-    std::ofstream file(path, append ? std::ios::binary | std::ios::app : std::ios::binary);
-    file << text;
-    file.close();
-    if (!file)
-        throw FileAccessError(path, "the list text cannot be written");
-}
-
 } // namespace
 
 int RunReportCommand(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err)
@@ -241,56 +226,41 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
                 return Aborted(host, err);
             out << *shown;
         }
-        if (!options.results.empty()) {
-            // The editor and the print target offer the same result lists.
-            const std::vector<ListKey> keys
-                = ChooseKeys(options.results, OfferedLists(report, 5), false, session.catalogue);
-            if (!options.textFile.empty()) {
-                const std::optional<std::string> text
-                    = RunResultList(report, page, keys, 5, nullptr, skipped);
-                if (!text)
-                    return Aborted(host, err);
-                WriteText(options.textFile, *text, out, false);
-            }
-#ifdef TESKA_REPORT_HAVE_PDF
-            if (!options.pdfFile.empty()) {
-                PdfPageSink sink(options.pdfFile, StoredPageSetup(settings));
-                std::vector<std::string> printSkipped;
-                if (!RunResultList(report, page, keys, 4, &sink, printSkipped))
-                    return Aborted(host, err);
-                sink.finish();
-                if (skipped.empty())
-                    skipped = printSkipped;
-            }
-#endif
+        // The editor and the print target offer the same lists. Both kinds
+        // go into the one text and the one PDF, the data first and then the
+        // results, the way a calculation is handed in.
+        std::vector<ListKey> dataKeys, resultKeys;
+        if (!options.data.empty())
+            dataKeys = ChooseKeys(options.data, OfferedLists(report, 6), false, session.catalogue);
+        if (!options.results.empty())
+            resultKeys = ChooseKeys(options.results, OfferedLists(report, 5), false, session.catalogue);
+        const bool data = !options.data.empty(), results = !options.results.empty();
+        std::vector<std::string> dataSkipped, resultSkipped;
+        if ((data || results) && !options.textFile.empty()) {
+            TextOutput text(options.textFile, out);
+            if (data && !RunDataList(report, page, dataKeys, 6, nullptr, dataSkipped, &text))
+                return Aborted(host, err);
+            if (results && !RunResultList(report, page, resultKeys, 5, nullptr, resultSkipped, &text))
+                return Aborted(host, err);
+            text.Commit();
         }
-        if (!options.data.empty()) {
-            // The editor and the print target offer the same data lists.
-            const std::vector<ListKey> keys
-                = ChooseKeys(options.data, OfferedLists(report, 6), false, session.catalogue);
-            std::vector<std::string> dataSkipped;
-            if (!options.textFile.empty()) {
-                const std::optional<std::string> text
-                    = RunDataList(report, page, keys, 6, nullptr, dataSkipped);
-                if (!text)
-                    return Aborted(host, err);
-                WriteText(options.textFile, *text, out, !options.results.empty());
-            }
 #ifdef TESKA_REPORT_HAVE_PDF
-            if (!options.pdfFile.empty()) {
-                if (!options.results.empty())
-                    throw UsageError{"--pdf: give --results or --data, not both"};
-                PdfPageSink sink(options.pdfFile, StoredPageSetup(settings));
-                std::vector<std::string> printSkipped;
-                if (!RunDataList(report, page, keys, 3, &sink, printSkipped))
-                    return Aborted(host, err);
-                sink.finish();
-                if (dataSkipped.empty())
-                    dataSkipped = printSkipped;
+        if ((data || results) && !options.pdfFile.empty()) {
+            PdfPageSink sink(options.pdfFile, StoredPageSetup(settings));
+            std::vector<std::string> printDataSkipped, printResultSkipped;
+            if (data && !RunDataList(report, page, dataKeys, 3, &sink, printDataSkipped))
+                return Aborted(host, err);
+            if (results && !RunResultList(report, page, resultKeys, 4, &sink, printResultSkipped))
+                return Aborted(host, err);
+            sink.finish();
+            if (options.textFile.empty()) {
+                dataSkipped = std::move(printDataSkipped);
+                resultSkipped = std::move(printResultSkipped);
             }
-#endif
-            skipped.insert(skipped.end(), dataSkipped.begin(), dataSkipped.end());
         }
+#endif
+        skipped.insert(skipped.end(), dataSkipped.begin(), dataSkipped.end());
+        skipped.insert(skipped.end(), resultSkipped.begin(), resultSkipped.end());
         for (const std::string& s : skipped) {
             err << "teska-report: list " << s << ": this list is not available yet\n";
             status = ExitAborted;
