@@ -7,18 +7,11 @@
 // short texts, on a page of 40 characters by 30 lines with a left margin of
 // 2, so that the expected lists can be counted by hand.
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "lists/Session.h"
-#include "lists/format/NumberFormats.h"
+#include "list_fixture_test.h"
 #include "lists/run/ListRun.h"
-#include "lists/writer/ListWriter.h"
-#include "project/opening/ProjectState.h"
-#include "support/TestSupport.h"
 #include "writer_fixture_test.h"
 
 namespace teska::test {
@@ -53,47 +46,18 @@ inline const char* RunCatalogue
       "10091\tE\n10092\tG\n10093\tI\n10094\tJ\n10095\tWeight\n140102\tBeam list\n"
       "555\t\n";
 
-// Cancels the run when a section announces itself, as the window's button
-// would while the section opens.
-class CancellingHost : public RecordingHost {
-public:
-    void statusText(const std::string& text) override
-    {
-        RecordingHost::statusText(text);
-        if (cancel && text.rfind("Preparing", 0) == 0)
-            cancel->Cancel();
-    }
-    SuiteTools* cancel = nullptr;
-};
-
-class RunTest : public ::testing::Test {
+class RunTest : public ListFixture {
 protected:
     RunTest()
+        : ListFixture(RunCatalogue, 40, 30)
     {
-        writeFile(catalogueDir.file("en"), RunCatalogue);
-        SessionOptions options;
-        options.settingsDirectory = catalogueDir.dir();
-        options.catalogueDirectory = catalogueDir.dir();
-        options.language = "en";
-        options.strictCatalogue = true;
-        session = std::make_unique<Session>(host, options);
-        project.ProjectDirectory = projectDir.dir();
         project.ProjectBaseName = "demo";
         project.ProjectPath = projectDir.file("demo.PO1");
         project.ProjectType = 4;
-        state.CharsPerLine = 40;
-        state.LinesPerPage = 30;
-        state.LeftMargin = 2;
-        state.TopMargin = 1;
-        state.BottomMargin = 1;
-        state.PageNumber = 0;
-        state.PrintCompanyHeader = false;
-        state.PrintJobData = false;
         state.SymbolSuffix = "";
         state.JobLines = {"J1", "J2", "J3"};
         state.ProjectBaseName = "demo";
         state.ProjectType = 4;
-        writer = std::make_unique<ListWriter>(*session, state, &sink);
     }
 
     // The project file of \p extension.
@@ -109,16 +73,6 @@ protected:
         const SectionInputs inputs{*session, project, formats, 0, target};
         return RunList(inputs, *writer, request);
     }
-
-    ScratchDir catalogueDir;
-    ScratchDir projectDir;
-    CancellingHost host;
-    std::unique_ptr<Session> session;
-    ProjectState project;
-    NumberFormats formats;
-    ListState state;
-    RecordingSink sink;
-    std::unique_ptr<ListWriter> writer;
 };
 
 // The blank-separated words of a line.

@@ -8,19 +8,12 @@
 // pile and summary modules. Units: length [m] with factor 2, force [kN]
 // with factor 10, so UnitFactor 0 is 2.5 and UnitFactor 3 is 1.25.
 
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 
-#include "lists/Session.h"
-#include "lists/format/NumberFormats.h"
+#include "list_fixture_test.h"
 #include "lists/sections/SectionContent.h"
-#include "lists/writer/ListWriter.h"
 #include "project/input/InputFiles.h"
-#include "project/opening/ProjectState.h"
-#include "suite/Host.h"
-#include "support/TestSupport.h"
 
 namespace teska::test {
 
@@ -45,17 +38,11 @@ inline const char* SectionsCatalogue
       "40057\tLayer\n90029\tEs\n10173\tE\n90028\tNue\n10174\tCc\n10175\teo\n90254\tGama\n30008\tFhi\n"
       "30009\tc\n";
 
-class SectionsTest : public ::testing::Test {
+class SectionsTest : public ListFixture {
 protected:
     SectionsTest()
+        : ListFixture(SectionsCatalogue, 60, 40, false)
     {
-        writeFile(catalogueDir.file("en"), SectionsCatalogue);
-        SessionOptions options;
-        options.settingsDirectory = catalogueDir.dir();
-        options.catalogueDirectory = catalogueDir.dir();
-        options.language = "en";
-        options.strictCatalogue = true;
-        session = std::make_unique<Session>(host, options);
         UnitSettings& units = session->environment.Units();
         units.LengthUnit = "[m]";
         units.LengthFactor = 2;
@@ -65,21 +52,10 @@ protected:
         units.ForceFactor = 10;
         units.Force2Unit = "[MN]";
         units.Force2Factor = 1;
-
-        project.ProjectDirectory = projectDir.dir();
         project.ProjectBaseName = "SLAB";
         project.AnalysisMethod = 1;
-
         state.OutputTarget = TargetEditorResults;
-        state.CharsPerLine = 60;
-        state.LinesPerPage = 40;
-        state.LeftMargin = 2;
-        state.TopMargin = 1;
-        state.BottomMargin = 1;
-        state.PrintCompanyHeader = false;
-        state.PrintJobData = false;
         state.SymbolSuffix = "'";
-        writer = std::make_unique<ListWriter>(*session, state);
     }
 
     SectionInputs Inputs() { return SectionInputs{*session, project, formats}; }
@@ -105,15 +81,6 @@ protected:
             content->WriteBody(*writer);
         return state.ListText;
     }
-
-    ScratchDir catalogueDir;
-    ScratchDir projectDir;
-    RecordingHost host;
-    std::unique_ptr<Session> session;
-    ProjectState project;
-    NumberFormats formats;
-    ListState state;
-    std::unique_ptr<ListWriter> writer;
 };
 
 inline std::string Blanks(int n)

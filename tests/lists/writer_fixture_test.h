@@ -6,34 +6,12 @@
 // A list writer over a small catalogue of its own, short texts whose lengths
 // are easy to count, on a page of 40 characters by 12 lines.
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "lists/Session.h"
-#include "lists/writer/ListWriter.h"
-#include "lists/writer/PageSink.h"
-#include "suite/Host.h"
-#include "support/TestSupport.h"
+#include "list_fixture_test.h"
 
 namespace teska::test {
-
-// Remembers every call a printed list makes.
-class RecordingSink : public PageSink {
-public:
-    void PrintText(std::string_view text) override
-    {
-        printed.emplace_back(text);
-        calls += "P";
-    }
-    void NewPrinterPage() override { calls += "N"; }
-    void EndPrintJob() override { calls += "E"; }
-
-    std::vector<std::string> printed;
-    std::string calls;
-};
 
 inline const char* WriterCatalogue = "@language\tTestish\n"
                                      "11\tJob\n12\tClient\n95\tNotes\n90057\tFile\n90035\tSystem\n"
@@ -48,36 +26,16 @@ inline const char* WriterCatalogue = "@language\tTestish\n"
                                      "500\tLabel A\n"
                                      "600\t\xD9\x84\xD8\xA7\xD9\x84\xD8\xA3\n";
 
-class WriterTest : public ::testing::Test {
+class WriterTest : public ListFixture {
 protected:
     WriterTest()
+        : ListFixture(WriterCatalogue, 40, 12)
     {
-        writeFile(dir.file("en"), WriterCatalogue);
-        SessionOptions options;
-        options.settingsDirectory = dir.dir();
-        options.catalogueDirectory = dir.dir();
-        options.language = "en";
-        options.strictCatalogue = true;
-        session = std::make_unique<Session>(host, options);
         state.OutputTarget = TargetEditorResults;
         state.CurrentListKey = 140L;
-        state.CharsPerLine = 40;
-        state.LinesPerPage = 12;
-        state.LeftMargin = 2;
-        state.TopMargin = 1;
-        state.BottomMargin = 1;
-        state.PageNumber = 0;
-        state.PrintCompanyHeader = false;
-        state.PrintJobData = false;
-        writer = std::make_unique<ListWriter>(*session, state, &sink);
     }
 
-    ScratchDir dir;
-    RecordingHost host;
-    std::unique_ptr<Session> session;
-    ListState state;
-    RecordingSink sink;
-    std::unique_ptr<ListWriter> writer;
+    ScratchDir& dir = catalogueDir;
 };
 
 inline std::string Sp(int n)

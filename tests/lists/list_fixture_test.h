@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The ground of the list fixtures: a session over a catalogue of short
+// texts in a scratch folder, a tiny project in another, and a list writer
+// with margins 2 (left) and 1 (top, bottom), without company header or
+// job data, so that expected lists can be counted by hand.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lists/Session.h"
+#include "lists/format/NumberFormats.h"
+#include "lists/writer/ListWriter.h"
+#include "lists/writer/PageSink.h"
+#include "project/opening/ProjectState.h"
+#include "suite/Host.h"
+#include "support/TestSupport.h"
+
+namespace teska::test {
+
+// Remembers every call a printed list makes.
+class RecordingSink : public PageSink {
+public:
+    void PrintText(std::string_view text) override
+    {
+        printed.emplace_back(text);
+        calls += "P";
+    }
+    void NewPrinterPage() override { calls += "N"; }
+    void EndPrintJob() override { calls += "E"; }
+
+    std::vector<std::string> printed;
+    std::string calls;
+};
+
+// Cancels the run when a section announces itself, as the window's button
+// would while the section opens.
+class CancellingHost : public RecordingHost {
+public:
+    void statusText(const std::string& text) override
+    {
+        RecordingHost::statusText(text);
+        if (cancel && text.rfind("Preparing", 0) == 0)
+            cancel->Cancel();
+    }
+    SuiteTools* cancel = nullptr;
+};
+
+class ListFixture : public ::testing::Test {
+protected:
+    // A page of \p chars by \p lines; the writer prints into sink when
+    // \p printed.
+    ListFixture(const char* catalogue, int chars, int lines, bool printed = true)
+    {
+        writeFile(catalogueDir.file("en"), catalogue);
+        SessionOptions options;
+        options.settingsDirectory = catalogueDir.dir();
+        options.catalogueDirectory = catalogueDir.dir();
+        options.language = "en";
+        options.strictCatalogue = true;
+        session = std::make_unique<Session>(host, options);
+        project.ProjectDirectory = projectDir.dir();
+        state.CharsPerLine = static_cast<std::int16_t>(chars);
+        state.LinesPerPage = static_cast<std::int16_t>(lines);
+        state.LeftMargin = 2;
+        state.TopMargin = 1;
+        state.BottomMargin = 1;
+        state.PrintCompanyHeader = false;
+        state.PrintJobData = false;
+        writer = std::make_unique<ListWriter>(*session, state, printed ? &sink : nullptr);
+    }
+
+    ScratchDir catalogueDir;
+    ScratchDir projectDir;
+    CancellingHost host;
+    std::unique_ptr<Session> session;
+    ProjectState project;
+    NumberFormats formats;
+    ListState state;
+    RecordingSink sink;
+    std::unique_ptr<ListWriter> writer;
+};
+
+} // namespace teska::test
