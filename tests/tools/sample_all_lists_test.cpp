@@ -12,6 +12,7 @@
 #include <memory>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include "lists/Session.h"
 #include "lists/choice/ProjectOffer.h"
@@ -60,7 +61,11 @@ std::vector<std::string> Lines(const std::string& page)
     return lines;
 }
 
-class SampleAllListsTest : public ::testing::TestWithParam<int> {
+// The analysis method and the page length: a full page, and a short one
+// on which more sections break.
+using MethodAndPage = std::tuple<int, std::int16_t>;
+
+class SampleAllListsTest : public ::testing::TestWithParam<MethodAndPage> {
 protected:
     SampleAllListsTest()
     {
@@ -73,7 +78,7 @@ protected:
         termId = session->catalogue.TerminologySwitch() != 0 ? 90063L : 90065L;
 
         SampleOptions sample;
-        sample.Method = GetParam();
+        sample.Method = std::get<0>(GetParam());
         sample.NodesX = 9; // 54 nodes: the node table runs onto a second page
         sample.NodesY = 6;
         sample.Borings = 3;
@@ -111,6 +116,7 @@ protected:
         ListState state;
         state.OutputTarget = target;
         state.PageNumber = 0;
+        state.LinesPerPage = std::get<1>(GetParam());
         state.CompanyLine1 = "Company line one";
         state.CompanyLine2 = "Street 1, Town";
         state.JobLines = project.JobLines;
@@ -239,8 +245,12 @@ TEST_P(SampleAllListsTest, PrintsEveryOfferedResultList)
     PrintAll(TargetPrintResults);
 }
 
-INSTANTIATE_TEST_SUITE_P(Methods, SampleAllListsTest, ::testing::Range(1, 23),
-    [](const ::testing::TestParamInfo<int>& info) { return "Method" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Methods, SampleAllListsTest,
+    ::testing::Combine(::testing::Range(1, 23), ::testing::Values<std::int16_t>(65, 40)),
+    [](const ::testing::TestParamInfo<MethodAndPage>& info) {
+        return "Method" + std::to_string(std::get<0>(info.param)) + "_"
+            + std::to_string(std::get<1>(info.param)) + "Lines";
+    });
 
 } // namespace
 } // namespace teska::sample

@@ -323,6 +323,9 @@ void ListWriter::FlushNameValueRows()
 
     std::string& out = m_state.ListText;
     for (std::size_t i = 0; i < count; ++i) {
+        // A long table goes on after a page break instead of running past
+        // the bottom margin.
+        KeepTogether(1);
         AppendBlanks(out, m_state.LeftMargin);
         out += labels[i];
         if (given[i]) {

@@ -127,7 +127,8 @@ public:
 
     void AddNameValueRow(const NameValueLabel& label, const std::string& symbol, const std::string& unit,
         const NameValueValue& value, const std::string& format);
-    // Writes the collected rows as an aligned table (gap 1..8) and empties it.
+    // Writes the collected rows as an aligned table (gap 1..8) and empties it;
+    // a row that would run past the bottom margin starts a new page.
     void FlushNameValueRows();
     std::size_t PendingNameValueRows() const { return m_labels.size(); }
 
