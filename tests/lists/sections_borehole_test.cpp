@@ -7,6 +7,9 @@
 
 #include "lists/sections/BoreholeSummary.h"
 
+#include <filesystem>
+#include <functional>
+
 #include "project/io/RecordFile.h"
 #include "project/results/ResultFiles.h"
 #include "sections_fixture_test.h"
@@ -65,28 +68,28 @@ protected:
     }
 };
 
-TEST_F(BoreholeTest, BearingPressureTableNamesBetweenText123CoordinatesByLengthFactorQbByKind0)
+TEST_F(BoreholeTest, TablesQuoteNamesWithText123AndScaleCoordinatesAndValues)
 {
+    // X, Y x 2; qb x 10 / 2^2 = 2.5 (kind 0), ksm x 10 / 2^3 = 1.25 (kind
+    // 3); plain number texts.
+    const struct {
+        long key;
+        const char* file;
+        std::vector<float> values;
+        std::string heading, first, second;
+    } cases[] = {
+        {140164, ".QUB", {40, 8.5f}, Heading("qult", "qb", "[kN/m2]"), "100", "21.25"},
+        {90060, ".PW2", {4, 2}, Heading("mod", "ksm", "[kN/m3]"), "5", "2.5"},
+    };
     SaveBorings();
-    const float qb[] = {40, 8.5f};
-    WriteCountedFile(Path(".QUB"), qb);
-    // X, Y x 2; qb x 10 / 2^2 = 2.5; plain number texts.
-    const std::string expected = Heading("qult", "qb", "[kN/m2]") + Row(1, "B1", "3", "-4", "100")
-        + Row(2, "North", "20", ".5", "21.25") + Line("  " + Dashes(55));
-    EXPECT_EQ(Written(140164), expected);
-    // Rule, three heading rows, rule, two rows, rule.
-    EXPECT_EQ(state.LineOnPage, 8);
-}
-
-TEST_F(BoreholeTest, ModulusTableTakesKsmFromPw2ByKind3)
-{
-    SaveBorings();
-    const float ksm[] = {4, 2};
-    WriteCountedFile(Path(".PW2"), ksm);
-    // ksm x 10 / 2^3 = 1.25.
-    const std::string expected = Heading("mod", "ksm", "[kN/m3]") + Row(1, "B1", "3", "-4", "5")
-        + Row(2, "North", "20", ".5", "2.5") + Line("  " + Dashes(55));
-    EXPECT_EQ(Written(90060), expected);
+    for (const auto& c : cases) {
+        WriteCountedFile(Path(c.file), c.values);
+        EXPECT_EQ(Written(c.key),
+            c.heading + Row(1, "B1", "3", "-4", c.first) + Row(2, "North", "20", ".5", c.second)
+                + Line("  " + Dashes(55)));
+        // Rule, three heading rows, rule, two rows, rule.
+        EXPECT_EQ(state.LineOnPage, 8);
+    }
 }
 
 TEST_F(BoreholeTest, ExtraValuesInTheValueFileAreIgnored)
@@ -127,89 +130,73 @@ TEST(ReadBoringHeaders, HeaderRecordsFiveApartFromRecordSix)
 }
 
 // Bad files: each error names the file and, where there is one, the place.
-TEST_F(BoreholeTest, BoringCountLargerThanTheFileNamesBauAndRecord4)
+TEST_F(BoreholeTest, BadFilesAreErrorsNamingTheFile)
 {
-    RecordWriter w;
-    w.PutInt16(4, 5);
-    w.PutSingle(10, 0);
-    w.Save(Path(".BAU"));
-    WriteCountedFile(Path(".QUB"), std::span<const float>{});
-    const std::string message = ErrorText<FileFormatError>([&] { Written(140164); });
-    EXPECT_NE(message.find("SLAB.BAU, record 4"), std::string::npos) << message;
-    EXPECT_NE(message.find("5 borings"), std::string::npos) << message;
-}
-
-TEST_F(BoreholeTest, NegativeBoringCountIsRefused)
-{
-    RecordWriter w;
-    w.PutInt16(4, -1);
-    w.PutSingle(10, 0);
-    w.Save(Path(".BAU"));
-    const std::string message = ErrorText<FileFormatError>([&] { Written(90060); });
-    EXPECT_NE(message.find("SLAB.BAU, record 4: the number of borings is negative"), std::string::npos)
-        << message;
-}
-
-TEST_F(BoreholeTest, QubWithFewerValuesThanItsCountNamesQub)
-{
-    SaveBorings();
-    writeFile(Path(".QUB"), "3\r\n1\r\n2\r\n");
-    const std::string message = ErrorText<FileFormatError>([&] { Written(140164); });
-    EXPECT_NE(message.find("SLAB.QUB"), std::string::npos) << message;
-}
-
-TEST_F(BoreholeTest, QubWithFewerValuesThanBoringsNamesQub)
-{
-    SaveBorings();
-    const float qb[] = {1};
-    WriteCountedFile(Path(".QUB"), qb);
-    const std::string message = ErrorText<FileFormatError>([&] { Written(140164); });
-    EXPECT_NE(message.find("SLAB.QUB"), std::string::npos) << message;
-    EXPECT_NE(message.find("2 borings, 1 values"), std::string::npos) << message;
-}
-
-TEST_F(BoreholeTest, MissingValueFileNamesIt)
-{
-    SaveBorings();
-    const std::string message = ErrorText<FileAccessError>([&] { Written(90060); });
-    EXPECT_NE(message.find("SLAB.PW2"), std::string::npos) << message;
-}
-
-TEST_F(BoreholeTest, MissingBauNamesIt)
-{
-    const std::string message = ErrorText<FileAccessError>([&] { Written(140164); });
-    EXPECT_NE(message.find("SLAB.BAU"), std::string::npos) << message;
+    auto saveCount = [this](std::int16_t count) {
+        RecordWriter w;
+        w.PutInt16(4, count);
+        w.PutSingle(10, 0);
+        w.Save(Path(".BAU"));
+    };
+    const float oneValue[] = {1};
+    const struct {
+        long key;
+        std::function<void()> save;
+        bool missing; // FileAccessError, else FileFormatError
+        std::vector<std::string> parts;
+    } cases[] = {
+        {140164,
+            [&] {
+                saveCount(5);
+                WriteCountedFile(Path(".QUB"), std::span<const float>{});
+            },
+            false, {"SLAB.BAU, record 4", "5 borings"}},
+        {90060, [&] { saveCount(-1); }, false, {"SLAB.BAU, record 4: the number of borings is negative"}},
+        {140164,
+            [&] {
+                SaveBorings();
+                writeFile(Path(".QUB"), "3\r\n1\r\n2\r\n");
+            },
+            false, {"SLAB.QUB"}},
+        {140164,
+            [&] {
+                SaveBorings();
+                WriteCountedFile(Path(".QUB"), oneValue);
+            },
+            false, {"SLAB.QUB", "2 borings, 1 values"}},
+        {90060, [&] { SaveBorings(); }, true, {"SLAB.PW2"}},
+        {140164, [] {}, true, {"SLAB.BAU"}},
+        {90050, [&] { project.AnalysisMethod = 7; }, true, {"SLAB.PS1"}},
+    };
+    for (const auto& c : cases) {
+        for (const auto& entry : std::filesystem::directory_iterator(projectDir.dir()))
+            std::filesystem::remove(entry.path());
+        c.save();
+        auto write = [&] { Written(c.key); };
+        const std::string message
+            = c.missing ? ErrorText<FileAccessError>(write) : ErrorText<FileFormatError>(write);
+        for (const std::string& part : c.parts)
+            EXPECT_NE(message.find(part), std::string::npos) << c.key << ": " << message;
+    }
 }
 
 // 90050: the rows w_o (x 100, slot 2, the second length unit) and the two
 // rotations (text 75, plain form). Label width 5, symbols with the suffix
 // width 10, units 5, values 5: gap 60 - 2 - 25 = 33, clamped to 8.
-TEST_F(BoreholeTest, OriginRowsFromPs1ForMethod7)
+TEST_F(BoreholeTest, OriginRowsFromPs1ForMethod7OtherwiseZeroWithoutAFile)
 {
+    auto rows = [](const std::string& w, const std::string& x, const std::string& y) {
+        return Line("  Defl" + Blanks(9) + "w_o'" + Blanks(6) + " [cm]  = " + w)
+            + Line("  Rot x" + Blanks(8) + "Theta_o x' [rad] = " + x)
+            + Line("  Rot y" + Blanks(8) + "Theta_o y' [rad] = " + y);
+    };
+    project.AnalysisMethod = 3;
+    formats.slots[2] = "0.00";
+    EXPECT_EQ(Written(90050), rows("0.00", "0", "0"));
     project.AnalysisMethod = 7;
     formats.slots[2] = "0.000";
     Save(".PS1", WriteDataFilePS1(DataFilePS1{0.0125f, 0.001f, -0.5f}));
-    const std::string expected = Line("  Defl" + Blanks(9) + "w_o'" + Blanks(6) + " [cm]  = 1.250")
-        + Line("  Rot x" + Blanks(8) + "Theta_o x' [rad] = .001")
-        + Line("  Rot y" + Blanks(8) + "Theta_o y' [rad] = -.5");
-    EXPECT_EQ(Written(90050), expected);
-}
-
-TEST_F(BoreholeTest, OriginRowsOfAnotherMethodReadNoFileAndShowZero)
-{
-    project.AnalysisMethod = 3;
-    formats.slots[2] = "0.00";
-    const std::string expected = Line("  Defl" + Blanks(9) + "w_o'" + Blanks(6) + " [cm]  = 0.00")
-        + Line("  Rot x" + Blanks(8) + "Theta_o x' [rad] = 0")
-        + Line("  Rot y" + Blanks(8) + "Theta_o y' [rad] = 0");
-    EXPECT_EQ(Written(90050), expected);
-}
-
-TEST_F(BoreholeTest, OriginFileMissingForMethod7NamesPs1)
-{
-    project.AnalysisMethod = 7;
-    const std::string message = ErrorText<FileAccessError>([&] { Written(90050); });
-    EXPECT_NE(message.find("SLAB.PS1"), std::string::npos) << message;
+    EXPECT_EQ(Written(90050), rows("1.250", ".001", "-.5"));
 }
 
 TEST_F(BoreholeTest, KeysOfOtherModulesHaveNoSectionHere)
