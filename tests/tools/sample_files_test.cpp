@@ -95,8 +95,9 @@ TEST_F(SampleFilesTest, InputFilesOfThePlateParse)
     EXPECT_FLOAT_EQ(columnLoads.Items[0].Values[2], static_cast<float>(project.Slab.Columns[0].P));
     EXPECT_EQ(ReadLoadFilePCW(pcw).Items.size(), project.Slab.Columns.size());
     const LoadFilePC1 area = ReadLoadFilePC1(Records(".PC1"));
-    ASSERT_EQ(area.BlockA.size(), 1u);
-    EXPECT_FLOAT_EQ(area.BlockA[0][4], static_cast<float>(project.Slab.q));
+    ASSERT_EQ(area.BlockB.size(), 1u);
+    EXPECT_FLOAT_EQ(area.BlockB[0][0], static_cast<float>(project.Slab.q));
+    EXPECT_FLOAT_EQ(area.BlockB[0][2], static_cast<float>(project.Slab.Lx));
     // Pe + Pa = P in the load resultant.
     const LoadFilePC7 resultant = ReadLoadFilePC7(pc7);
     EXPECT_NEAR(resultant.Values[0] + resultant.Values[1], resultant.Values[2], 1e-3);

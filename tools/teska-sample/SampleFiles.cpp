@@ -291,9 +291,15 @@ void Writer::LoadFiles()
     LoadFilePCW pcw;
     pcw.Title = "Column sizes";
     double pe = 0, mx = 0, my = 0;
+    // A column load is x, y and P on a plate, Pv, Ph and M on the plane
+    // models, which the load list reads that way.
+    const bool plane = IsPlaneMethod(m_p.Options.Method);
     for (std::size_t i = 0; i < s.Columns.size(); ++i) {
         const ColumnLoad& c = s.Columns[i];
-        pcf.Items.push_back({I16(i + 1), {F(c.X), F(c.Y), F(c.P)}});
+        if (plane)
+            pcf.Items.push_back({I16(i + 1), {F(c.P), 0.0f, 0.0f}});
+        else
+            pcf.Items.push_back({I16(i + 1), {F(c.X), F(c.Y), F(c.P)}});
         pcw.Items.push_back({I16(i + 1), {F(c.SideA), F(c.SideB)}});
         pe += c.P;
         mx += c.P * (c.Y - s.Ly / 2.0);
@@ -303,7 +309,10 @@ void Writer::LoadFiles()
     Input(".PCF", WriteLoadFilePCF(pcf));
     Input(".PCW", WriteLoadFilePCW(pcw));
     LoadFilePC1 pc1;
-    pc1.BlockA.push_back({0.0f, 0.0f, F(s.Lx), F(s.Ly), F(s.q), F(s.q)}); // the uniform load
+    // The uniform load as an area load of block B: its intensity, then the
+    // edges of the loaded rectangle (left, right, top, bottom), as the load
+    // list reads them.
+    pc1.BlockB.push_back({F(s.q), 0.0f, F(s.Lx), F(s.Ly), 0.0f});
     pc1.Points = Outline();
     Input(".PC1", WriteLoadFilePC1(pc1));
     // The load resultant: Pe (columns), Pa (area load), P, Pw, Qw, Qo, Mx,

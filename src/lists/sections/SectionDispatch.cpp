@@ -7,6 +7,7 @@
 #include "lists/sections/SectionContent.h"
 
 #include "lists/sections/BoreholeSummary.h"
+#include "lists/sections/ColumnLoads.h"
 #include "lists/sections/LoadCases.h"
 #include "lists/sections/OriginSummary.h"
 #include "lists/sections/PileData.h"
@@ -40,6 +41,8 @@ std::unique_ptr<SectionContent> ReadSummaryOrLoadSection(const SectionInputs& in
         return ReadLoadCases(inputs);
     case 140195:
         return ReadPileData(inputs);
+    case 140169:
+        return ReadColumnLoads(inputs);
     default:
         return nullptr;
     }
