@@ -113,6 +113,8 @@ public:
         writer.WriteLines({10078L, "1= " + kind + DataCaption(in_, 10081),
             "2= " + kind + DataCaption(in_, 10082), "3= " + kind + DataCaption(in_, 10083)});
         Write(writer, tables_);
+        // The resultant is read as one block.
+        writer.KeepTogether(static_cast<std::int32_t>(rows_.size()));
         for (const ResultRow& row : rows_)
             writer.AddNameValueRow(row.Label, row.Symbol, row.Unit, row.Value, Plain);
         writer.FlushNameValueRows();
