@@ -192,13 +192,28 @@ TEST_F(SampleFilesTest, SettlementPointAndPunchingFiles)
     FieldReader ldh = Text(".LDH"), ld1 = Text(".LD1");
     const DataFileLDH byLayer = ReadDataFileLDH(ldh);
     const DataFileLD1 point = ReadDataFileLD1(ld1);
-    // One entry per layer of the first boring; the total is their sum.
+    // One row per layer of the first boring, in the columns of the
+    // settlement summary: depth, SE, SD (the overburden, growing with
+    // depth) and SV; the total settlement is the sum of the layers'.
     ASSERT_EQ(point.Rows.size(), project.Borings[0].Layers.size());
-    EXPECT_EQ(byLayer.Items.size(), point.Rows.size());
-    float sum = 0;
-    for (const auto& row : point.Rows)
-        sum += row[3];
+    ASSERT_EQ(byLayer.Items.size(), point.Rows.size());
+    float sum = 0, overburden = 0;
+    for (std::size_t i = 0; i < point.Rows.size(); ++i) {
+        const auto& row = point.Rows[i];
+        EXPECT_FLOAT_EQ(row[0], static_cast<float>(project.Borings[0].Layers[i].Bottom));
+        EXPECT_FLOAT_EQ(row[1], byLayer.Items[i].Values[0]);
+        EXPECT_GT(row[2], overburden);
+        EXPECT_FLOAT_EQ(row[3], row[2] + 100.0f);
+        overburden = row[2];
+        sum += byLayer.Items[i].Values[1];
+    }
     EXPECT_NEAR(point.EndValues[0], sum, 1e-6);
+    // The limit depth is a layer bottom; the degree of consolidation a share.
+    EXPECT_TRUE(std::any_of(
+        point.Rows.begin(), point.Rows.end(), [&](const auto& row) { return row[0] == point.Value; }));
+    ASSERT_FALSE(point.Values.empty());
+    EXPECT_GT(point.Values.back(), 0.0f);
+    EXPECT_LE(point.Values.back(), 1.0f);
     FieldReader ppu = Text(".PPU");
     const PunchingFile punching = ReadPunchingFile(ppu);
     ASSERT_EQ(punching.Points.size(), project.Slab.Columns.size());

@@ -24,6 +24,10 @@ namespace teska::sample {
 
 namespace {
 
+// The stress from the load falls to this share of the overburden at the
+// limit depth of the settlement (.BAU record 1 and the settlement point).
+constexpr double LimitDepthCoefficient = 0.2;
+
 bool OneOf(int value, std::initializer_list<int> set)
 {
     return std::find(set.begin(), set.end(), value) != set.end();
@@ -228,7 +232,8 @@ void Writer::SoilFile()
     SoilFileBAU f;
     // The limit-depth coefficient first, as the soil data list reads it;
     // record 5 is the ground water level.
-    f.Records1To3 = {0.2f, 0.5f, 0.0f}; // limit-depth coefficient, foundation depth, unused
+    f.Records1To3
+        = {F(LimitDepthCoefficient), 0.5f, 0.0f}; // limit-depth coefficient, foundation depth, unused
     f.Record5 = 2.0f;
     for (const Boring& b : m_p.Borings) {
         BoringBAU out;
@@ -456,27 +461,35 @@ void Writer::PileFiles()
 
 void Writer::SettlementPoint()
 {
-    // Settlement below the slab centre by layers of the first boring: the
-    // pressure spread at 2:1, s = sum (p dz / Es).
+    // The stresses below the slab centre by layers of the first boring, in
+    // the columns of the settlement summary: depth, the stress from the
+    // contact pressure spread at 2:1 (SE), the overburden of the soil (SD),
+    // their sum and a generated preconsolidation pressure (SV, the
+    // overburden + 100 kN/m2), whose ratio is the utilisation. The limit
+    // depth is the first layer bottom where SE falls to the limit-depth
+    // coefficient times the overburden; the settlement s = sum (SE dz / Es).
     const SlabParameters& s = m_p.Slab;
     const Boring& b = m_p.Borings.front();
     const PlateResult c = EvaluatePlate(s, s.Lx / 2.0, s.Ly / 2.0);
     DataFileLDH ldh;
     ldh.Values = {0.5f, 1.0f}; // layer step Dz, settlement coefficient Cs
     DataFileLD1 ld1;
-    ld1.Value = F(c.p);
-    double top = 0, total = 0;
+    double top = 0, total = 0, overburden = 0, limitDepth = 0;
     for (const SoilLayer& l : b.Layers) {
         const double mid = (top + l.Bottom) / 2.0;
         const double spread = (s.Lx * s.Ly) / ((s.Lx + mid) * (s.Ly + mid));
         const double sz = c.p * spread;
+        overburden += l.Gamma * (l.Bottom - top);
         const double ds = sz * (l.Bottom - top) / l.Es;
         total += ds;
-        ld1.Values.push_back(F(sz));
-        ld1.Rows.push_back({F(l.Bottom), F(sz), F(l.Es), F(ds)});
+        if (limitDepth == 0 && sz <= LimitDepthCoefficient * overburden)
+            limitDepth = l.Bottom;
+        ld1.Rows.push_back({F(l.Bottom), F(sz), F(overburden), F(overburden + 100.0)});
         ldh.Items.push_back({b.Name + " to " + SingleText(F(l.Bottom)) + " m", {F(sz), F(ds)}});
         top = l.Bottom;
     }
+    ld1.Value = F(limitDepth == 0 ? top : limitDepth);
+    ld1.Values = {0.9f}; // degree of consolidation
     ld1.EndValues = {F(total), F(top)};
     ld1.EndLine = "SlabCenter";
     Input(".LDH", WriteDataFileLDH(ldh));
