@@ -88,11 +88,10 @@ struct ResultRow {
 
 class ColumnLoads : public SectionContent {
 public:
-    ColumnLoads(const SectionInputs& inputs, Part loads, TableHeading sideHeading, TableCells sides,
-        std::vector<Part> tables, std::vector<ResultRow> rows)
+    ColumnLoads(const SectionInputs& inputs, Part loads, Part sides, std::vector<Part> tables,
+        std::vector<ResultRow> rows)
         : in_(inputs)
         , loads_(std::move(loads))
-        , sideHeading_(std::move(sideHeading))
         , sides_(std::move(sides))
         , tables_(std::move(tables))
         , rows_(std::move(rows))
@@ -103,8 +102,7 @@ public:
     void WriteBody(ListWriter& writer) override
     {
         Write(writer, std::span<const Part>(&loads_, 1));
-        writer.WriteLines({DataCaption(in_, 140105) + " " + DataCaption(in_, 90121) + ":"});
-        WriteCellTable(writer, sideHeading_, sides_);
+        Write(writer, std::span<const Part>(&sides_, 1));
         // The legend block: two empty lines, the heading and three rows.
         constexpr std::int32_t LegendLines = 6;
         writer.EnsureLines(LegendLines);
@@ -124,6 +122,10 @@ private:
     static void Write(ListWriter& writer, std::span<const Part> parts)
     {
         for (const Part& part : parts) {
+            // The caption stays with the heading and the first row.
+            if (!part.Lines.empty())
+                writer.KeepTogether(
+                    static_cast<std::int32_t>(part.Lines.size()) + writer.HeadingLineCount(part.Heading) + 1);
             writer.WriteLines(part.Lines);
             WriteCellTable(writer, part.Heading, part.Cells);
         }
@@ -131,8 +133,7 @@ private:
 
     SectionInputs in_;
     Part loads_;
-    TableHeading sideHeading_;
-    TableCells sides_;
+    Part sides_;
     std::vector<Part> tables_;
     std::vector<ResultRow> rows_;
 };
@@ -205,7 +206,8 @@ public:
         return Part{{10079L}, DataTableHeading(in_, c), std::move(cells)};
     }
 
-    TableCells SideTable(const LoadFilePCW& pcw) const
+    // The side table of a and b under its caption line.
+    Part SideTable(const LoadFilePCW& pcw) const
     {
         std::vector<float> a, b;
         for (const LoadItemPCW& item : pcw.Items) {
@@ -213,7 +215,8 @@ public:
             b.push_back(item.Values[1]);
         }
         const ColumnDefinition c = Columns(SideTableSelector);
-        return Numbered(c.ColumnCount, {{a, Factor(c, 1)}, {b, Factor(c, 2)}});
+        return Part{{DataCaption(in_, 140105) + " " + DataCaption(in_, 90121) + ":"},
+            DataTableHeading(in_, c), Numbered(c.ColumnCount, {{a, Factor(c, 1)}, {b, Factor(c, 2)}})};
     }
 
     // The tables after the legend; a table without rows is left out.
@@ -328,9 +331,8 @@ std::unique_ptr<SectionContent> ReadColumnLoads(const SectionInputs& inputs)
 {
     const Files f = ReadFiles(inputs);
     const Builder b(inputs);
-    return std::make_unique<ColumnLoads>(inputs, b.ColumnLoadTable(f.pcf),
-        DataTableHeading(inputs, b.Columns(SideTableSelector)), b.SideTable(f.pcw), b.LoadTables(f),
-        b.Rows(f.pc7, f.pc8));
+    return std::make_unique<ColumnLoads>(
+        inputs, b.ColumnLoadTable(f.pcf), b.SideTable(f.pcw), b.LoadTables(f), b.Rows(f.pc7, f.pc8));
 }
 
 } // namespace teska
