@@ -10,34 +10,33 @@
 //
 // What each file holds, as the load input leaves them:
 //   .PCF items    per column load its load area number, then x, y and the
-//                 load P; in the plane models the node, then Ph, M and Pv
-//                 (the vertical load keeps the place of P)
+//                 load P; in the plane models the node, then Pv, Ph and M
 //   .PCF groups   per beam load of the plane frame (AnalysisMethod 21) the
 //                 beam, its load kind code (the legend 1 to 3) and Pd
-//   .PCW          per load area its side lengths a and b; one area per
-//                 column load (the files share the count K)
+//   .PCW          per load area its side lengths a and b
 //   .PC1          D: Mx, x, y; E: My, x, y; A: line loads Pl, load kind,
 //                 widths left and right, lengths top and bottom; F: line
 //                 moments Ml and the same five; C: a beam number (not
-//                 printed), P, x, y; B: area loads P and the four extents,
-//                 the first "further count" of them permanent, the rest
-//                 variable. The point list and the polylines are the
-//                 calculation's geometry and are not printed.
+//                 printed), P, x, y; the polyline points: value, x, y;
+//                 B: area loads P and the four edges of the loaded
+//                 rectangle. The point list is the calculation's geometry
+//                 and is not printed.
 //   .PC7, .PC8    Pe, Pa, P, Pw, Qw, Qo, Mx, My, ex, ey; Ix, Iy, Ixy, A, V
 //
-// The body, other models: heading 10079 and the column load table; the side
-// table of a and b from .PCW; heading 10078 and the load kind legend; the
-// tables " Mx:" (D), " My:" (E), 10022 (A), 40006 (F), the loads on beams
-// (C), 90041 with 90082 (permanent B) and 90041 with 10062 (variable B),
-// each left out with its caption when it has no rows. Plane frame (21):
-// heading 10079 and the node loads (node, Pv, M; its columns have no Ph),
-// the legend and the beam loads from the .PCF groups. AnalysisMethod 22:
-// heading 10079 and the node loads (node in column 0, Pv, Ph). Every model
-// ends with the load combination rows; Pe, Pa and P are named as dead load,
-// additional load and P = Pe + Pa - Pw when the water pressure Pw is not
-// zero, else as permanent load, variable load and P = Pe + Pa.
-// A .PCW whose count is not the .PCF's, or a further count outside 0 to the
-// number of area loads, aborts the run naming the file.
+// The body: heading 10079 and the column load table (other models: number,
+// P, x, y; plane frame 21: node, Pv, M, its columns have no Ph; model 22:
+// Pv, Ph under the row number); the side table of a and b from .PCW;
+// heading 10078 and the load kind legend. Then, other models, the tables
+// " Mx:" (D), " My:" (E), 10022 (A), 40006 (F), the loads on beams (C, then
+// the polyline points) and the area loads (B) under 90041 with 90082 when
+// Pa of .PC7 is zero, else with 10062; plane frame, the beam loads from the
+// .PCF groups (beam in column 0, Pd, code); model 22 none. A table without
+// rows is left out with its caption. Every model ends with the load
+// resultant, kept on one page: Pe and Pa are named permanent and variable
+// load (120044, 120046) when the catalogue's terminology switch is set,
+// else dead and additional load (120048, 120047); P reads
+// " (P =  Pe + Pa - Pw)" when the water pressure Pw is not zero, else
+// " (P = Pe + Pa)".
 
 #include <memory>
 
