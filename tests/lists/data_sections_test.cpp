@@ -14,11 +14,6 @@
 namespace teska::test {
 namespace {
 
-bool HasLineOfWords(const std::vector<std::string>& lines, const std::vector<std::string>& words)
-{
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return Words(l) == words; });
-}
-
 std::string Padding(int lines)
 {
     std::string text;

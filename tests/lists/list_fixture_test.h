@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -57,8 +58,9 @@ protected:
     // A page of \p chars by \p lines; the writer prints into sink when
     // \p printed.
     ListFixture(const char* catalogue, int chars, int lines, bool printed = true)
+        : catalogueText(catalogue)
     {
-        writeFile(catalogueDir.file("en"), catalogue);
+        writeFile(catalogueDir.file("en"), catalogueText);
         SessionOptions options;
         options.settingsDirectory = catalogueDir.dir();
         options.catalogueDirectory = catalogueDir.dir();
@@ -76,6 +78,16 @@ protected:
         writer = std::make_unique<ListWriter>(*session, state, printed ? &sink : nullptr);
     }
 
+    // Adds \p texts to the catalogue and reloads it.
+    void AddTexts(const std::string& texts)
+    {
+        catalogueText += texts;
+        writeFile(catalogueDir.file("en"), catalogueText);
+        session->catalogue = TextCatalogue(catalogueDir.dir(), "en");
+        session->catalogue.setStrict(true);
+    }
+
+    std::string catalogueText;
     ScratchDir catalogueDir;
     ScratchDir projectDir;
     CancellingHost host;
@@ -86,5 +98,41 @@ protected:
     RecordingSink sink;
     std::unique_ptr<ListWriter> writer;
 };
+
+// The lines of list text (each ended by CR LF) without their ends.
+inline std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start) + "<no CR LF>");
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// The blank-separated words of a line.
+inline std::vector<std::string> Words(const std::string& line)
+{
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
+// Whether one of \p lines has exactly the blank-separated \p words.
+inline bool HasLineOfWords(const std::vector<std::string>& lines, const std::vector<std::string>& words)
+{
+    for (const std::string& line : lines)
+        if (Words(line) == words)
+            return true;
+    return false;
+}
 
 } // namespace teska::test

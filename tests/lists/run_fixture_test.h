@@ -8,7 +8,6 @@
 // 2, so that the expected lists can be counted by hand.
 
 #include <string>
-#include <vector>
 
 #include "list_fixture_test.h"
 #include "lists/run/ListRun.h"
@@ -74,22 +73,5 @@ protected:
         return RunList(inputs, *writer, request);
     }
 };
-
-// The blank-separated words of a line.
-inline std::vector<std::string> Words(const std::string& line)
-{
-    std::vector<std::string> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && line[i] == ' ')
-            ++i;
-        const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ')
-            ++i;
-        if (i > start)
-            words.push_back(line.substr(start, i - start));
-    }
-    return words;
-}
 
 } // namespace teska::test

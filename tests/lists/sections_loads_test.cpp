@@ -7,7 +7,6 @@
 // intensity is multiplied by 10 / 2 = 5).
 
 #include <algorithm>
-#include <sstream>
 #include <vector>
 
 #include "project/data/ProjectData.h"
@@ -23,21 +22,7 @@ const char* LoadTexts = "90073\tLoads\n90018\tCapA\n90019\tCapB\n90017\tCapC\n16
 
 class LoadsTest : public SectionsTest {
 protected:
-    LoadsTest()
-    {
-        // The fixture's catalogue with the texts of this section.
-        writeFile(catalogueDir.file("en"), std::string(SectionsCatalogue) + LoadTexts);
-        SessionOptions options;
-        options.settingsDirectory = catalogueDir.dir();
-        options.catalogueDirectory = catalogueDir.dir();
-        options.language = "en";
-        options.strictCatalogue = true;
-        writer.reset();
-        const UnitSettings units = session->environment.Units();
-        session = std::make_unique<Session>(host, options);
-        session->environment.Units() = units;
-        writer = std::make_unique<ListWriter>(*session, state);
-    }
+    LoadsTest() { AddTexts(LoadTexts); }
 
     void SaveProject()
     {
@@ -66,24 +51,6 @@ protected:
         WriteLoadFile(Path(".LDS"), loads);
     }
 
-    static std::vector<std::string> Lines(const std::string& text)
-    {
-        std::vector<std::string> lines;
-        std::size_t start = 0, end;
-        while ((end = text.find("\r\n", start)) != std::string::npos) {
-            lines.push_back(text.substr(start, end - start));
-            start = end + 2;
-        }
-        return lines;
-    }
-    static std::vector<std::string> Words(const std::string& line)
-    {
-        std::istringstream in(line);
-        std::vector<std::string> words;
-        for (std::string w; in >> w;)
-            words.push_back(w);
-        return words;
-    }
     // The line whose words are \p words, or "" when none is.
     static std::string RowOf(const std::vector<std::string>& lines, const std::vector<std::string>& words)
     {
@@ -97,7 +64,7 @@ protected:
 TEST_F(LoadsTest, HeadWritesTheCaptionsAroundTheDistributionHeading)
 {
     SaveProject();
-    const std::vector<std::string> lines = Lines(Written(90073));
+    const std::vector<std::string> lines = SplitLines(Written(90073));
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[0], "  Loads");
     EXPECT_EQ(lines[1], "  CapA");
@@ -118,7 +85,7 @@ TEST_F(LoadsTest, BodyListsTheItemsAndEveryLineLoadWithItsMark)
     const std::string head = Written(90073);
     const std::string all = Written(90073, true);
     ASSERT_EQ(all.substr(0, head.size()), head);
-    const std::vector<std::string> body = Lines(all.substr(head.size()));
+    const std::vector<std::string> body = SplitLines(all.substr(head.size()));
     ASSERT_GE(body.size(), 2u);
     EXPECT_EQ(body[0], "  Items");
     EXPECT_EQ(body[1], "  Lines");

@@ -7,7 +7,6 @@
 // are easy to count, on a page of 40 characters by 12 lines.
 
 #include <string>
-#include <vector>
 
 #include "list_fixture_test.h"
 
@@ -51,21 +50,4 @@ inline std::string L(const std::string& text)
 {
     return text + "\r\n";
 }
-// The lines of list text (each ended by CR LF) without their ends.
-inline std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start) + "<no CR LF>");
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 } // namespace teska::test
