@@ -198,6 +198,8 @@ TEST(ProjectDataFiles, ProjectReaderNamesMissingFiles)
         FAIL() << "a missing .SLB must not read";
     } catch (const FileAccessError& error) {
         EXPECT_EQ(error.file(), dir.file("NONE.SLB"));
+        // The message names the file once, then why it cannot be read.
+        EXPECT_EQ(std::string(error.what()), dir.file("NONE.SLB") + ": the file does not exist");
     }
     // The extension is appended in upper case: a lower-case file is not it.
     writeFile(dir.file("low.nod"), "TESKA-NOD\r\n0\r\n");

@@ -29,8 +29,13 @@ bool HasProjectExtension(const std::string& path)
 template <class Reader> auto ReadDataFile(const std::string& path, Reader read)
 {
     std::string reason;
-    if (DataFileRefused(path, 1, &reason))
+    if (DataFileRefused(path, 1, &reason)) {
+        // The refusal reason starts with the path; the error names it once.
+        const std::string prefix = path + ": ";
+        if (reason.starts_with(prefix))
+            reason.erase(0, prefix.size());
         throw FileAccessError(path, reason);
+    }
     FieldReader in = FieldReader::FromFile(path);
     return read(in);
 }
