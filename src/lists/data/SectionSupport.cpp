@@ -4,6 +4,7 @@
 #include "lists/data/SectionSupport.h"
 
 #include <charconv>
+#include <cstdint>
 
 #include "lists/Session.h"
 #include "lists/data/TableCells.h"
@@ -125,6 +126,17 @@ void AppendNumberText(std::string& out, long long value)
     const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
     (void)error;
     out.append(digits, end);
+}
+
+void WriteLegend(const SectionInputs& inputs, ListWriter& writer, long heading, long prefix,
+    const std::array<long, 3>& items)
+{
+    constexpr std::int32_t LegendLines = 6;
+    writer.EnsureLines(LegendLines);
+    writer.State().LineOnPage += 2;
+    const std::string lead = DataCaption(inputs, prefix) + " ";
+    writer.WriteLines({heading, "1= " + lead + DataCaption(inputs, items[0]),
+        "2= " + lead + DataCaption(inputs, items[1]), "3= " + lead + DataCaption(inputs, items[2])});
 }
 
 } // namespace teska

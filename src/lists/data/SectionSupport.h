@@ -7,6 +7,7 @@
 // way every list file is opened, the column context and table headings,
 // and the unit factor of a column.
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -51,6 +52,11 @@ double DataColumnFactor(const SectionInputs& inputs, const ColumnDefinition& col
 // Writes \p cells under the heading of \p columns.
 void WriteDataTable(const SectionInputs& inputs, ListWriter& writer, const ColumnDefinition& columns,
     const TableCells& cells);
+
+// A legend block kept on one page: two empty lines, \p heading, then the
+// rows "1= ", "2= ", "3= ", each caption \p prefix followed by its item.
+void WriteLegend(const SectionInputs& inputs, ListWriter& writer, long heading, long prefix,
+    const std::array<long, 3>& items);
 
 // Caption \p id from the catalogue.
 std::string DataCaption(const SectionInputs& inputs, long id);

@@ -76,13 +76,7 @@ public:
         WriteSideTable(in_, writer, 60005L, points_);
         writer.WriteLines({90010L});
         WriteDataTable(in_, writer, DataColumns(in_, 60005L, 0), supports_);
-        // The legend block: two empty lines, the heading and three rows.
-        constexpr std::int32_t LegendLines = 6;
-        writer.EnsureLines(LegendLines);
-        writer.State().LineOnPage += 2;
-        const std::string condition = DataCaption(in_, 10073) + " ";
-        writer.WriteLines({80063L, "1= " + condition + DataCaption(in_, 10074),
-            "2= " + condition + DataCaption(in_, 10075), "3= " + condition + DataCaption(in_, 10076)});
+        WriteLegend(in_, writer, 80063L, 10073L, {10074L, 10075L, 10076L});
         WriteDataTable(in_, writer, DataColumns(in_, 60005L, 1), conditions_);
     }
 

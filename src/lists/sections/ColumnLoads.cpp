@@ -103,13 +103,7 @@ public:
     {
         Write(writer, std::span<const Part>(&loads_, 1));
         Write(writer, std::span<const Part>(&sides_, 1));
-        // The legend block: two empty lines, the heading and three rows.
-        constexpr std::int32_t LegendLines = 6;
-        writer.EnsureLines(LegendLines);
-        writer.State().LineOnPage += 2;
-        const std::string kind = DataCaption(in_, 10077) + " ";
-        writer.WriteLines({10078L, "1= " + kind + DataCaption(in_, 10081),
-            "2= " + kind + DataCaption(in_, 10082), "3= " + kind + DataCaption(in_, 10083)});
+        WriteLegend(in_, writer, 10078L, 10077L, {10081L, 10082L, 10083L});
         Write(writer, tables_);
         // The resultant is read as one block.
         writer.KeepTogether(static_cast<std::int32_t>(rows_.size()));
