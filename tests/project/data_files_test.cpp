@@ -21,18 +21,11 @@ namespace {
 using test::ScratchDir;
 using test::writeFile;
 
-// The line a format error of \p read on \p content names, with the file
-// name checked; 0 when it reads without error.
+// The line a format error of \p read on \p content names; 0 when none.
 std::size_t ErrorLine(const std::function<void(FieldReader&)>& read, const std::string& content)
 {
     FieldReader in("S.DAT", content);
-    try {
-        read(in);
-    } catch (const FileFormatError& error) {
-        EXPECT_EQ(error.file(), "S.DAT");
-        return error.line();
-    }
-    return 0;
+    return test::FormatErrorLine("S.DAT", [&] { read(in); });
 }
 
 const auto nodes = [](FieldReader& in) { ReadNodeFile(in); };
@@ -193,14 +186,10 @@ TEST(ProjectDataFiles, WritersRefuseWhatTheReadersWouldRefuse)
 TEST(ProjectDataFiles, ProjectReaderNamesMissingFiles)
 {
     ScratchDir dir;
-    try {
-        ProjectReader::ReadSlab(dir.file("NONE"));
-        FAIL() << "a missing .SLB must not read";
-    } catch (const FileAccessError& error) {
-        EXPECT_EQ(error.file(), dir.file("NONE.SLB"));
-        // The message names the file once, then why it cannot be read.
-        EXPECT_EQ(std::string(error.what()), dir.file("NONE.SLB") + ": the file does not exist");
-    }
+    // The message names the file once, then why it cannot be read.
+    EXPECT_EQ(test::ExpectAccessErrorNaming(
+                  dir.file("NONE.SLB"), [&] { ProjectReader::ReadSlab(dir.file("NONE")); }),
+        dir.file("NONE.SLB") + ": the file does not exist");
     // The extension is appended in upper case: a lower-case file is not it.
     writeFile(dir.file("low.nod"), "TESKA-NOD\r\n0\r\n");
     EXPECT_THROW(ProjectReader::ReadNodes(dir.file("low")), FileAccessError);

@@ -29,14 +29,7 @@ ProjectFileData ReadPO1(const std::string& content)
 // The line that a format error of \p content names; 0 when no error.
 std::size_t ErrorLine(const std::string& content)
 {
-    try {
-        ReadPO1(content);
-    } catch (const FileFormatError& error) {
-        EXPECT_EQ(error.file(), "P.PO1");
-        EXPECT_NE(std::string(error.what()).find("P.PO1"), std::string::npos) << error.what();
-        return error.line();
-    }
-    return 0;
+    return test::FormatErrorLine("P.PO1", [&] { ReadPO1(content); });
 }
 
 TEST(ProjectFile, RoundTripsOptionsAndJobLines)
@@ -151,15 +144,9 @@ TEST(DesignParameterFile, RoundTripsNumbersAndCode)
 
 TEST(DesignParameterFile, ShortOrNonNumericNamesTheLine)
 {
-    auto line = [](const std::string& content) -> std::size_t {
+    auto line = [](const std::string& content) {
         FieldReader in("A.P23", content);
-        try {
-            ReadDesignParameterFile(in);
-        } catch (const FileFormatError& error) {
-            EXPECT_EQ(error.file(), "A.P23");
-            return error.line();
-        }
-        return 0;
+        return test::FormatErrorLine("A.P23", [&] { ReadDesignParameterFile(in); });
     };
     EXPECT_EQ(line("1, 2, 3, 4, 5\r\n"), 2u); // five numbers, then the end (past line 1)
     EXPECT_EQ(line("1, 2, 3\r\n4, five, 6\r\nCode\r\n"), 2u);

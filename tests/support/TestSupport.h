@@ -3,11 +3,15 @@
 
 #pragma once
 
-// Helpers shared by the test executables: a scratch folder per test and
-// reading or writing whole files.
+// Helpers shared by the test executables: a scratch folder per test,
+// reading or writing whole files, and checking the file errors.
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+
+#include "suite/Errors.h"
 
 namespace teska::test {
 
@@ -39,5 +43,39 @@ std::string dataPath(const std::string& relative);
 // Returns an empty string on a match, else a description of the first
 // differing line.
 std::string compareWithExpected(const std::string& relative, const std::string& actual);
+
+// The line that a FileFormatError thrown by \p read names, with the error's
+// file checked against \p file and named in its message; 0 when \p read
+// throws nothing.
+template <class Read> std::size_t FormatErrorLine(const std::string& file, Read&& read)
+{
+    try {
+        read();
+    } catch (const FileFormatError& error) {
+        EXPECT_EQ(error.file(), file);
+        EXPECT_NE(std::string(error.what()).find(file), std::string::npos) << error.what();
+        return error.line();
+    }
+    return 0;
+}
+
+// Expects \p access to throw a FileAccessError for \p file whose message
+// contains \p messagePart (the file itself when left empty); returns the
+// message, empty when nothing was thrown.
+template <class Access>
+std::string ExpectAccessErrorNaming(
+    const std::string& file, Access&& access, const std::string& messagePart = {})
+{
+    try {
+        access();
+        ADD_FAILURE() << "no access error for " << file;
+    } catch (const FileAccessError& error) {
+        EXPECT_EQ(error.file(), file);
+        const std::string part = messagePart.empty() ? file : messagePart;
+        EXPECT_NE(std::string(error.what()).find(part), std::string::npos) << error.what();
+        return error.what();
+    }
+    return {};
+}
 
 } // namespace teska::test
