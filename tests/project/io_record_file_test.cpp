@@ -138,24 +138,15 @@ TEST(RecordWriter, RejectsRecordZeroAndLongStrings)
     EXPECT_EQ(out.RecordCount(), 0u);
 }
 
-TEST(RecordWriter, SaveIntoMissingFolderNamesTheFile)
+TEST(RecordFile, MissingFileOrFolderIsAnAccessErrorNamingTheFile)
 {
     test::ScratchDir dir;
     RecordWriter out;
     out.AppendInt16(1);
     const std::string path = dir.file("none/A.P21");
-    try {
-        out.Save(path);
-        FAIL() << "no error";
-    } catch (const FileAccessError& e) {
-        EXPECT_EQ(e.file(), path);
-    }
-}
-
-TEST(RecordFile, MissingFileIsAnAccessError)
-{
-    test::ScratchDir dir;
-    EXPECT_THROW(RecordFile::FromFile(dir.file("NONE.P21")), FileAccessError);
+    test::ExpectAccessErrorNaming(path, [&] { out.Save(path); });
+    const std::string missing = dir.file("NONE.P21");
+    test::ExpectAccessErrorNaming(missing, [&] { RecordFile::FromFile(missing); });
 }
 
 } // namespace
