@@ -134,18 +134,16 @@ TEST(ProjectDataFiles, HandWrittenFilesInLooserForms)
     EXPECT_EQ(ReadLoadFile(l).Cases[0].LineLoads[0].Shape, LineLoadShape::Linear);
 }
 
-TEST(ProjectDataFiles, WrongSignatureOrEmptyFileIsLineOne)
+TEST(ProjectDataFiles, BadInputNamesTheLine)
 {
+    // A wrong signature or an empty file is line one.
     EXPECT_EQ(ErrorLine(nodes, ""), 1u);
     EXPECT_EQ(ErrorLine(nodes, "TESKA-ELM\r\n0\r\n"), 1u);
     EXPECT_EQ(ErrorLine(elements, "TESKA-NOD\r\n0\r\n"), 1u);
     EXPECT_EQ(ErrorLine(slab, "0\r\n"), 1u);
     EXPECT_EQ(ErrorLine(loads, "TESKA-LDS-2\r\n0\r\n"), 1u);
     EXPECT_EQ(ErrorLine(loads, "TESKA-LDS\r\n0\r\n"), 0u);
-}
-
-TEST(ProjectDataFiles, CountsAreCheckedBeforeAllocation)
-{
+    // Counts are checked before anything is allocated.
     EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n-1\r\n"), 2u);
     // Two billion nodes in a file of a few bytes: refused, not allocated.
     EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n2000000000\r\n0,0\r\n"), 2u);
@@ -154,10 +152,7 @@ TEST(ProjectDataFiles, CountsAreCheckedBeforeAllocation)
     EXPECT_EQ(ErrorLine(slab, "TESKA-SLB\r\n1,2,3,4,5,6,7\r\n99999\r\n"), 3u);
     EXPECT_EQ(ErrorLine(loads, "TESKA-LDS\r\n1\r\n\"A\",1,#TRUE#,500000,0\r\n"), 3u);
     EXPECT_EQ(ErrorLine(loads, "TESKA-LDS\r\n1\r\n\"A\",1,#TRUE#,0,-2\r\n"), 3u);
-}
-
-TEST(ProjectDataFiles, BadItemsNameTheirLine)
-{
+    // A bad item names its own line.
     EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n2\r\n0,0\r\n1,y\r\n"), 4u); // not a number
     EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n3\r\n0,0\r\n1,1\r\n2,2"), 0u);
     EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n3\r\n0,0\r\n1,1\r\n2"), 5u); // short
