@@ -24,20 +24,16 @@ TEST(FieldReader, NumbersSeparatedByCommasBlanksAndLineEnds)
     EXPECT_EQ(in.line(), 4u);
 }
 
-TEST(FieldReader, QuotedStringHoldsCommasAndSkipsRestOfField)
+TEST(FieldReader, QuotedStringHoldsCommasUnquotedIsTrimmed)
 {
     auto in = reader("\"a, b\" junk,\"c\"\r\n\"open, to the line end\r\nnext");
     EXPECT_EQ(in.ReadString(), "a, b");
     EXPECT_EQ(in.ReadString(), "c");
     EXPECT_EQ(in.ReadString(), "open, to the line end");
     EXPECT_EQ(in.ReadString(), "next");
-}
-
-TEST(FieldReader, UnquotedStringRunsToCommaAndIsTrimmed)
-{
-    auto in = reader("  two words  ,x\t\r\n");
-    EXPECT_EQ(in.ReadString(), "two words");
-    EXPECT_EQ(in.ReadString(), "x");
+    auto unquoted = reader("  two words  ,x\t\r\n");
+    EXPECT_EQ(unquoted.ReadString(), "two words");
+    EXPECT_EQ(unquoted.ReadString(), "x");
 }
 
 TEST(FieldReader, EmptyFieldsAreZeroOrEmpty)
@@ -74,13 +70,9 @@ TEST(FieldReader, LineInputMixedWithInput)
     EXPECT_EQ(in.LineInput(), "rest of line");
     EXPECT_EQ(in.LineInput(), "last");
     EXPECT_TRUE(in.AtEnd());
-}
-
-TEST(FieldReader, LineInputTakesTheRestAfterABlankEndedNumber)
-{
-    auto in = reader("7 Pile A, south\r\n");
-    EXPECT_EQ(in.ReadInt16(), 7);
-    EXPECT_EQ(in.LineInput(), "Pile A, south");
+    auto blankEnded = reader("7 Pile A, south\r\n");
+    EXPECT_EQ(blankEnded.ReadInt16(), 7);
+    EXPECT_EQ(blankEnded.LineInput(), "Pile A, south");
 }
 
 TEST(FieldReader, AtEndIgnoresTrailingLineEndsAndBlanks)
@@ -116,20 +108,16 @@ TEST(FieldReader, WholeNumberLimits)
     EXPECT_EQ(in.ReadInt32(), 16);
 }
 
-TEST(FieldReader, RealForms)
+TEST(FieldReader, RealFormsAndSinglesRoundedToNearestFloat)
 {
     auto in = reader("1,-1.5,.5,1E+05,1D+05,-2.5e-3,+7,5.,1d2,#TRUE#");
     const double expected[] = {1, -1.5, 0.5, 1e5, 1e5, -2.5e-3, 7, 5, 100, -1};
     for (const double value : expected)
         EXPECT_DOUBLE_EQ(in.ReadDouble(), value);
-}
-
-TEST(FieldReader, SingleIsRoundedToNearestFloat)
-{
-    auto in = reader("0.1 1E-50 -1E-50");
-    EXPECT_EQ(in.ReadSingle(), 0.1f);
-    EXPECT_EQ(in.ReadSingle(), 0.0f); // underflow reads as zero
-    EXPECT_EQ(in.ReadSingle(), 0.0f);
+    auto singles = reader("0.1 1E-50 -1E-50");
+    EXPECT_EQ(singles.ReadSingle(), 0.1f);
+    EXPECT_EQ(singles.ReadSingle(), 0.0f); // underflow reads as zero
+    EXPECT_EQ(singles.ReadSingle(), 0.0f);
 }
 
 TEST(FieldReader, Booleans)
@@ -147,19 +135,15 @@ TEST(FieldReader, QuotedNumberIsRead)
     EXPECT_EQ(in.ReadInt16(), 0);
 }
 
-TEST(FieldReader, Windows1252IsDecoded)
+TEST(FieldReader, Windows1252IsDecodedValidUtf8StaysBomIsSkipped)
 {
     // 0xC4 A-umlaut, 0x80 euro sign, 0x96 en dash, 0xB2 superscript two.
     auto in = reader("\xC4rger \x80,\x96 m\xB2\r\n");
     EXPECT_EQ(in.ReadString(), "\xC3\x84rger \xE2\x82\xAC");
     EXPECT_EQ(in.LineInput(), "\xE2\x80\x93 m\xC2\xB2");
-}
-
-TEST(FieldReader, ValidUtf8StaysAndBomIsSkipped)
-{
-    auto in = reader("\xEF\xBB\xBF\xC3\xA4,5");
-    EXPECT_EQ(in.ReadString(), "\xC3\xA4");
-    EXPECT_EQ(in.ReadInt16(), 5);
+    auto utf8 = reader("\xEF\xBB\xBF\xC3\xA4,5");
+    EXPECT_EQ(utf8.ReadString(), "\xC3\xA4");
+    EXPECT_EQ(utf8.ReadInt16(), 5);
 }
 
 TEST(FieldReader, FromFileReadsAndNamesMissingFile)
