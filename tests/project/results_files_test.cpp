@@ -172,7 +172,7 @@ TEST(ResultFileRoundTrip, MatrixBeamsAndPunchingPoints)
 
 // ---- reading hand-written files --------------------------------------------
 
-TEST(ResultFileReading, FieldsMaySitOnOneLineOrManyWithAnyLineEnd)
+TEST(ResultFileReading, ColumnFieldsMaySitOnAnyLinesAndGoIntoEveryStrideThCell)
 {
     FieldReader in = reader("A.PH1", "1, 2.5  -4\n\n  .5,1E-2\r\n");
     float values[5] = {};
@@ -181,13 +181,9 @@ TEST(ResultFileReading, FieldsMaySitOnOneLineOrManyWithAnyLineEnd)
     EXPECT_EQ(values[2], -4.0f);
     EXPECT_EQ(values[3], 0.5f);
     EXPECT_EQ(values[4], 0.01f);
-}
-
-TEST(ResultFileReading, ColumnValuesGoIntoEveryStrideThCell)
-{
-    FieldReader in = reader("A.PH4", "7 8 9");
+    FieldReader strided = reader("A.PH4", "7 8 9");
     float table[9] = {};
-    ReadColumnValues(in, 3, table + 1, 3);
+    ReadColumnValues(strided, 3, table + 1, 3);
     EXPECT_EQ(table[1], 7.0f);
     EXPECT_EQ(table[4], 8.0f);
     EXPECT_EQ(table[7], 9.0f);
@@ -234,7 +230,7 @@ TEST(ResultFileReading, PunchingPointsTakeTheirTypeAndSkipTheGroups)
 
 // ---- bad input ---------------------------------------------------------------
 
-TEST(ResultFileErrors, ShortFilesNameTheFile)
+TEST(ResultFileErrors, ShortFilesNameTheFileNonNumbersTheLine)
 {
     FieldReader column = reader("SLAB.PH1", "1\r\n2\r\n");
     float values[3];
@@ -246,15 +242,11 @@ TEST(ResultFileErrors, ShortFilesNameTheFile)
 
     FieldReader beams = reader("SLAB.GH1", "2\n1, 2, 1, 2, 3, 4, 5\n2, 3, 1, 2, 3, 4\n");
     EXPECT_EQ(formatError([&] { ReadBeamFile(beams); }).file(), "SLAB.GH1");
-}
-
-TEST(ResultFileErrors, NonNumbersNameTheLine)
-{
-    FieldReader column = reader("SLAB.PH5", "1\r\n2\r\nx3\r\n");
-    float values[3];
-    const FileFormatError e = formatError([&] { ReadColumnValues(column, 3, values, 1); });
-    EXPECT_EQ(e.line(), 3u);
-    EXPECT_NE(std::string(e.what()).find("x3"), std::string::npos);
+    FieldReader nonNumber = reader("SLAB.PH5", "1\r\n2\r\nx3\r\n");
+    float three[3];
+    const FileFormatError n = formatError([&] { ReadColumnValues(nonNumber, 3, three, 1); });
+    EXPECT_EQ(n.line(), 3u);
+    EXPECT_NE(std::string(n.what()).find("x3"), std::string::npos);
 
     FieldReader count = reader("SLAB.PL6", "four\r\n");
     EXPECT_EQ(formatError([&] { ReadNodeCountFile(count); }).line(), 1u);
@@ -262,7 +254,7 @@ TEST(ResultFileErrors, NonNumbersNameTheLine)
     EXPECT_EQ(formatError([&] { ReadBeamFile(fraction); }).line(), 2u);
 }
 
-TEST(ResultFileErrors, NegativeCountsAreRefused)
+TEST(ResultFileErrors, NegativeOrBeyondThirtyTwoBitCountsAreRefused)
 {
     FieldReader nodes = reader("SLAB.PL6", "-4\r\n");
     EXPECT_NE(
@@ -280,6 +272,11 @@ TEST(ResultFileErrors, NegativeCountsAreRefused)
     EXPECT_NE(g.expectation().find("0 or more"), std::string::npos);
     FieldReader matrix = reader("SLAB.PD1", "-2\r\n");
     formatError([&] { ReadMatrixOrder(matrix, -2); });
+    FieldReader huge = reader("SLAB.PL6", "3000000000\r\n");
+    EXPECT_NE(
+        formatError([&] { ReadNodeCountFile(huge); }).expectation().find("overflow"), std::string::npos);
+    FieldReader large = reader("SLAB.PL6", "1000000\r\n");
+    EXPECT_EQ(ReadNodeCountFile(large), 1000000);
 }
 
 TEST(ResultFileErrors, CountsLargerThanTheFileAreRefusedBeforeReading)
@@ -349,14 +346,6 @@ TEST(ResultFileErrors, EveryPrefixOfAPunchingFileFailsCleanly)
     }
     FieldReader in = reader("A.PPU", whole);
     EXPECT_EQ(ReadPunchingFile(in).Results[1].Rpa, 12.0f);
-}
-
-TEST(ResultFileErrors, NodeCountsBeyondThirtyTwoBitsOverflow)
-{
-    FieldReader in = reader("SLAB.PL6", "3000000000\r\n");
-    EXPECT_NE(formatError([&] { ReadNodeCountFile(in); }).expectation().find("overflow"), std::string::npos);
-    FieldReader large = reader("SLAB.PL6", "1000000\r\n");
-    EXPECT_EQ(ReadNodeCountFile(large), 1000000);
 }
 
 } // namespace
