@@ -183,20 +183,6 @@ TEST(InputLayout, GL1SwitchAndSecondListOfB)
     EXPECT_EQ(file.ItemsB2, (std::vector<std::array<float, 2>>{{9, 10}}));
 }
 
-TEST(InputLayout, PC1WithAllCountsZeroReadsRecordsTenAndEleven)
-{
-    RecordWriter out;
-    for (std::size_t r = 1; r <= 9; ++r)
-        out.PutInt16(r, 0);
-    out.PutInt16(10, 23);
-    out.PutInt16(11, 4);
-    const LoadFilePC1 file = ReadLoadFilePC1(RecordFile("L.PC1", out.bytes()));
-    EXPECT_EQ(file.FurtherCount, 23);
-    EXPECT_EQ(file.MaxPolylinePoints, 4);
-    EXPECT_TRUE(file.Polylines.empty());
-    EXPECT_TRUE(file.Points.empty());
-}
-
 TEST(InputLayout, PC1BlocksAndPolylinesLieWhereTheCountsPutThem)
 {
     // A = 1 (records 10-15), P = 1 (records 16-17), G = 2: S = 8, so the
@@ -227,6 +213,17 @@ TEST(InputLayout, PC1BlocksAndPolylinesLieWhereTheCountsPutThem)
     EXPECT_EQ(file.Polylines[0], (std::vector<PolylinePoint>{{0.5f, 0.75f, 9}}));
     EXPECT_TRUE(file.Polylines[1].empty());
     EXPECT_EQ(WriteLoadFilePC1(file), out.bytes());
+    // All counts zero: the further count and Q are records 10 and 11.
+    RecordWriter zeros;
+    for (std::size_t r = 1; r <= 9; ++r)
+        zeros.PutInt16(r, 0);
+    zeros.PutInt16(10, 23);
+    zeros.PutInt16(11, 4);
+    const LoadFilePC1 empty = ReadLoadFilePC1(RecordFile("L.PC1", zeros.bytes()));
+    EXPECT_EQ(empty.FurtherCount, 23);
+    EXPECT_EQ(empty.MaxPolylinePoints, 4);
+    EXPECT_TRUE(empty.Polylines.empty());
+    EXPECT_TRUE(empty.Points.empty());
 }
 
 TEST(InputLayout, BAUBoringHeadersLieInRecordsFiveIPlusOneToFive)
@@ -273,7 +270,7 @@ TEST(InputLayout, SavedFileHoldsTheWrittenBytes)
     EXPECT_THROW(SaveInputFile(dir.file("missing/P.PT1"), "x"), FileAccessError);
 }
 
-TEST(InputWriters, CountsBeyondSixteenBitsAreRefused)
+TEST(InputWriters, CountsBeyondSixteenBitsAndUnreadableTextsAreRefused)
 {
     PileFilePL9 pl9;
     pl9.Pairs.resize(32768);
@@ -286,10 +283,6 @@ TEST(InputWriters, CountsBeyondSixteenBitsAreRefused)
     EXPECT_THROW(WriteLoadFilePC1(pc1), std::length_error);
     EXPECT_THROW(WriteLoadFileP41({{{1, std::string(127, 'x')}}}), std::length_error);
     EXPECT_NO_THROW(WriteLoadFileP41({{{1, std::string(126, 'x')}}}));
-}
-
-TEST(InputWriters, TextsTheReadersCouldNotGetBackAreRefused)
-{
     EXPECT_THROW(WriteSupportFileP71({"two\r\nlines", {}}), std::invalid_argument);
     EXPECT_THROW(WriteSupportFileP71({"t", {{1, "a\nb", ""}}}), std::invalid_argument);
     EXPECT_THROW(WriteDataFilePP1({{"say \"hi\""}}), std::invalid_argument);
