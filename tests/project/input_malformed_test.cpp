@@ -180,31 +180,25 @@ TEST(InputTruncated, EveryPrefixFailsCleanly)
     pc1.Polylines = {{{1, 2, 3}, {4, 5, 6}}, {{7, 8, 9}}};
     SoilFileBAU bau;
     bau.Borings = {{1, 2, "B", 0, {{1, 2, 3, 4, 5}}, {{6, 7}}, 8, {{9, 10}}}};
-    const std::vector<std::pair<std::string, std::function<void(const std::string&)>>> files = {
-        {WriteSupportFileP31(p31),
-            [](const std::string& b) {
-                FieldReader in("S.P31", b);
-                ReadSupportFileP31(in);
-            }},
-        {WritePileFilePIL(pil),
-            [](const std::string& b) {
-                FieldReader in("P.PIL", b);
-                ReadPileFilePIL(in);
-            }},
-        {WriteLoadFilePC1(pc1), [](const std::string& b) { ReadLoadFilePC1(RecordFile("L.PC1", b)); }},
-        {WriteSoilFileBAU(bau), [](const std::string& b) { ReadSoilFileBAU(RecordFile("S.BAU", b)); }},
+    const MalformedCase files[] = {
+        {"P31", "S.P31", text([](FieldReader& in) { ReadSupportFileP31(in); }), WriteSupportFileP31(p31), {}},
+        {"PIL", "P.PIL", text([](FieldReader& in) { ReadPileFilePIL(in); }), WritePileFilePIL(pil), {}},
+        {"PC1", "L.PC1", records([](const RecordFile& in) { ReadLoadFilePC1(in); }), WriteLoadFilePC1(pc1),
+            {}},
+        {"BAU", "S.BAU", records([](const RecordFile& in) { ReadSoilFileBAU(in); }), WriteSoilFileBAU(bau),
+            {}},
     };
-    for (const auto& [bytes, read] : files) {
-        const std::size_t step = bytes.size() > 1000 ? 64 : 1;
-        for (std::size_t size = 0; size < bytes.size(); size += step) {
+    for (const MalformedCase& f : files) {
+        const std::size_t step = f.bytes.size() > 1000 ? 64 : 1;
+        for (std::size_t size = 0; size < f.bytes.size(); size += step) {
             try {
-                read(bytes.substr(0, size));
+                f.read(f.file, f.bytes.substr(0, size));
             } catch (const FileFormatError&) {
             } catch (const std::exception& error) {
-                ADD_FAILURE() << "prefix of " << size << " bytes: " << error.what();
+                ADD_FAILURE() << f.name << " prefix of " << size << " bytes: " << error.what();
             }
         }
-        EXPECT_NO_THROW(read(bytes));
+        EXPECT_NO_THROW(f.read(f.file, f.bytes)) << f.name;
     }
 }
 
