@@ -113,6 +113,14 @@ TEST(RecentFileList, NewestFirstAtMostFiveAndNoDuplicates)
     EXPECT_EQ(records[0].Caption, "&1 /p/6.PO1");
     EXPECT_EQ(records[4].Caption, "&5 /p/3.PO1");
     EXPECT_TRUE(records[4].Visible);
+    // Hand-edited gaps and duplicates are dropped.
+    SettingsStore edited;
+    edited.SetValue("Recent Files", "File1", "/a.PO1");
+    edited.SetValue("Recent Files", "File2", "");
+    edited.SetValue("Recent Files", "File3", "/a.PO1");
+    edited.SetValue("Recent Files", "File4", "/b.PO1");
+    EXPECT_EQ(LoadRecentPaths(edited), (std::vector<std::string>{"/a.PO1", "/b.PO1"}));
+    EXPECT_EQ(GetRecentFile(edited, 1), "/b.PO1");
 }
 
 TEST(RecentFileList, StoredInTheApplicationSettingsFile)
@@ -133,17 +141,6 @@ TEST(RecentFileList, StoredInTheApplicationSettingsFile)
     LoadRecentList(reloaded, loaded);
     EXPECT_EQ(loaded[1].Caption, "&2 /x/A.PO1");
     EXPECT_FALSE(loaded[2].Visible);
-}
-
-TEST(RecentFileList, HandEditedGapsAndDuplicatesAreDropped)
-{
-    SettingsStore store;
-    store.SetValue("Recent Files", "File1", "/a.PO1");
-    store.SetValue("Recent Files", "File2", "");
-    store.SetValue("Recent Files", "File3", "/a.PO1");
-    store.SetValue("Recent Files", "File4", "/b.PO1");
-    EXPECT_EQ(LoadRecentPaths(store), (std::vector<std::string>{"/a.PO1", "/b.PO1"}));
-    EXPECT_EQ(GetRecentFile(store, 1), "/b.PO1");
 }
 
 TEST(ProjectLocks, AcquireReleaseAndOtherOwners)
@@ -196,7 +193,7 @@ TEST(ProjectLocks, StaleAndCorruptLocksAreTakenOver)
     EXPECT_EQ(AcquireProject(dir.file("missing/P"), self).Result, LockResult::Failed);
 }
 
-TEST(ProjectChecks, OnlyReadableProjectFilesWithTheSignatureAreAccepted)
+TEST(ProjectChecks, ProjectAndDataFileChecksRefuseWhatCannotBeRead)
 {
     ScratchDir dir;
     writeFile(dir.file("GOOD.PO1"), "TESKA-PO1\r\n1, 1\r\n");
@@ -212,11 +209,7 @@ TEST(ProjectChecks, OnlyReadableProjectFilesWithTheSignatureAreAccepted)
     EXPECT_FALSE(ProjectReader::CheckProjectFile(dir.file("NONE.PO1")));
     std::filesystem::create_directory(dir.file("DIR.PO1"));
     EXPECT_FALSE(ProjectReader::CheckProjectFile(dir.file("DIR.PO1")));
-}
-
-TEST(ProjectChecks, DataFileCheckRefusesMissingEmptyRecordAndFolders)
-{
-    ScratchDir dir;
+    // A data file: missing, empty as a record file, or a folder.
     writeFile(dir.file("T.P31"), "");
     std::string reason;
     EXPECT_FALSE(DataFileRefused(dir.file("T.P31"), 1, &reason)); // an empty text file may be read
