@@ -53,7 +53,7 @@ protected:
     SupportFileP31 p31{"t", {{100, 21, {"F", "0.5", "F"}}, {101, 22, {"1", "F", "2"}}}, {{1, 2}}};
 };
 
-TEST_F(InputOpening, LaterSupportFilesReplaceTheSharedArrays)
+TEST_F(InputOpening, LaterSupportAndLoadFilesReplaceTheSharedArrays)
 {
     readAllSupports();
     const SupportData& s = data.Supports;
@@ -68,6 +68,13 @@ TEST_F(InputOpening, LaterSupportFilesReplaceTheSharedArrays)
     EXPECT_EQ(data.Points, (std::vector<PointXY>{{1, 2}}));
     EXPECT_FALSE(slot.IsOpen());
     EXPECT_TRUE(host.errors.empty());
+    // A .PC1 replaces the point list of the .P31.
+    LoadFilePC1 pc1;
+    pc1.Points = {{5, 6}, {7, 8}};
+    auto files = services();
+    ASSERT_EQ(ReadLoadFilePC1(files, slot, save(".PC1", WriteLoadFilePC1(pc1)), 2, nullptr, data), 0);
+    EXPECT_EQ(data.Points, pc1.Points);
+    EXPECT_EQ(data.PC1, pc1);
 }
 
 TEST_F(InputOpening, MissingFileDuringARunAbortsIt)
@@ -108,17 +115,6 @@ TEST_F(InputOpening, LoadFilesShareTheirFirstList)
     EXPECT_EQ(data.Loads.Values2, (std::vector<float>{2.5f}));
     EXPECT_EQ(data.Loads.Values3, (std::vector<float>{30, 31}));
     EXPECT_EQ(data.Loads.Groups, pcf.Groups);
-}
-
-TEST_F(InputOpening, PC1ReplacesTheSharedPointList)
-{
-    readAllSupports();
-    LoadFilePC1 pc1;
-    pc1.Points = {{5, 6}, {7, 8}};
-    auto s = services();
-    ASSERT_EQ(ReadLoadFilePC1(s, slot, save(".PC1", WriteLoadFilePC1(pc1)), 2, nullptr, data), 0);
-    EXPECT_EQ(data.Points, pc1.Points);
-    EXPECT_EQ(data.PC1, pc1);
 }
 
 TEST_F(InputOpening, RecordFileThroughTheGenericStep)
