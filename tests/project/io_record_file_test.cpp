@@ -41,7 +41,7 @@ TEST(RecordFile, EveryTypeRoundTripsThroughAFile)
     EXPECT_EQ(in.GetInt16(9), 32767);
 }
 
-TEST(RecordFile, LittleEndianLayoutAtRecordStart)
+TEST(RecordFile, LittleEndianLayoutAtRecordStartAndWindows1252Strings)
 {
     RecordWriter out;
     out.PutInt16(1, 0x1234);
@@ -57,10 +57,6 @@ TEST(RecordFile, LittleEndianLayoutAtRecordStart)
         std::string("\x02\x00"
                     "AB",
             4));
-}
-
-TEST(RecordFile, Windows1252StringIsDecoded)
-{
     std::string bytes(RecordLength, '\0');
     bytes.replace(0, 5,
         std::string("\x03\x00"

@@ -99,7 +99,7 @@ TEST(ProjectFile, WriterRefusesWhatCannotBeReadBack)
     EXPECT_THROW(WriteProjectFile(dir.file("missing/A.PO1"), ProjectFileData{}), FileAccessError);
 }
 
-TEST(JobFile, RoundTripsThreeLinesWithCommasAndEmptyLines)
+TEST(JobFile, RoundTripsThreeLinesAndMissingTrailingLinesReadAsEmpty)
 {
     ScratchDir dir;
     const std::array<std::string, 3> lines = {"Hall 3, slab B", "", "  indented, \"quoted\""};
@@ -107,10 +107,6 @@ TEST(JobFile, RoundTripsThreeLinesWithCommasAndEmptyLines)
     EXPECT_EQ(ReadJobFile(dir.file("A.AUF")), lines);
     WriteJobFile(dir.file("E.AUF"), {"", "", ""});
     EXPECT_EQ(ReadJobFile(dir.file("E.AUF")), (std::array<std::string, 3>{"", "", ""}));
-}
-
-TEST(JobFile, MissingTrailingLinesReadAsEmpty)
-{
     // Trailing blank lines and missing ones cannot be told apart at the end
     // of a file, so both give empty lines.
     FieldReader in("A.AUF", "Only line\n");
