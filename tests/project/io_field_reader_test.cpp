@@ -267,7 +267,8 @@ TEST(FieldWriter, DestructorWithoutCloseKeepsOldFileAndLeavesNoTemporary)
 TEST(FieldWriter, UnwritableFolderFailsAtOnce)
 {
     test::ScratchDir dir;
-    EXPECT_THROW(FieldWriter(dir.file("no/such/folder/X.LST")), FileAccessError);
+    test::ExpectAccessErrorNaming(
+        dir.file("no/such/folder/X.LST"), [&] { FieldWriter(dir.file("no/such/folder/X.LST")); });
 }
 
 } // namespace

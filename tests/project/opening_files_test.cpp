@@ -96,7 +96,8 @@ TEST(ProjectFile, WriterRefusesWhatCannotBeReadBack)
     EXPECT_THROW(WriteProjectFile(dir.file("A.PO1"), data), std::invalid_argument);
     EXPECT_THROW(WriteJobFile(dir.file("A.AUF"), {"a\r\nb", "", ""}), std::invalid_argument);
     EXPECT_THROW(WriteDesignParameterFile(dir.file("A.P23"), {}, "x\ny"), std::invalid_argument);
-    EXPECT_THROW(WriteProjectFile(dir.file("missing/A.PO1"), ProjectFileData{}), FileAccessError);
+    test::ExpectAccessErrorNaming(
+        dir.file("missing/A.PO1"), [&] { WriteProjectFile(dir.file("missing/A.PO1"), {}); });
 }
 
 TEST(JobFile, RoundTripsThreeLinesAndMissingTrailingLinesReadAsEmpty)
@@ -111,7 +112,7 @@ TEST(JobFile, RoundTripsThreeLinesAndMissingTrailingLinesReadAsEmpty)
     // of a file, so both give empty lines.
     FieldReader in("A.AUF", "Only line\n");
     EXPECT_EQ(ReadJobFile(in), (std::array<std::string, 3>{"Only line", "", ""}));
-    EXPECT_THROW(ReadJobFile("/nonexistent/dir/A.AUF"), FileAccessError);
+    test::ExpectAccessErrorNaming("/nonexistent/dir/A.AUF", [] { ReadJobFile("/nonexistent/dir/A.AUF"); });
 }
 
 TEST(PunchingFile, RoundTripsAndRefusesNonNumbers)

@@ -100,7 +100,8 @@ TEST(ResultFileLayout, WritersRefuseWhatTheReadersWouldRefuse)
     EXPECT_THROW(WriteMatrixFile(dir.file("A.PD1"), 2, three), std::invalid_argument);
     EXPECT_THROW(WriteNodeCountFile(dir.file("A.PL6"), -1), std::invalid_argument);
     EXPECT_FALSE(std::filesystem::exists(dir.file("A.PPU")));
-    EXPECT_THROW(WriteColumnFile(dir.file("missing/A.PH1"), three), FileAccessError);
+    ExpectAccessErrorNaming(
+        dir.file("missing/A.PH1"), [&] { WriteColumnFile(dir.file("missing/A.PH1"), three); });
 }
 
 // ---- round trips -------------------------------------------------------------
