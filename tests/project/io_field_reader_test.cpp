@@ -36,7 +36,7 @@ TEST(FieldReader, QuotedStringHoldsCommasUnquotedIsTrimmed)
     EXPECT_EQ(unquoted.ReadString(), "x");
 }
 
-TEST(FieldReader, EmptyFieldsAreZeroOrEmpty)
+TEST(FieldReader, EmptyFieldsAreZeroOrEmptyQuotedNumbersAreRead)
 {
     auto in = reader("1,,3\r\na,,c\r\n");
     EXPECT_EQ(in.ReadInt16(), 1);
@@ -45,6 +45,9 @@ TEST(FieldReader, EmptyFieldsAreZeroOrEmpty)
     EXPECT_EQ(in.ReadString(), "a");
     EXPECT_EQ(in.ReadString(), "");
     EXPECT_EQ(in.ReadString(), "c");
+    auto quoted = reader("\"12\",\"\"");
+    EXPECT_EQ(quoted.ReadInt16(), 12);
+    EXPECT_EQ(quoted.ReadInt16(), 0);
 }
 
 TEST(FieldReader, BlankLinesSkippedForNumbersButEmptyForStrings)
@@ -87,25 +90,21 @@ TEST(FieldReader, AtEndIgnoresTrailingLineEndsAndBlanks)
     EXPECT_FALSE(reader(" x").AtEnd());
 }
 
-TEST(FieldReader, WholeNumbersRoundHalfToEven)
+TEST(FieldReader, WholeNumbersRoundHalfToEvenWithinTheirLimits)
 {
     auto in = reader("2.5 3.5 -2.5 0.5 1.5 2.4999 2.6 -0.4 1E+2 32767.4");
     const std::int16_t expected[] = {2, 4, -2, 0, 2, 2, 3, 0, 100, 32767};
     for (const auto value : expected)
         EXPECT_EQ(in.ReadInt16(), value);
-}
-
-TEST(FieldReader, WholeNumberLimits)
-{
-    auto in = reader("32767 -32768 2147483647 -2147483648 &HFFFF &H7FFF &HFFFFFFFF &H10");
-    EXPECT_EQ(in.ReadInt16(), 32767);
-    EXPECT_EQ(in.ReadInt16(), -32768);
-    EXPECT_EQ(in.ReadInt32(), 2147483647);
-    EXPECT_EQ(in.ReadInt32(), -2147483647 - 1);
-    EXPECT_EQ(in.ReadInt16(), -1);
-    EXPECT_EQ(in.ReadInt16(), 32767);
-    EXPECT_EQ(in.ReadInt32(), -1);
-    EXPECT_EQ(in.ReadInt32(), 16);
+    auto limits = reader("32767 -32768 2147483647 -2147483648 &HFFFF &H7FFF &HFFFFFFFF &H10");
+    EXPECT_EQ(limits.ReadInt16(), 32767);
+    EXPECT_EQ(limits.ReadInt16(), -32768);
+    EXPECT_EQ(limits.ReadInt32(), 2147483647);
+    EXPECT_EQ(limits.ReadInt32(), -2147483647 - 1);
+    EXPECT_EQ(limits.ReadInt16(), -1);
+    EXPECT_EQ(limits.ReadInt16(), 32767);
+    EXPECT_EQ(limits.ReadInt32(), -1);
+    EXPECT_EQ(limits.ReadInt32(), 16);
 }
 
 TEST(FieldReader, RealFormsAndSinglesRoundedToNearestFloat)
@@ -126,13 +125,6 @@ TEST(FieldReader, Booleans)
     const bool expected[] = {true, false, true, false, false, true, true, true};
     for (const bool value : expected)
         EXPECT_EQ(in.ReadBool(), value);
-}
-
-TEST(FieldReader, QuotedNumberIsRead)
-{
-    auto in = reader("\"12\",\"\"");
-    EXPECT_EQ(in.ReadInt16(), 12);
-    EXPECT_EQ(in.ReadInt16(), 0);
 }
 
 TEST(FieldReader, Windows1252IsDecodedValidUtf8StaysBomIsSkipped)
