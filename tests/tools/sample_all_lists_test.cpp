@@ -113,17 +113,7 @@ protected:
     void PrintAll(int target)
     {
         ASSERT_TRUE(opened);
-        ListState state;
-        state.OutputTarget = target;
-        state.PageNumber = 0;
-        state.LinesPerPage = std::get<1>(GetParam());
-        state.CompanyLine1 = "Company line one";
-        state.CompanyLine2 = "Street 1, Town";
-        state.JobLines = project.JobLines;
-        state.ProjectBaseName = project.ProjectBaseName;
-        state.ProjectType = project.ProjectType;
-        state.AnalysisMethod = project.AnalysisMethod;
-        state.SymbolSuffix = session->catalogue.LookupText(123);
+        ListState state = StartState(target);
         SectionPages sink;
         ListWriter writer(*session, state, &sink);
         ListRunRequest request;
@@ -148,6 +138,50 @@ protected:
             state.CurrentListKey = key;
             EXPECT_EQ(PageFault(state, writer.Title(), sink.sections[i]), "") << "list " << ListKeyText(key);
         }
+        ExpectEditorTextKeepsThePages(target, request.ChosenLists, sink.sections);
+    }
+
+    // The same lists for the text editor: one text in which every printed
+    // page is filled up with empty lines to LinesPerPage, so that the text
+    // keeps the page raster of the printout.
+    void ExpectEditorTextKeepsThePages(int printTarget, const std::vector<ListKey>& chosen,
+        const std::vector<std::vector<std::string>>& printed)
+    {
+        const int target = printTarget == TargetPrintData ? TargetEditorData : TargetEditorResults;
+        ListState state = StartState(target);
+        ListWriter writer(*session, state);
+        ListRunRequest request;
+        request.OutputTarget = target;
+        request.ChosenLists = chosen;
+        const NumberFormats formats;
+        const SectionInputs inputs{*session, project, formats, termId, target};
+        ASSERT_EQ(RunList(inputs, writer, request).Outcome, ListRunOutcome::Completed);
+
+        std::string expected;
+        for (const std::vector<std::string>& section : printed)
+            for (const std::string& page : section) {
+                expected += page;
+                const auto lines = static_cast<std::int16_t>(std::count(page.begin(), page.end(), '\n'));
+                for (std::int16_t l = lines; l < state.LinesPerPage; ++l)
+                    expected += "\r\n";
+            }
+        EXPECT_EQ(state.ListText, expected) << "editor target " << target;
+    }
+
+    ListState StartState(int target)
+    {
+        ListState state;
+        state.OutputTarget = target;
+        state.PageNumber = 0;
+        state.LinesPerPage = std::get<1>(GetParam());
+        state.CompanyLine1 = "Company line one";
+        state.CompanyLine2 = "Street 1, Town";
+        state.JobLines = project.JobLines;
+        state.ProjectBaseName = project.ProjectBaseName;
+        state.ProjectType = project.ProjectType;
+        state.AnalysisMethod = project.AnalysisMethod;
+        state.SymbolSuffix = session->catalogue.LookupText(123);
+        return state;
     }
 
     // The first fault of a section's pages, or "". Every page stays within
