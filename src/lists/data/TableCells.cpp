@@ -82,6 +82,15 @@ void WriteCellTable(ListWriter& writer, const TableHeading& heading, const Table
         [&cells](std::int32_t row, int column, std::string& out) { out += cells.Cell(row, column); });
 }
 
+void WriteCaptionedCellTable(ListWriter& writer, std::span<const LineItem> caption,
+    const TableHeading& heading, const TableCells& cells)
+{
+    if (!caption.empty())
+        writer.KeepTogether(static_cast<std::int32_t>(caption.size()) + writer.HeadingLineCount(heading) + 1);
+    writer.WriteLines(caption);
+    WriteCellTable(writer, heading, cells);
+}
+
 void WriteGeneratedTable(ListWriter& writer, const TableHeading& heading, std::int32_t rows, int columnCount,
     const std::function<void(std::int32_t row, int column, std::string& out)>& cell)
 {

@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace teska {
@@ -72,6 +73,11 @@ void FillNumberedRows(TableCells& cells, int columnCount, std::int32_t rowCount,
 // BottomMargin - 1, and the rule once more at the end. Rows go straight into
 // the list text, no temporary per cell.
 void WriteCellTable(ListWriter& writer, const TableHeading& heading, const TableCells& cells);
+
+// The same table under its caption lines (ids or texts, as WriteLines takes
+// them); the caption starts on the page of the heading and the first row.
+void WriteCaptionedCellTable(ListWriter& writer, std::span<const std::variant<long, std::string>> caption,
+    const TableHeading& heading, const TableCells& cells);
 
 // The same table for cells made while the rows are written: \p cell appends
 // the text of cell (\p row, \p column) to its (empty) string. For the large

@@ -115,14 +115,8 @@ public:
 private:
     static void Write(ListWriter& writer, std::span<const Part> parts)
     {
-        for (const Part& part : parts) {
-            // The caption stays with the heading and the first row.
-            if (!part.Lines.empty())
-                writer.KeepTogether(
-                    static_cast<std::int32_t>(part.Lines.size()) + writer.HeadingLineCount(part.Heading) + 1);
-            writer.WriteLines(part.Lines);
-            WriteCellTable(writer, part.Heading, part.Cells);
-        }
+        for (const Part& part : parts)
+            WriteCaptionedCellTable(writer, part.Lines, part.Heading, part.Cells);
     }
 
     SectionInputs in_;

@@ -158,12 +158,9 @@ private:
     void WriteCaptionedTable(
         ListWriter& writer, long caption, const ColumnDefinition& columns, const TableCells& cells) const
     {
-        const TableHeading heading = DataTableHeading(in_, columns);
-        if (caption != 0) {
-            writer.KeepTogether(1 + writer.HeadingLineCount(heading) + 1);
-            writer.WriteLines({caption});
-        }
-        WriteCellTable(writer, heading, cells);
+        const std::vector<LineItem> lines
+            = caption != 0 ? std::vector<LineItem>{caption} : std::vector<LineItem>{};
+        WriteCaptionedCellTable(writer, lines, DataTableHeading(in_, columns), cells);
     }
 
     // The piles of \p kind, one row each: its node, D and L, then the values

@@ -73,10 +73,8 @@ public:
         writer.AddNameValueRow(400142L, "Alfa-Kpp", "[%]", m_head[2], Plain);
         writer.FlushNameValueRows();
         for (const PileTable& table : m_tables) {
-            // The caption stays with its table's heading and first row.
-            writer.KeepTogether(1 + writer.HeadingLineCount(table.Heading) + 1);
-            writer.WriteLines({table.HeadingId});
-            WriteCellTable(writer, table.Heading, table.Cells);
+            const LineItem caption[] = {table.HeadingId};
+            WriteCaptionedCellTable(writer, caption, table.Heading, table.Cells);
         }
     }
 

@@ -52,6 +52,8 @@ void ListWriter::SetTextSink(TextSink* sink, std::size_t chunkBytes)
 
 void ListWriter::FlushText()
 {
+    // clear() keeps the capacity: the next chunk is written into the same
+    // memory, and the row writers' references to ListText stay valid.
     if (m_textSink && !m_state.ListText.empty()) {
         m_textSink->WriteText(m_state.ListText);
         m_state.ListText.clear();
@@ -60,12 +62,8 @@ void ListWriter::FlushText()
 
 void ListWriter::PassOnFullChunk()
 {
-    // clear() keeps the capacity: the next chunk is written into the same
-    // memory, and the row writers' references to ListText stay valid.
-    if (m_textSink && m_state.ListText.size() >= m_textChunk) {
-        m_textSink->WriteText(m_state.ListText);
-        m_state.ListText.clear();
-    }
+    if (m_state.ListText.size() >= m_textChunk)
+        FlushText();
 }
 
 std::string ListWriter::Text(long id) const
