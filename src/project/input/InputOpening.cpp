@@ -3,9 +3,7 @@
 
 #include "project/input/InputOpening.h"
 
-#include <cstdio>
-#include <fstream>
-
+#include "project/io/WholeFile.h"
 #include "suite/Errors.h"
 #include "suite/SuiteEnvironment.h"
 
@@ -171,22 +169,7 @@ short ReadLoadFilePCW(FileServices& services, ListFileSlot& slot, const std::str
 
 void SaveInputFile(const std::string& path, const std::string& bytes)
 {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw FileAccessError(path, "cannot be created");
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            throw FileAccessError(path, "cannot be written");
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        throw FileAccessError(path, "cannot be replaced");
-    }
+    WriteFileAtomically(path, std::string_view(bytes));
 }
 
 } // namespace teska
