@@ -29,7 +29,7 @@
 #include "project/opening/ProjectReader.h"
 #include "shell/HelpWindow.h"
 #include "shell/MenuTable.h"
-#include "shell/Twips.h"
+#include "suite/Twips.h"
 #include "suite/Errors.h"
 
 #ifndef TESKA_ICON_SOURCE_DIR
