@@ -22,6 +22,8 @@
 namespace teska {
 
 struct ListProject;
+class ProgressWindow;
+class ProgressWindow;
 
 class ResultGrid {
 public:
@@ -29,7 +31,9 @@ public:
     // the five text sections, 142 included). nullopt when the reading was
     // aborted (reported through the host, run state 3), cancelled (run
     // state 4), or every row was zero (warned with text 90079).
-    static std::optional<ResultGrid> Read(ListProject& p, const ListKey& key);
+    // \p window (may be null) shows the progress labels of each file read.
+    static std::optional<ResultGrid> Read(
+        ListProject& p, const ListKey& key, ProgressWindow* window = nullptr);
 
     const ListKey& Key() const { return m_key; }
     const std::string& Title() const { return m_title; }
