@@ -23,14 +23,14 @@ namespace teska {
 
 struct ListProject;
 class ProgressWindow;
-class ProgressWindow;
 
 class ResultGrid {
 public:
     // Reads the result table of \p key (any result key that is not one of
     // the five text sections, 142 included). nullopt when the reading was
     // aborted (reported through the host, run state 3), cancelled (run
-    // state 4), or every row was zero (warned with text 90079).
+    // state 4), or every row was zero (warned with text 90079). A missing
+    // or bad file is reported through the host with its name.
     // \p window (may be null) shows the progress labels of each file read.
     static std::optional<ResultGrid> Read(
         ListProject& p, const ListKey& key, ProgressWindow* window = nullptr);
