@@ -126,7 +126,7 @@ TEST(ReportPageSettings, StoredValuesApplyWithoutOverrides)
     layout.LeftMargin = 4;
     layout.TopMargin = 1;
     layout.BottomMargin = 3;
-    const PageSettings s = ResolvePageSettings(Parse({"P.PO1", "--offered"}), layout, Stored(), 70, 110);
+    const ListPageSettings s = ResolvePageSettings(Parse({"P.PO1", "--offered"}), layout, Stored(), 70, 110);
     EXPECT_EQ(s.LinesPerPage, 70);
     EXPECT_EQ(s.CharsPerLine, 110);
     EXPECT_EQ(s.Layout.LeftMargin, 4);
@@ -141,7 +141,7 @@ TEST(ReportPageSettings, StoredValuesApplyWithoutOverrides)
 
 TEST(ReportPageSettings, OverridesReplaceStoredValues)
 {
-    const PageSettings s = ResolvePageSettings(
+    const ListPageSettings s = ResolvePageSettings(
         Parse({"P.PO1", "--offered", "--lines", "50", "--chars", "72", "--margins", "0,0,0", "--first-page",
             "10", "--company", "--no-job-data", "--copies", "4"}),
         PageLayout{}, Stored(), 70, 110);

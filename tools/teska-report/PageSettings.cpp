@@ -7,10 +7,10 @@
 
 namespace teska::report {
 
-PageSettings ResolvePageSettings(const ReportOptions& options, const PageLayout& storedLayout,
+ListPageSettings ResolvePageSettings(const ReportOptions& options, const PageLayout& storedLayout,
     const PrintOptions& stored, int measuredLines, int measuredChars)
 {
-    PageSettings s;
+    ListPageSettings s;
     const int lines = options.lines.value_or(measuredLines);
     const int chars = options.chars.value_or(measuredChars);
     if (lines < 1 || lines > 32767 || chars < 1 || chars > 32767)

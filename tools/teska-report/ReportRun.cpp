@@ -17,6 +17,8 @@
 #include "lists/page/IniSettings.h"
 #include "lists/page/PageLayout.h"
 #include "lists/page/PrintOptions.h"
+#include "lists/run/ListRequests.h"
+#include "lists/writer/ListState.h"
 #include "project/opening/OpenProject.h"
 #include "suite/Errors.h"
 
@@ -170,9 +172,8 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
         LoadPageLayout(services, session.file, layout, settingsDirectory);
         const IniSettings settings = IniSettings::Load(settingsDirectory + ProgramSettingsFileName);
         const MeasuredPage measured = MeasureStoredPrinter(settings, options);
-        const PageSettings page = ResolvePageSettings(
+        const ListPageSettings page = ResolvePageSettings(
             options, layout, LoadPrintOptions(settings), measured.lines, measured.chars);
-        (void)page;
 
         NumberFormats formats;
         LoadNumberFormats(services, session.file, formats, settingsDirectory);
@@ -192,7 +193,7 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
             err << "teska-report: " << options.project << ": the project could not be opened for lists\n";
             return ExitAborted; // the reason has been reported
         }
-        ReportProject report{
+        ListProject report{
             session, project, formats, session.catalogue.TerminologySwitch() != 0 ? 90063L : 90065L};
 
         if (options.offered) {
@@ -218,29 +219,51 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
                 = std::find(dataOffer.begin(), dataOffer.end(), ListKey(std::atol(options.viewKey.c_str())))
                 != dataOffer.end();
             const ListKey key
-                = ChooseKeys(one, dataKey ? dataOffer : OfferedLists(report, 2), !dataKey, session.catalogue)
-                      .front();
-            const std::optional<std::string> shown = dataKey ? ViewDataList(report, page, key, skipped)
-                                                             : ViewResultList(report, page, key, skipped);
-            if (!shown)
-                return Aborted(host, err);
-            out << *shown;
+                = ChooseKeys(one, dataKey ? dataOffer : OfferedLists(report, 2), !dataKey).front();
+            if (dataKey || IsTextResultKey(key)) {
+                ListRunOrder order;
+                order.OutputTarget = dataKey ? TargetViewData : TargetViewResults;
+                order.CurrentListKey = key;
+                ListRunText shown = RunLists(report, page, order);
+                if (!shown.Completed)
+                    return Aborted(host, err);
+                skipped = std::move(shown.Unavailable);
+                out << shown.Text;
+            } else {
+                const std::optional<std::string> shown = ViewResultTable(report, page, key, skipped);
+                if (!shown)
+                    return Aborted(host, err);
+                out << *shown;
+            }
         }
         // The editor and the print target offer the same lists. Both kinds
         // go into the one text and the one PDF, the data first and then the
         // results, the way a calculation is handed in.
         std::vector<ListKey> dataKeys, resultKeys;
         if (!options.data.empty())
-            dataKeys = ChooseKeys(options.data, OfferedLists(report, 6), false, session.catalogue);
+            dataKeys = ChooseKeys(options.data, OfferedLists(report, 6), false);
         if (!options.results.empty())
-            resultKeys = ChooseKeys(options.results, OfferedLists(report, 5), false, session.catalogue);
+            resultKeys = ChooseKeys(options.results, OfferedLists(report, 5), false);
         const bool data = !options.data.empty(), results = !options.results.empty();
         std::vector<std::string> dataSkipped, resultSkipped;
+        // Runs \p keys for \p target into \p pages or \p text; false when
+        // the run was aborted or cancelled.
+        const auto run = [&](int target, const std::vector<ListKey>& keys, PageSink* pages, TextSink* text,
+                             std::vector<std::string>& unavailable) {
+            ListRunOrder order;
+            order.OutputTarget = target;
+            order.ChosenLists = keys;
+            order.Pages = pages;
+            order.Text = text;
+            ListRunText done = RunLists(report, page, order);
+            unavailable = std::move(done.Unavailable);
+            return done.Completed;
+        };
         if ((data || results) && !options.textFile.empty()) {
             TextOutput text(options.textFile, out);
-            if (data && !RunDataList(report, page, dataKeys, 6, nullptr, dataSkipped, &text))
+            if (data && !run(TargetEditorData, dataKeys, nullptr, &text, dataSkipped))
                 return Aborted(host, err);
-            if (results && !RunResultList(report, page, resultKeys, 5, nullptr, resultSkipped, &text))
+            if (results && !run(TargetEditorResults, resultKeys, nullptr, &text, resultSkipped))
                 return Aborted(host, err);
             text.Commit();
         }
@@ -248,9 +271,9 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
         if ((data || results) && !options.pdfFile.empty()) {
             PdfPageSink sink(options.pdfFile, StoredPageSetup(settings));
             std::vector<std::string> printDataSkipped, printResultSkipped;
-            if (data && !RunDataList(report, page, dataKeys, 3, &sink, printDataSkipped))
+            if (data && !run(TargetPrintData, dataKeys, &sink, nullptr, printDataSkipped))
                 return Aborted(host, err);
-            if (results && !RunResultList(report, page, resultKeys, 4, &sink, printResultSkipped))
+            if (results && !run(TargetPrintResults, resultKeys, &sink, nullptr, printResultSkipped))
                 return Aborted(host, err);
             sink.finish();
             if (options.textFile.empty()) {

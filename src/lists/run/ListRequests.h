@@ -23,6 +23,7 @@ namespace teska {
 
 class Session;
 class PageSink;
+class ProgressWindow;
 class TextSink;
 
 // The opened project a list is made of, with the services that read it.
@@ -62,6 +63,9 @@ struct ListRunOrder {
     std::vector<ListKey> ChosenLists;
     PageSink* Pages = nullptr; // printed targets (3, 4): where full pages go
     TextSink* Text = nullptr; // other targets: optional streaming of the text
+    // The list generation window: its progress labels show each file read,
+    // and it is unloaded when a missing file aborts the run (may be null).
+    ProgressWindow* Window = nullptr;
 };
 
 struct ListRunText {
@@ -76,7 +80,11 @@ struct ListRunText {
 // Runs the list of \p order on the page of \p page: the writer state is
 // made from the page settings and the project's job data, the run goes over
 // the keys of the target, and for printed output once per copy
-// (CopyCount). An aborted or cancelled run leaves no text.
+// (CopyCount). Target 1 gives the data section's text without page
+// headers; target 2 writes only a text result key (IsTextResultKey), any
+// other key leaves the text empty (it is read with ResultGrid). An aborted
+// run (reported through the host) or a cancelled one leaves no text and no
+// Unavailable entries; text already streamed to Text stays with the sink.
 ListRunText RunLists(ListProject& p, const ListPageSettings& page, const ListRunOrder& order);
 
 // True when a key of the result list is shown as text (the five summary

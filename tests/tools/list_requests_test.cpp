@@ -1,0 +1,182 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The list requests that the window and the batch tool share, on a
+// generated project: the editor text RunLists returns for the offered lists
+// is, byte for byte, what teska-report --text writes (streamed through its
+// own sink) for the same lists and page, and a run that is cancelled or
+// aborted part-way leaves neither text nor unavailable lists.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "PageSettings.h"
+#include "ReportOptions.h"
+#include "lists/Session.h"
+#include "lists/format/NumberFormats.h"
+#include "lists/run/ListRequests.h"
+#include "lists/writer/ListState.h"
+#include "project/opening/OpenProject.h"
+#include "support/TestSupport.h"
+#include "teska-sample/SampleProject.h"
+
+namespace teska::report {
+namespace {
+
+// Cancels the run when section number cancelAt (1-based) announces itself,
+// as the window's cancel button would.
+class CancellingHost : public RecordingHost {
+public:
+    void statusText(const std::string& text) override
+    {
+        RecordingHost::statusText(text);
+        if (tools && text.rfind("Preparing", 0) == 0 && ++sections == cancelAt)
+            tools->Cancel();
+    }
+    SuiteTools* tools = nullptr;
+    int cancelAt = 0;
+    int sections = 0;
+};
+
+std::string Quote(const std::string& s)
+{
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// Where two texts part, with the line there, or "" when they are equal.
+std::string FirstDifference(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return "";
+    std::size_t at = 0;
+    while (at < a.size() && at < b.size() && a[at] == b[at])
+        ++at;
+    const std::size_t line = a.rfind('\n', at) == std::string::npos ? 0 : a.rfind('\n', at) + 1;
+    return "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size())
+        + ", first difference at byte " + std::to_string(at) + " in the line\n" + a.substr(line, 100)
+        + "\nagainst\n" + b.substr(line, 100);
+}
+
+class ListRequestsTest : public ::testing::Test {
+protected:
+    ListRequestsTest()
+    {
+        sample::SampleOptions sample;
+        sample.Method = 1;
+        sample.NodesX = 7;
+        sample.NodesY = 5;
+        sample.Borings = 2;
+        sample::WriteSampleProject(sample::BuildSampleProject(sample), dir.file("S.PO1"));
+
+        SessionOptions options;
+        options.settingsDirectory = settingsDir.dir();
+        options.language = "en";
+        session = std::make_unique<Session>(host, options);
+        host.tools = &session->tools;
+        project.ProjectPath = dir.file("S.PO1");
+        project.ProjectDirectory = dir.dir();
+        project.ProjectBaseName = "S";
+        OpeningContext context(host);
+        opened = OpenProject(project, context, false).Outcome == OpenOutcome::Opened;
+        // The page as the tool resolves it from the same command line; the
+        // company header and job data stay on, from the shared settings.
+        std::vector<std::string> args = PageArgs();
+        args.push_back("--offered");
+        page = ResolvePageSettings(ParseReportOptions(args), PageLayout{}, PrintOptions{}, 0, 0);
+    }
+
+    std::vector<std::string> PageArgs()
+    {
+        return {dir.file("S.PO1"), "--lines", "40", "--chars", "72", "--margins", "3,1,2", "--first-page",
+            "3", "--lang", "en", "--settings", settingsDir.dir()};
+    }
+
+    ListProject Project()
+    {
+        return ListProject{
+            *session, project, formats, session->catalogue.TerminologySwitch() != 0 ? 90063L : 90065L};
+    }
+
+    ListRunText Run(int target)
+    {
+        ListProject p = Project();
+        ListRunOrder order;
+        order.OutputTarget = target;
+        order.ChosenLists = OfferedLists(p, target);
+        return RunLists(p, page, order);
+    }
+
+    test::ScratchDir dir, settingsDir;
+    CancellingHost host;
+    std::unique_ptr<Session> session;
+    ProjectState project;
+    NumberFormats formats;
+    ListPageSettings page;
+    bool opened = false;
+};
+
+TEST_F(ListRequestsTest, EditorTextIsWhatTheBatchToolWrites)
+{
+    ASSERT_TRUE(opened);
+    const ListRunText data = Run(TargetEditorData);
+    const ListRunText results = Run(TargetEditorResults);
+    ASSERT_TRUE(data.Completed && results.Completed) << (host.errors.empty() ? "" : host.errors.front());
+    EXPECT_FALSE(data.Cancelled || results.Cancelled);
+    EXPECT_TRUE(data.Unavailable.empty() && results.Unavailable.empty());
+    // Both lists span pages: the cover, the data sections, the result tables.
+    ASSERT_GT(data.Text.size(), 2000u);
+    ASSERT_GT(results.Text.size(), 2000u);
+
+    std::string command = Quote(TESKA_REPORT_EXE);
+    for (const std::string& a : PageArgs())
+        command += " " + Quote(a);
+    const std::string out = dir.file("stdout.txt"), err = dir.file("stderr.txt");
+    command += " --data all --results all --text - >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << test::readFile(err);
+    const std::string written = test::readFile(out);
+    EXPECT_EQ(FirstDifference(written, data.Text + results.Text), "");
+}
+
+TEST_F(ListRequestsTest, StoppedRunLeavesNoText)
+{
+    ASSERT_TRUE(opened);
+    struct Case {
+        const char* name;
+        int cancelAt; // section that cancels; 0: none
+        const char* removed; // a file the run needs; "": none
+        bool cancelled;
+    };
+    // The cover page (section 1) reads no file and writes a whole page
+    // before the run stops in the node section.
+    for (const Case& c : {Case{"cancelled", 2, "", true}, Case{"aborted", 0, "S.NOD", false}}) {
+        SCOPED_TRACE(c.name);
+        host.sections = 0;
+        host.cancelAt = c.cancelAt;
+        host.errors.clear();
+        if (*c.removed)
+            std::filesystem::remove(dir.file(c.removed));
+        const ListRunText run = Run(TargetEditorData);
+        EXPECT_FALSE(run.Completed);
+        EXPECT_EQ(run.Cancelled, c.cancelled);
+        EXPECT_EQ(run.Text, "");
+        EXPECT_TRUE(run.Unavailable.empty());
+        EXPECT_GE(host.sections, 2);
+        // A cancel is no error; a missing file is reported by its name.
+        if (c.cancelled)
+            EXPECT_TRUE(host.errors.empty());
+        else
+            EXPECT_TRUE(host.errors.size() == 1 && host.errors[0].find("S.NOD") != std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace teska::report
