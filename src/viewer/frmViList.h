@@ -16,28 +16,36 @@
 #include "lists/choice/ListKey.h"
 
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 
 namespace teska {
 
+class Host;
 class ResultGridModel;
+class Session;
 class SettingsStore;
 struct ListProject;
 
-// What a viewer needs of the program around it.
+// What a viewer needs of the program around it. \p project is read only by
+// the constructor and FirstTimeActivate (it may be a temporary of the
+// caller); the session behind it and \p settings outlive the viewer.
 struct ViewerContext {
     ListProject* project = nullptr; // the current project, read in grid mode
     SettingsStore* settings = nullptr; // placement under "List Settings"
     std::string settingsDirectory; // where "Table.ico" and "TESKAText.ico" lie
 };
 
+// The settings section of the viewers' placement.
+inline constexpr const char* kListSettingsSection = "List Settings";
+
 class frmViList : public QWidget {
     Q_OBJECT
 
 public:
-    // Load: CmdOK caption (text 7), both views hidden.
+    // Load: CmdOK caption (text 7), the stored placement, both views hidden.
     frmViList(const ViewerContext& context, QWidget* parent = nullptr);
     ~frmViList() override;
 
@@ -48,7 +56,8 @@ public:
     // caller then discards the viewer (nothing half-filled is shown). On
     // success the window title is the list's caption and the tag is
     // \p projectKey + "-" + the caption.
-    bool FirstTimeActivate(int outputTarget, const ListKey& key, std::string& listText, const QString& projectKey);
+    bool FirstTimeActivate(
+        int outputTarget, const ListKey& key, std::string& listText, const QString& projectKey);
 
     bool isGridMode() const { return m_gridMode; }
     QString tag() const { return m_tag; }
@@ -56,11 +65,23 @@ public:
     QPlainTextEdit* textBox() const { return m_text; }
     QTableView* grid() const { return m_grid; }
     ResultGridModel* model() const { return m_model.get(); }
+    QLineEdit* findField() const { return m_find; }
 
-    // The placement of the viewer's MDI window, saved under "List Settings"
-    // and restored for the next viewer.
+    // The placement of the viewer's MDI window (the viewer itself when it
+    // has none), saved in twips under "List Settings" and restored for the
+    // next viewer. A failed save is reported through the host.
     void SavePlacement();
     void RestorePlacement();
+
+    // Grid mode: the selected cells to the clipboard as tab-separated text,
+    // with the headings when whole columns are selected (Ctrl+C).
+    void CopySelection();
+    // Text mode: opens the find field (Ctrl+F).
+    void OpenFind();
+    // Text mode: selects the next (or previous) match of the find field's
+    // text, wrapping around the end; false when there is none (Enter, F3,
+    // Shift+F3).
+    bool FindNext(bool backward = false);
 
 Q_SIGNALS:
     // The viewer is closing (query-unload): the main window removes its
@@ -72,18 +93,31 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    class Progress;
+
+    bool FillGrid(ListProject& project, const ListKey& key);
+    void FillText(const ListKey& key, std::string& listText);
+    void SizeGridColumns();
+    void SetIcon(const char* fileName);
     void LayOut();
+    void LayOutProgress();
+    int Px(int twips) const;
 
     ViewerContext m_context;
+    Session* m_session = nullptr;
     ListKey m_key = 0L;
     bool m_gridMode = false;
+    bool m_rightToLeft = false;
+    bool m_reading = false;
     QString m_tag;
     QPlainTextEdit* m_text = nullptr; // RichTxtBox
     QTableView* m_grid = nullptr; // GrdList
     QLabel* m_flashing = nullptr; // LblFlashing
     QLabel* m_info = nullptr; // LblInfText
     QPushButton* m_ok = nullptr; // CmdOK
+    QLineEdit* m_find = nullptr; // the find field of a text viewer
     std::unique_ptr<ResultGridModel> m_model;
+    std::unique_ptr<Progress> m_progress;
 };
 
 } // namespace teska

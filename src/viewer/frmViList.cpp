@@ -1,0 +1,461 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "viewer/frmViList.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QTableView>
+#include <QTextDocument>
+#include <QTextOption>
+#include <algorithm>
+
+#include "lists/Session.h"
+#include "lists/run/ListRequests.h"
+#include "lists/run/ResultGrid.h"
+#include "lists/writer/ListState.h"
+#include "suite/Errors.h"
+#include "suite/SettingsStore.h"
+#include "suite/Twips.h"
+#include "viewer/ResultGridModel.h"
+
+namespace teska {
+
+namespace {
+
+// Gap between the window's edge and its text box or grid.
+constexpr int kEdgeTwips = 100;
+// Room a grid cell keeps beside its heading text, and the narrowest column.
+constexpr int kColumnPaddingTwips = 100;
+constexpr int kMinColumnTwips = 500;
+// Room for the grid's frame and scroll bars beside its cells.
+constexpr int kGridExtraWidthTwips = 240;
+constexpr int kGridExtraHeightTwips = 250;
+// The list font's size in points.
+constexpr int kListFontPoints = 8;
+
+double DpiOf(const QWidget* widget)
+{
+    return widget->logicalDpiX() > 0 ? widget->logicalDpiX() : 96.0;
+}
+
+QString ToQ(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// A label's text: the carriage returns around the progress texts are line
+// breaks.
+QString LabelText(const std::string& text)
+{
+    QString q = ToQ(text);
+    q.replace("\r\n", "\n");
+    q.replace('\r', '\n');
+    return q.trimmed();
+}
+
+} // namespace
+
+// The viewer as the file routines see it while a grid is read: the labels
+// show which file is read; a missing file needs nothing here, as the read
+// returns and the viewer is discarded.
+class frmViList::Progress : public ProgressWindow {
+public:
+    explicit Progress(frmViList& viewer)
+        : m_viewer(viewer)
+    { }
+    void showProgressLabels(const std::string& headline, const std::string& message) override
+    {
+        m_viewer.m_flashing->setText(LabelText(headline));
+        m_viewer.m_info->setText(LabelText(message));
+        m_viewer.m_flashing->adjustSize();
+        m_viewer.m_info->adjustSize();
+        m_viewer.LayOutProgress();
+        for (QWidget* w : {static_cast<QWidget*>(m_viewer.m_flashing), static_cast<QWidget*>(m_viewer.m_info),
+                 static_cast<QWidget*>(m_viewer.m_ok)})
+            w->show();
+    }
+    void unload() override { m_viewer.m_ok->setEnabled(false); }
+
+private:
+    frmViList& m_viewer;
+};
+
+frmViList::frmViList(const ViewerContext& context, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_progress(std::make_unique<Progress>(*this))
+{
+    setObjectName("frmViList");
+    if (context.project) {
+        m_session = &context.project->session;
+        m_rightToLeft = m_session->catalogue.IsRightToLeft();
+    }
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName("RichTxtBox");
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Read-only, yet the caret moves so that a match of Find can be shown.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    m_grid = new QTableView(this);
+    m_grid->setObjectName("GrdList");
+    m_grid->verticalHeader()->hide();
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setWordWrap(false);
+    // Every row has the same height: a table of a million rows is laid out
+    // without looking at a row.
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+
+    m_flashing = new QLabel(this);
+    m_flashing->setObjectName("LblFlashing");
+    m_info = new QLabel(this);
+    m_info->setObjectName("LblInfText");
+    for (QLabel* label : {m_flashing, m_info})
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_ok = new QPushButton(this);
+    m_ok->setObjectName("CmdOK");
+    if (m_session)
+        m_ok->setText(ToQ(m_session->catalogue.LookupText(7, {1L})));
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (m_session)
+            m_session->tools.Cancel();
+    });
+
+    m_find = new QLineEdit(this);
+    m_find->setObjectName("FindField");
+    m_find->setClearButtonEnabled(true);
+    connect(m_find, &QLineEdit::returnPressed, this, [this] { FindNext(false); });
+
+    auto* copy = new QShortcut(QKeySequence::Copy, m_grid, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QShortcut::activated, this, &frmViList::CopySelection);
+    auto* find = new QShortcut(QKeySequence::Find, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(find, &QShortcut::activated, this, &frmViList::OpenFind);
+    auto* next
+        = new QShortcut(QKeySequence::FindNext, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(next, &QShortcut::activated, this, [this] { FindNext(false); });
+    auto* previous
+        = new QShortcut(QKeySequence::FindPrevious, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(previous, &QShortcut::activated, this, [this] { FindNext(true); });
+    auto* closeFind
+        = new QShortcut(QKeySequence(Qt::Key_Escape), m_find, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(closeFind, &QShortcut::activated, this, [this] {
+        m_find->hide();
+        m_text->setFocus();
+        LayOut();
+    });
+
+    for (QWidget* w :
+        {static_cast<QWidget*>(m_text), static_cast<QWidget*>(m_grid), static_cast<QWidget*>(m_flashing),
+            static_cast<QWidget*>(m_info), static_cast<QWidget*>(m_ok), static_cast<QWidget*>(m_find)})
+        w->hide();
+    RestorePlacement();
+}
+
+frmViList::~frmViList()
+{
+    // The view lets go of the model before the model goes.
+    m_grid->setModel(nullptr);
+}
+
+int frmViList::Px(int twips) const
+{
+    return TwipsToPixels(twips, DpiOf(this));
+}
+
+bool frmViList::FirstTimeActivate(
+    int outputTarget, const ListKey& key, std::string& listText, const QString& projectKey)
+{
+    m_key = key;
+    m_text->hide();
+    m_grid->hide();
+    ListProject* project = m_context.project;
+    // The project may be a temporary of the caller: it is not kept.
+    m_context.project = nullptr;
+    if (!project || !m_session)
+        return false;
+    m_gridMode = outputTarget == TargetViewResults && !IsTextResultKey(key);
+
+    QString caption;
+    if (m_gridMode) {
+        if (!FillGrid(*project, key))
+            return false;
+        caption = ToQ(m_model->resultGrid().Title());
+    } else {
+        FillText(key, listText);
+        caption = windowTitle();
+    }
+    m_flashing->hide();
+    m_info->hide();
+    m_session->host.processEvents();
+    m_session->environment.ClearStatus();
+
+    setWindowTitle(caption);
+    m_ok->hide();
+    m_tag = projectKey + "-" + caption;
+    LayOut();
+    return true;
+}
+
+bool frmViList::FillGrid(ListProject& project, const ListKey& key)
+{
+    Session& s = *m_session;
+    s.environment.SetStatusText(90072L, &s.catalogue);
+    FileServices services = s.services();
+    m_ok->setEnabled(true);
+    m_reading = true;
+    // A click on CmdOK while the labels first show is a cancel too.
+    s.tools.SetRunState(RunRunning);
+    ShowProgress(services, m_progress.get(), 1, true);
+    std::optional<ResultGrid> read;
+    if (!s.tools.RunStopped())
+        read = ResultGrid::Read(project, key, m_progress.get());
+    m_reading = false;
+    m_flashing->hide();
+    m_info->hide();
+    m_ok->hide();
+    if (!read)
+        return false;
+
+    m_model = std::make_unique<ResultGridModel>(std::move(*read));
+    m_grid->setModel(m_model.get());
+    SizeGridColumns();
+    m_grid->show();
+    SetIcon("Table.ico");
+    return true;
+}
+
+void frmViList::SizeGridColumns()
+{
+    const QFontMetrics metrics(m_grid->font());
+    const double dpi = DpiOf(this);
+    QHeaderView* header = m_grid->horizontalHeader();
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    int tallest = 0;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const QRect text = metrics.boundingRect(QRect(), Qt::AlignCenter, m_model->HeadingText(c));
+        const int twips = std::max(PixelsToTwips(text.width(), dpi) + kColumnPaddingTwips, kMinColumnTwips);
+        header->resizeSection(c, TwipsToPixels(twips, dpi));
+        tallest = std::max(tallest, text.height());
+    }
+    header->setFixedHeight(std::max(tallest + margin, header->sizeHint().height()));
+    m_grid->verticalHeader()->setDefaultSectionSize(metrics.height() + margin);
+}
+
+void frmViList::FillText(const ListKey& key, std::string& listText)
+{
+    Session& s = *m_session;
+    m_flashing->hide();
+    m_info->hide();
+    const std::string title = std::holds_alternative<long>(key) ? s.catalogue.LookupText(std::get<long>(key))
+                                                                : std::get<std::string>(key);
+    setWindowTitle(ToQ(title));
+    s.environment.SetStatusText(s.catalogue.LookupText(90078, {std::string("|1"), title}));
+
+    const QString family = ToQ(s.catalogue.LookupText(160017));
+    QFont font = QFontDatabase::hasFamily(family) ? QFont(family)
+                                                  : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(kListFontPoints);
+    font.setBold(false);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    m_text->setFont(font);
+
+    const Qt::LayoutDirection direction = m_rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
+    m_text->setLayoutDirection(direction);
+    QTextOption option = m_text->document()->defaultTextOption();
+    option.setTextDirection(direction);
+    m_text->document()->setDefaultTextOption(option);
+
+    // The list's lines end with CR LF; the box takes line feeds.
+    QString text = ToQ(listText);
+    std::string().swap(listText);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    m_text->setPlainText(text);
+    m_text->show();
+    SetIcon("TESKAText.ico");
+}
+
+void frmViList::SetIcon(const char* fileName)
+{
+    const QString path = ToQ(m_context.settingsDirectory) + fileName;
+    if (!m_context.settingsDirectory.empty() && QFile::exists(path))
+        setWindowIcon(QIcon(path));
+}
+
+void frmViList::CopySelection()
+{
+    if (!m_model || !m_grid->selectionModel())
+        return;
+    QItemSelectionModel* selection = m_grid->selectionModel();
+    const QItemSelection selected = selection->selection();
+    // Whole columns: every selected range runs from the first row to the last.
+    bool wholeColumns = !selected.isEmpty();
+    for (const QItemSelectionRange& r : selected)
+        if (r.top() != 0 || r.bottom() != m_model->rowCount() - 1)
+            wholeColumns = false;
+    QApplication::clipboard()->setText(m_model->CopyText(selected, wholeColumns));
+}
+
+void frmViList::OpenFind()
+{
+    if (m_gridMode)
+        return;
+    m_find->show();
+    m_find->setFocus();
+    m_find->selectAll();
+    LayOut();
+}
+
+bool frmViList::FindNext(bool backward)
+{
+    const QString needle = m_find->text();
+    if (m_gridMode || needle.isEmpty())
+        return false;
+    const QTextDocument::FindFlags flags
+        = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    if (m_text->find(needle, flags))
+        return true;
+    // Once more from the other end.
+    QTextCursor cursor = m_text->textCursor();
+    cursor.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
+    m_text->setTextCursor(cursor);
+    return m_text->find(needle, flags);
+}
+
+void frmViList::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void frmViList::LayOut()
+{
+    if (window()->isMinimized())
+        return;
+    const int edge = Px(kEdgeTwips);
+    const int innerWidth = width();
+    const int innerHeight = height();
+    if (m_progress && (m_flashing->isVisible() || m_reading))
+        LayOutProgress();
+    if (!m_gridMode) {
+        int boxHeight = innerHeight - 2 * edge;
+        if (m_find->isVisible()) {
+            const int findHeight = m_find->sizeHint().height();
+            boxHeight -= findHeight + edge / 2;
+            m_find->setGeometry(
+                edge, edge + boxHeight + edge / 2, std::max(0, innerWidth - 2 * edge), findHeight);
+        }
+        m_text->setGeometry(edge, edge, std::max(0, innerWidth - 2 * edge), std::max(0, boxHeight));
+        return;
+    }
+    if (!m_model)
+        return;
+    // The grid as large as its cells, but no larger than the window.
+    const QHeaderView* header = m_grid->horizontalHeader();
+    const qint64 contentWidth = header->length() + m_model->columnCount() + Px(kGridExtraWidthTwips);
+    const qint64 contentHeight = header->height()
+        + static_cast<qint64>(m_model->rowCount()) * m_grid->verticalHeader()->defaultSectionSize()
+        + Px(kGridExtraHeightTwips);
+    const int gridWidth
+        = static_cast<int>(std::clamp<qint64>(contentWidth, 0, std::max(0, innerWidth - 2 * edge)));
+    const int gridHeight
+        = static_cast<int>(std::clamp<qint64>(contentHeight, 0, std::max(0, innerHeight - 2 * edge)));
+    const int left = m_rightToLeft ? innerWidth - edge - gridWidth : edge;
+    m_grid->setGeometry(left, edge, gridWidth, gridHeight);
+}
+
+void frmViList::LayOutProgress()
+{
+    const double dpi = DpiOf(this);
+    auto twips = [dpi](int pixels) { return PixelsToTwips(pixels, dpi); };
+    ProgressLayoutInput in;
+    in.headlineWidth = twips(m_flashing->width());
+    in.headlineHeight = twips(m_flashing->height());
+    in.messageWidth = twips(m_info->width());
+    in.messageHeight = twips(m_info->height());
+    in.buttonHeight = twips(m_ok->height());
+    in.windowWidth = twips(width());
+    in.windowHeight = twips(height());
+    in.windowMaximised = true; // an MDI child keeps its size
+    const ProgressLayout out = LayOutProgressWindow(in);
+    auto px = [dpi](int t) { return TwipsToPixels(t, dpi); };
+    m_flashing->move(px(out.headlineLeft), px(out.headlineTop));
+    m_info->move(px(out.messageLeft), px(out.messageTop));
+    m_ok->move(px(out.buttonLeft), px(out.buttonTop));
+}
+
+void frmViList::RestorePlacement()
+{
+    if (!m_context.settings)
+        return;
+    const SettingsStore& store = *m_context.settings;
+    const long left = store.WholeValue(kListSettingsSection, "Left", -1);
+    const long top = store.WholeValue(kListSettingsSection, "Top", -1);
+    const long width = store.WholeValue(kListSettingsSection, "Width", 0);
+    const long height = store.WholeValue(kListSettingsSection, "Height", 0);
+    if (left < 0 || top < 0 || width <= 0 || height <= 0)
+        return;
+    QWidget* target = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    target->setGeometry(Px(static_cast<int>(left)), Px(static_cast<int>(top)), Px(static_cast<int>(width)),
+        Px(static_cast<int>(height)));
+}
+
+void frmViList::SavePlacement()
+{
+    if (!m_context.settings)
+        return;
+    const QWidget* target = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    if (target->isMinimized() || target->isMaximized())
+        return; // the normal placement is what the next viewer takes
+    const double dpi = DpiOf(this);
+    const QRect g = target->geometry();
+    SettingsStore& store = *m_context.settings;
+    store.SetValue(kListSettingsSection, "Left", std::to_string(PixelsToTwips(g.x(), dpi)));
+    store.SetValue(kListSettingsSection, "Top", std::to_string(PixelsToTwips(g.y(), dpi)));
+    store.SetValue(kListSettingsSection, "Width", std::to_string(PixelsToTwips(g.width(), dpi)));
+    store.SetValue(kListSettingsSection, "Height", std::to_string(PixelsToTwips(g.height(), dpi)));
+    try {
+        store.Save();
+    } catch (const std::exception& error) {
+        if (m_session)
+            m_session->host.reportError(error.what());
+    }
+}
+
+void frmViList::closeEvent(QCloseEvent* event)
+{
+    if (m_reading) {
+        // Closing while the grid is read cancels the read; the viewer is
+        // discarded by whoever filled it.
+        if (m_session)
+            m_session->tools.Cancel();
+        event->ignore();
+        return;
+    }
+    SavePlacement();
+    setWindowIcon(QIcon());
+    event->accept();
+    Q_EMIT closing(m_tag);
+}
+
+} // namespace teska
