@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // teska-report run as a program on small projects written here: exit
-// status, messages, the text of the moments list, the viewer rows, the
-// offered lists and the PDF pages.
+// status, messages, the text of the moments list, the viewer rows (result
+// tables, support reactions, coefficients), the offered lists and the PDF
+// pages.
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@
 #include "project/opening/ProjectWriter.h"
 #include "project/results/ResultFiles.h"
 #include "support/TestSupport.h"
+#include "teska-sample/SampleProject.h"
 
 namespace teska {
 namespace {
@@ -331,6 +333,59 @@ TEST_F(ReportCommand, ViewShowsTheGridRowsTabSeparated)
     // Every line has the row-number column and five value columns.
     for (const std::string& line : Lines(r.out))
         EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
+}
+
+TEST_F(ReportCommand, ViewOfSupportReactionsAndCoefficientsIsTheirGrid)
+{
+    sample::SampleOptions options;
+    options.NodesX = 4;
+    options.NodesY = 3;
+    options.Borings = 2;
+    const sample::SampleProject sample = sample::BuildSampleProject(options);
+    sample::WriteSampleProject(sample, dir.file("S.PO1"));
+    const std::string project = dir.file("S.PO1");
+    const std::size_t nodes = sample.NodeCount();
+
+    // The support reactions V, My, Mx (kN, kN.m by default) of every node
+    // with one of them not zero, under three heading rows.
+    RunOutput r = Run({project, "--view", "142", "--settings", Settings()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> lines = Lines(r.out);
+    ASSERT_GE(lines.size(), 3u) << r.out;
+    EXPECT_TRUE(lines[1].ends_with("\tV\tMy\tMx")) << lines[1];
+    EXPECT_EQ(lines[2].substr(lines[2].find('\t')), "\t[kN]\t[kN.m]\t[kN.m]");
+    const std::vector<float>&v = sample.NodeColumns.at(".H10"), &my = sample.NodeColumns.at(".H11"),
+          &mx = sample.NodeColumns.at(".H12");
+    std::vector<std::vector<double>> expected;
+    for (std::size_t n = 0; n < nodes; ++n)
+        if (v[n] != 0 || my[n] != 0 || mx[n] != 0)
+            expected.push_back({static_cast<double>(n + 1), v[n], my[n], mx[n]});
+    const std::vector<std::vector<double>> rows = NumberRows(r.out, '\t');
+    ASSERT_FALSE(expected.empty());
+    ASSERT_EQ(rows.size(), expected.size()) << r.out;
+    EXPECT_EQ(lines.size(), rows.size() + 3);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t c = 0; c < 4; ++c)
+            EXPECT_NEAR(rows[i][c], expected[i][c], 0.051) << "row " << i << " column " << c;
+
+    // A coefficient list, named by its position in the offer, has one
+    // column per node, headed 1..n.
+    r = Run({project, "--offered", "--settings", Settings()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::size_t ce = r.out.find(" [Ce]\n");
+    ASSERT_NE(ce, std::string::npos) << r.out;
+    const std::size_t start = r.out.rfind('\n', ce) + 1;
+    const std::string position = r.out.substr(start, r.out.find('\t', start) - start);
+    r = Run({project, "--view", position, "--settings", Settings()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    lines = Lines(r.out);
+    std::string numbers;
+    for (std::size_t n = 1; n <= nodes; ++n)
+        numbers += "\t" + std::to_string(n);
+    ASSERT_GT(lines.size(), 3u) << r.out;
+    EXPECT_EQ(lines[0], numbers);
+    for (const std::string& line : lines)
+        EXPECT_EQ(static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')), nodes) << line;
 }
 
 TEST_F(ReportCommand, DataListsAsEditorTextOneSectionPerPage)

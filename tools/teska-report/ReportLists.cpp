@@ -5,19 +5,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
+#include <optional>
 
-#include "lists/Session.h"
 #include "lists/choice/ListCandidates.h"
-#include "lists/format/FormatNumber.h"
-#include "lists/format/Units.h"
-#include "lists/results/ReadResultList.h"
-#include "lists/results/ResultTable.h"
-#include "lists/run/ListRun.h"
-#include "lists/run/ResultTableSection.h"
-#include "lists/tables/ColumnDefinitions.h"
-#include "lists/writer/ListWriter.h"
-#include "lists/writer/ResultSection.h"
 #include "suite/Errors.h"
 
 namespace teska::report {
@@ -74,100 +64,6 @@ std::vector<ListKey> ChooseKeys(
         throw UsageError{"at most " + std::to_string(MaxChosenLists)
             + " lists can be chosen for one run, not " + std::to_string(chosen.size())};
     return chosen;
-}
-
-namespace {
-
-ColumnContext ColumnsContext(ListProject& p)
-{
-    Session& s = p.session;
-    const UnitSettings units = s.environment.Units();
-    return ColumnContext{s.catalogue, units, p.project.AnalysisMethod, p.project.DesignCode, p.TermId, false,
-        [&s, units](long kind) { return UnitLabel(units, s.catalogue, kind); }};
-}
-
-ResultContext ResultsContext(ListProject& p)
-{
-    return ResultContext{p.project.ProjectDirectory, p.project.ProjectBaseName, p.project.AnalysisMethod,
-        p.project.DesignCode, &p.formats};
-}
-
-// Reads the result table of \p key; false when the run was aborted.
-bool ReadTable(ListProject& p, const ListKey& key, ResultTable& table)
-{
-    Session& s = p.session;
-    try {
-        if (ReadResultList(s, ResultsContext(p), key, nullptr, table) != 0)
-            return false;
-    } catch (const RuntimeError& e) {
-        FileServices services = s.services();
-        s.environment.SetPendingError(e.what());
-        ReportRuntimeError(services, s.file);
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-std::optional<std::string> ViewResultTable(
-    ListProject& p, const ListPageSettings& page, const ListKey& key, std::vector<std::string>& skipped)
-{
-    Session& s = p.session;
-    if (IsSummaryListKey(key)) {
-        skipped.push_back(ListKeyText(key) + " " + ListCaption(p, key));
-        return std::string();
-    }
-    ListState state;
-    state.OutputTarget = TargetViewResults;
-    state.LinesPerPage = page.LinesPerPage;
-    state.CharsPerLine = page.CharsPerLine;
-    state.CurrentListKey = key;
-    ListWriter writer(s, state);
-    s.tools.SetRunState(RunRunning);
-    ResultTable table;
-    if (!ReadTable(p, key, table))
-        return std::nullopt;
-    ColumnDefinition columns;
-    DefineListColumns(columns, key, 0, ColumnsContext(p));
-    ResultRows rows = RowsOf(table);
-    if (CheckNonzeroRows(writer, rows, p.project.AnalysisMethod))
-        return std::string();
-
-    std::string out;
-    // The heading: one line per heading row, a heading with line feeds
-    // joined by blanks so that every column keeps one cell.
-    const TableHeading heading = ResultTableHeading(columns, s.catalogue, s.environment.Units());
-    for (const std::vector<HeadingEntry>& row : heading.Rows) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            std::string cell = std::holds_alternative<long>(row[c])
-                ? (std::get<long>(row[c]) != 0 ? s.catalogue.LookupText(std::get<long>(row[c]))
-                                               : std::string())
-                : std::get<std::string>(row[c]);
-            std::replace(cell.begin(), cell.end(), '\n', ' ');
-            cell.erase(std::remove(cell.begin(), cell.end(), '\r'), cell.end());
-            if (c > 0)
-                out += '\t';
-            out += cell;
-        }
-        out += '\n';
-    }
-    const ResultFormats formats = ResultFormatsFor(p.formats, key);
-    for (std::int32_t r = 1; r <= rows.RowCount; ++r) {
-        out += std::to_string(rows.RowNumber(r));
-        for (std::int32_t c = 1; c <= rows.ColumnCount; ++c) {
-            out += '\t';
-            const float value = rows.Value(r, c);
-            if (formats.nodeNumberColumns && c <= 2)
-                out += std::to_string(std::llround(static_cast<double>(value)));
-            else
-                out += FormatNumber(value,
-                    formats.secondFrom > 0 && c >= formats.secondFrom ? formats.secondFormat
-                                                                      : formats.valueFormat);
-        }
-        out += '\n';
-    }
-    return out;
 }
 
 } // namespace teska::report

@@ -7,7 +7,6 @@
 // lists written for --offered, and the keys named on the command line. The
 // lists themselves are run by the engine (lists/run/ListRequests.h).
 
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -31,11 +30,5 @@ bool WriteOffered(ListProject& p, std::ostream& out, std::ostream& err);
 // for a key that is not offered, a non-number, or more than 18 keys.
 std::vector<ListKey> ChooseKeys(
     const ListSelection& selection, const std::vector<ListKey>& offered, bool byPosition);
-
-// The result table of \p key as tab-separated text: the heading rows, then
-// one line per row that is not all zero. nullopt when the run was aborted.
-// Key 142 has no table here and is added to \p skipped.
-std::optional<std::string> ViewResultTable(
-    ListProject& p, const ListPageSettings& page, const ListKey& key, std::vector<std::string>& skipped);
 
 } // namespace teska::report

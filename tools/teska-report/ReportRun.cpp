@@ -18,6 +18,7 @@
 #include "lists/page/PageLayout.h"
 #include "lists/page/PrintOptions.h"
 #include "lists/run/ListRequests.h"
+#include "lists/run/ResultGrid.h"
 #include "lists/writer/ListState.h"
 #include "project/opening/OpenProject.h"
 #include "suite/Errors.h"
@@ -230,10 +231,13 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
                 skipped = std::move(shown.Unavailable);
                 out << shown.Text;
             } else {
-                const std::optional<std::string> shown = ViewResultTable(report, page, key, skipped);
-                if (!shown)
+                // A result table as tab-separated grid rows. A table whose
+                // rows are all zero has been warned about and shows nothing.
+                const std::optional<ResultGrid> grid = ResultGrid::Read(report, key);
+                if (grid)
+                    out << grid->TabText();
+                else if (session.tools.RunStopped())
                     return Aborted(host, err);
-                out << *shown;
             }
         }
         // The editor and the print target offer the same lists. Both kinds
