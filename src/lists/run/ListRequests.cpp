@@ -83,7 +83,7 @@ ListRunText RunLists(ListProject& p, const ListPageSettings& page, const ListRun
     // A printed list runs once per copy, the way the list window is shown
     // once per copy; page numbers run on over the copies.
     const int copies = printed ? std::max<int>(1, page.CopyCount) : 1;
-    ListWriter writer(s, state, printed ? order.Pages : nullptr);
+    ListWriter writer(s, state, printed ? order.Pages : nullptr, order.Window);
     if (!printed)
         writer.SetTextSink(order.Text);
 
