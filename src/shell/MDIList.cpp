@@ -14,8 +14,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -25,12 +27,14 @@
 
 #include "lists/choice/ListCandidates.h"
 #include "lists/choice/ProjectOffer.h"
+#include "lists/writer/ListState.h"
 #include "project/opening/OpenProject.h"
 #include "project/opening/ProjectReader.h"
 #include "shell/HelpWindow.h"
 #include "shell/MenuTable.h"
-#include "suite/Twips.h"
 #include "suite/Errors.h"
+#include "suite/Twips.h"
+#include "viewer/frmViList.h"
 
 #ifndef TESKA_ICON_SOURCE_DIR
 #define TESKA_ICON_SOURCE_DIR ""
@@ -80,14 +84,19 @@ void splitPath(const std::string& path, std::string& directory, std::string& bas
 
 bool CopyImageStrip(const std::string& settingsDirectory)
 {
-    const QString target = toQ(settingsDirectory) + "1616list.bmp";
-    if (QFileInfo::exists(target))
-        return true;
-    const QString installed
-        = QCoreApplication::applicationDirPath() + "/../share/teska-list/icons/1616list.bmp";
-    const QString source
-        = QFileInfo::exists(installed) ? installed : QString(TESKA_ICON_SOURCE_DIR "/1616list.bmp");
-    return QFile::copy(source, target);
+    // The image strip and the two viewer icons, each copied once.
+    bool copied = true;
+    for (const char* name : {"1616list.bmp", "Table.ico", "TESKAText.ico"}) {
+        const QString target = toQ(settingsDirectory) + name;
+        if (QFileInfo::exists(target))
+            continue;
+        const QString installed
+            = QCoreApplication::applicationDirPath() + "/../share/teska-list/icons/" + name;
+        const QString source
+            = QFileInfo::exists(installed) ? installed : QString(TESKA_ICON_SOURCE_DIR "/") + name;
+        copied = QFile::copy(source, target) && copied;
+    }
+    return copied;
 }
 
 MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
@@ -144,6 +153,10 @@ MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
             "widthTwips", std::max(PixelsToTwips(m_navigator->width(), dpi()), kNavigatorMinTwips));
     });
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { ActivateNode(node); });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &MDIList::SubWindowActivated);
+    // F1 shows the help topic of what is in front.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+        [this] { ShowHelpTopic(HelpTopicInFront()); });
     m_mdi->viewport()->installEventFilter(this);
 
     CopyImageStrip(m_startup.SettingsDirectory);
@@ -154,6 +167,14 @@ MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
     setProjectMenus(false);
     for (int i = 0; i < 10; ++i)
         action(IndexedKey("MnuForms(", i))->setVisible(false);
+    // Until the printer set-up is in, a print run stops at its print options
+    // with a word in the status bar; an editor run takes the stored options.
+    PrintOptionsStep = [this](int target) {
+        if (!IsPrintedTarget(target))
+            return true;
+        m_statusBar->showMessage(caption(170003));
+        return false;
+    };
     if (const auto geometry = m_settings.Find(kSettings, "Window Placement"))
         restoreGeometry(QByteArray::fromHex(QByteArray::fromStdString(*geometry)));
 }
@@ -266,6 +287,10 @@ void MDIList::BuildMenus()
     m_resultListMenu->setObjectName("ResultLists");
     action("mnuViewData")->setMenu(m_dataListMenu);
     action("mnuViewResult")->setMenu(m_resultListMenu);
+    connect(m_dataListMenu, &QMenu::triggered, this,
+        [this](QAction* item) { ListDropDownClick(0, item->objectName().toStdString()); });
+    connect(m_resultListMenu, &QMenu::triggered, this,
+        [this](QAction* item) { ListDropDownClick(4, item->objectName().toStdString()); });
     const bool projectOpen = action("mnuFileClose")->isEnabled();
     m_dataListMenu->setEnabled(projectOpen);
     m_resultListMenu->setEnabled(projectOpen);
@@ -287,9 +312,10 @@ void MDIList::SetCaptions()
         action(IndexedKey("MnuVeiwToolBar(", i))->setText(text);
         bar(BarKeys[i])->setWindowTitle(QString(text).remove('&'));
     }
+    AssignMnemonics();
     bar("MENU")->setWindowTitle(caption(71));
     bar("MENUProgram")->setWindowTitle(caption(73));
-    setWindowTitle(caption(kMainCaptionId) + " - [" + caption(93) + "]");
+    ResetTitle();
     m_statusBar->setLayoutDirection(m_rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
@@ -478,11 +504,35 @@ void MDIList::OpenProject(bool fresh)
     context.StartedByGroup = m_startup.StartedByGroup;
     m_project.MainCaption = windowTitle().toStdString();
     const OpenResult result = teska::OpenProject(m_project, context, fresh);
+    // The opening's status texts are done with.
+    m_statusBar->clearMessage();
     if (result.Outcome != OpenOutcome::Opened)
         return;
     setProjectMenus(m_project.ListMenuEnabled);
     FillListDropDowns();
     setWindowTitle(toQ(m_project.MainCaption));
+}
+
+void MDIList::ResetTitle()
+{
+    setWindowTitle(caption(kMainCaptionId) + " - [" + caption(93) + "]");
+}
+
+QTreeWidgetItem* MDIList::ProjectNode(const std::string& path) const
+{
+    const QString key = toQ(path);
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
+        if (m_tree->topLevelItem(i)->data(0, kKeyRole).toString() == key)
+            return m_tree->topLevelItem(i);
+    return nullptr;
+}
+
+void MDIList::MakeProjectCurrent(const std::string& path)
+{
+    m_opened.CurrentProject = m_opened.IndexOf(path);
+    m_project.ProjectPath = path;
+    splitPath(path, m_project.ProjectDirectory, m_project.ProjectBaseName);
+    OpenProject(false);
 }
 
 void MDIList::FillListDropDowns()
@@ -510,7 +560,8 @@ void MDIList::OpenProjectDialog()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const std::string path = dialog.selectedFiles().first().toStdString();
-    if (!ProjectReader::CheckProjectFile(path)) {
+    if (const ProjectCheck check = ProjectReader::CheckProjectFile(path); !check) {
+        m_host->reportError(check.Reason);
         m_project.ProjectDirectory = oldDirectory;
         m_project.ProjectBaseName = oldBase;
         return;
@@ -526,8 +577,12 @@ void MDIList::OpenProjectDialog()
 void MDIList::OpenRecentFile(int index)
 {
     const std::string path = GetRecentFile(m_settings, index);
-    if (path.empty() || !ProjectReader::CheckProjectFile(path))
+    if (path.empty())
         return;
+    if (const ProjectCheck check = ProjectReader::CheckProjectFile(path); !check) {
+        m_host->reportError(check.Reason);
+        return;
+    }
     m_project.ProjectPath = path;
     splitPath(path, m_project.ProjectDirectory, m_project.ProjectBaseName);
     if (IsProjectOpened())
@@ -542,12 +597,8 @@ void MDIList::ActivateNode(QTreeWidgetItem* node)
         return;
     QTreeWidgetItem* projectNode = node->parent() ? node->parent() : node;
     const std::string path = projectNode->data(0, kKeyRole).toString().toStdString();
-    if (path != m_opened.Current() || !node->parent()) {
-        m_opened.CurrentProject = m_opened.IndexOf(path);
-        m_project.ProjectPath = path;
-        splitPath(path, m_project.ProjectDirectory, m_project.ProjectBaseName);
-        OpenProject(false);
-    }
+    if (path != m_opened.Current() || !node->parent())
+        MakeProjectCurrent(path);
     QTreeWidgetItem* focus = node->parent() ? node : projectNode->child(0);
     if (focus) {
         const QString tag = focus->data(0, kKeyRole).toString();
@@ -582,6 +633,8 @@ void MDIList::CloseProject()
     const CloseResult result = teska::CloseProject(m_opened, ThisProcess());
     if (result.NewCurrent.empty()) {
         setProjectMenus(false);
+        ResetTitle();
+        m_project = ProjectState();
         return;
     }
     for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
@@ -605,6 +658,18 @@ void MDIList::MenuClick(const std::string& key)
             CloseProject();
         else if (key == "mnuFileExit")
             close();
+        else if (key == "mnuViewData")
+            ListCommand(1);
+        else if (key == "mnuViewResult")
+            ListCommand(2);
+        else if (key == "mnuPrintData")
+            ListCommand(3);
+        else if (key == "mnuPrintResult")
+            ListCommand(4);
+        else if (key == "mnuResultTextEditor")
+            ListCommand(5);
+        else if (key == "mnuDataTextEditor")
+            ListCommand(6);
         else if (key == "MnuStatusBar")
             m_statusBar->setVisible(action(key)->isChecked());
         else if (key == "MnuTrvData")
@@ -666,9 +731,54 @@ bool MDIList::eventFilter(QObject* watched, QEvent* event)
 
 void MDIList::closeEvent(QCloseEvent* event)
 {
-    if (!m_shutDown)
+    if (!m_shutDown) {
+        if (!ExitQuery()) {
+            event->ignore();
+            return;
+        }
         ShutDown(false);
+    }
     event->accept();
+}
+
+bool MDIList::ExitQuery()
+{
+    QMessageBox box(QMessageBox::Question, caption(kMainCaptionId),
+        caption(170001, {std::string("|1"), kMainCaptionId}), QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName("ExitQuery");
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    if (m_rightToLeft)
+        box.setLayoutDirection(Qt::RightToLeft);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MDIList::AssignMnemonics()
+{
+    // Each menu gives its items keyboard mnemonics: the first letter of a
+    // caption that no earlier item of the same menu has taken.
+    auto assign = [](const QList<QAction*>& items) {
+        QString taken;
+        for (QAction* item : items) {
+            QString text = item->text();
+            if (item->isSeparator() || text.isEmpty() || text.contains('&'))
+                continue;
+            for (int i = 0; i < text.size(); ++i) {
+                const QChar c = text.at(i).toLower();
+                if (c.isLetterOrNumber() && !taken.contains(c)) {
+                    taken += c;
+                    text.insert(i, '&');
+                    item->setText(text);
+                    break;
+                }
+            }
+        }
+    };
+    if (auto* menuBar = findChild<QMenuBar*>("MENUBAR"))
+        assign(menuBar->actions());
+    for (QMenu* menu : m_menus)
+        if (menu)
+            assign(menu->actions());
 }
 
 void MDIList::ShutDown(bool releasedByGroup)

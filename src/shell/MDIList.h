@@ -10,12 +10,15 @@
 #include <QHash>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "lists/Session.h"
 #include "lists/format/NumberFormats.h"
 #include "lists/page/PageLayout.h"
+#include "lists/run/ListRequests.h"
 #include "project/opening/OpenedProjects.h"
 #include "project/opening/ProjectState.h"
 #include "project/opening/RecentFiles.h"
@@ -24,6 +27,7 @@
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QSplitter;
 class QStatusBar;
@@ -33,6 +37,8 @@ class QTreeWidgetItem;
 class QWidget;
 
 namespace teska {
+
+class frmViList;
 
 // Program-wide values that start-up establishes.
 struct StartupState {
@@ -65,6 +71,7 @@ public:
     QMdiArea* mdiArea() const { return m_mdi; }
 
     Session& session() { return *m_session; }
+    ShellHost& host() { return *m_host; }
     StartupState& startup() { return m_startup; }
     ProjectState& project() { return m_project; }
     const OpenedProjects& openedProjects() const { return m_opened; }
@@ -108,6 +115,49 @@ public:
     // program ends the run), windows closed.
     void ShutDown(bool releasedByGroup);
     bool shutDownDone() const { return m_shutDown; }
+    // The exit query: true when the user wants to end the program. Asks
+    // with a message box; Escape answers no.
+    bool ExitQuery();
+
+    // The state of the list commands: the target and key(s) of the next
+    // run, and the dialog result flag of the last one.
+    int OutputTarget = 1;
+    ListKey CurrentListKey = 0L;
+    std::vector<ListKey> ChosenLists;
+    bool RunConfirmed = false;
+    std::string ListText;
+
+    // The six list commands (OutputTarget 1 to 6).
+    void ListCommand(int outputTarget);
+    // A list chosen in a List drop-down: \p button 0 is a data list, any
+    // other button a result list; \p key is the list key as text.
+    void ListDropDownClick(int button, const std::string& key);
+    // False (and the list's open window focused) when a viewer of the active
+    // project already shows CurrentListKey.
+    bool CheckRequest();
+    // The current project as the list engine reads it, and the page raster
+    // and print options of a run.
+    ListProject listProject();
+    ListPageSettings listPage();
+    // Shows frmPrList modally for OutputTarget; sets RunConfirmed and, for
+    // the view and editor targets, ListText.
+    bool RunListWindow();
+    // A new viewer for CurrentListKey (text mode takes ListText); nullptr
+    // when its fill was aborted.
+    frmViList* ShowResultInViewer();
+    // The print options step of print and editor runs; true to go on. The
+    // printer set-up fills it in; until then printing stops here.
+    std::function<bool(int outputTarget)> PrintOptionsStep;
+    // The list text of an editor run written to EditorFilePath() and opened
+    // with the user's text editor. False (with a message naming the file)
+    // when it could not be written or opened.
+    bool HandToTextEditor();
+    QString EditorFilePath(int outputTarget) const;
+    // The viewers in the MDI area, oldest first.
+    QList<frmViList*> viewers() const;
+    const std::array<QString, 10>& WindowTags() const { return m_windowTags; }
+    // The help topic of the window or dialog in front.
+    QString HelpTopicInFront() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,6 +172,12 @@ private:
     void FillListDropDowns();
     double dpi() const;
     void saveSettings();
+    void ViewerClosing(const QString& tag);
+    void SubWindowActivated(QMdiSubWindow* window);
+    void MakeProjectCurrent(const std::string& path);
+    QTreeWidgetItem* ProjectNode(const std::string& path) const;
+    void ResetTitle();
+    void AssignMnemonics();
 
     std::unique_ptr<ShellHost> m_host;
     std::unique_ptr<Session> m_session;

@@ -43,8 +43,11 @@ void OpenProjectFromPath(MDIList& window, const std::string& commandLine)
     if (commandLine.empty())
         return;
     const std::string path = CleanProjectPath(commandLine);
-    if (!ProjectReader::CheckProjectFile(path))
+    if (const ProjectCheck check = ProjectReader::CheckProjectFile(path); !check) {
+        // Named on the command line but not a project: say why.
+        window.session().host.reportError(check.Reason);
         return;
+    }
     const QFileInfo info(QString::fromStdString(path));
     if (info.fileName().isEmpty())
         return;

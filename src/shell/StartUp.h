@@ -35,7 +35,7 @@ std::string CleanProjectPath(const std::string& commandLine);
 std::unique_ptr<MDIList> Main(const QStringList& arguments, const std::string& settingsDirectory = {});
 
 // Opens the project of \p path if it names a usable "*.PO1" file (upper-case
-// extension only); anything else is ignored without a message.
+// extension only); anything else is reported, naming the file, and ignored.
 void OpenProjectFromPath(MDIList& window, const std::string& path);
 
 } // namespace teska

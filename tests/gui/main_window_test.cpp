@@ -95,9 +95,23 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(QString::fromStdString(settingsDir()) + "1616list.bmp"));
         QVERIFY(!w->action("MnuFileOpen")->icon().isNull());
         QVERIFY(w->action("MnuWindowArrange(3)")->icon().isNull());
-        // Captions come from the catalogue with their options.
-        QCOMPARE(w->action("mnuFile")->text(), QString("File"));
-        QCOMPARE(w->action("MnuVeiwToolBar(1)")->text(), QString("List"));
+        // Captions come from the catalogue with their options, and every
+        // menu gives each captioned item a mnemonic of its own (Alt+F).
+        QCOMPARE(w->action("mnuFile")->text(), QString("&File"));
+        QCOMPARE(QString(w->action("MnuVeiwToolBar(1)")->text()).remove('&'), QString("List"));
+        for (QMenu* menu : w->findChildren<QMenu*>()) {
+            QString keys;
+            for (QAction* item : menu->actions()) {
+                const QString text = item->text();
+                if (item->isSeparator() || text.isEmpty())
+                    continue;
+                const qsizetype at = text.indexOf('&');
+                QVERIFY2(at >= 0 && at + 1 < text.size(), qPrintable(text));
+                QVERIFY2(
+                    !keys.contains(text.at(at + 1).toLower()), qPrintable(menu->objectName() + ": " + text));
+                keys += text.at(at + 1).toLower();
+            }
+        }
         QCOMPARE(w->action("MnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
     }
 
@@ -107,7 +121,7 @@ private Q_SLOTS:
             auto w = start();
             w->action("MnuVeiwToolBar(2)")->trigger();
             QVERIFY(!w->bar("mnuFormat")->isVisibleTo(w.get()));
-            w->close();
+            w->ShutDown(false);
         }
         const QString ini = fileText(QString::fromStdString(settingsDir()) + "TESKA-List.ini");
         QVERIFY2(ini.contains("Format Bar=False"), qPrintable(ini));
@@ -129,7 +143,7 @@ private Q_SLOTS:
             w->action("MnuStatusBar")->trigger();
             w->action("MnuTrvData")->trigger();
             w->SetNavigatorWidth(3000);
-            w->close();
+            w->ShutDown(false);
         }
         auto w = start();
         QVERIFY(!w->statusBarWidget()->isVisibleTo(w.get()));
@@ -284,7 +298,7 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i)
             QVERIFY(!w->action(IndexedKey("MnuRecentFile(", i))->text().contains(paths[0] + ""));
         // The list survives a restart, and an entry opens its project.
-        w->close();
+        w->ShutDown(false);
         w.reset();
         auto again = start();
         QVERIFY(again->action("MnuRecentFile(4)")->text().contains(paths[1]));

@@ -1,0 +1,358 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The list commands of the main window: the six commands of the List menu,
+// the List drop-downs, the list generation window, the viewers with their
+// navigator and Window menu entries, and the hand-over of an editor list.
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTreeWidget>
+#include <QUrl>
+#include <algorithm>
+#include <charconv>
+
+#include "lists/page/IniSettings.h"
+#include "lists/page/PrintOptions.h"
+#include "lists/writer/ListState.h"
+#include "printing/PdfPagePrinter.h"
+#include "shell/ChooseLists.h"
+#include "shell/MDIList.h"
+#include "shell/MenuTable.h"
+#include "shell/frmPrList.h"
+#include "suite/Errors.h"
+#include "suite/FileText.h"
+#include "viewer/frmViList.h"
+
+namespace teska {
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kWindowEntries = 10;
+
+QString toQ(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+// A list key from its text: the identifier of a numeric key, else the text.
+ListKey KeyFromText(const std::string& text)
+{
+    long id = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), id);
+    if (ec == std::errc() && end == text.data() + text.size())
+        return id;
+    return text;
+}
+
+} // namespace
+
+ListProject MDIList::listProject()
+{
+    return ListProject{*m_session, m_project, numberFormats, m_startup.TermId};
+}
+
+ListPageSettings MDIList::listPage()
+{
+    const std::string directory = m_startup.SettingsDirectory;
+    const IniSettings settings = IniSettings::Load(directory + ProgramSettingsFileName);
+    DeviceModeValues device;
+    device.orientation = static_cast<int>(settings.GetLong("Device Mode", "dmOrientation", 0));
+    device.paperSize = static_cast<int>(settings.GetLong("Device Mode", "dmPaperSize", 0));
+    const PageMeasure measured = MeasurePageSetup(PageSetupFromDeviceMode(device));
+    const PrintOptions stored = LoadPrintOptions(settings);
+    ListPageSettings page;
+    page.LinesPerPage = static_cast<std::int16_t>(measured.LinesPerPage);
+    page.CharsPerLine = static_cast<std::int16_t>(measured.CharsPerLine);
+    page.Layout = pageLayout;
+    page.PageNumber = static_cast<std::int16_t>(PageNumberBeforeFirst(stored.NumberPages, stored.FirstPage));
+    page.CopyCount = static_cast<std::int16_t>(stored.CopyCount);
+    page.PrintCompanyHeader = stored.PrintCompanyHeader;
+    page.PrintJobData = stored.PrintJobData;
+    return page;
+}
+
+void MDIList::ListCommand(int outputTarget)
+{
+    OutputTarget = outputTarget;
+    ListProject project = listProject();
+    if (ChooseLists(this, project, OutputTarget, CurrentListKey, ChosenLists,
+            [this](const QString& topic) { ShowHelpTopic(topic); })
+        != 0)
+        return;
+    switch (OutputTarget) {
+    case TargetViewData:
+        if (!CheckRequest())
+            return;
+        if (RunListWindow())
+            ShowResultInViewer();
+        return;
+    case TargetViewResults:
+        if (!CheckRequest())
+            return;
+        if (IsTextResultKey(CurrentListKey)) {
+            if (!RunListWindow())
+                return;
+        }
+        ShowResultInViewer();
+        return;
+    case TargetPrintData:
+    case TargetPrintResults:
+        if (PrintOptionsStep && PrintOptionsStep(OutputTarget)) {
+            const int copies = std::max<int>(1, listPage().CopyCount);
+            for (int copy = 0; copy < copies && RunListWindow(); ++copy) { }
+        }
+        return;
+    default: {
+        // The print options come first when a chosen list has a page header.
+        const bool headed
+            = std::any_of(ChosenLists.begin(), ChosenLists.end(), [&project](const ListKey& key) {
+                  return key != ListKey(90045L) && !ListCaption(project, key).empty();
+              });
+        if (headed && !(PrintOptionsStep && PrintOptionsStep(OutputTarget)))
+            return;
+        if (RunListWindow())
+            HandToTextEditor();
+        return;
+    }
+    }
+}
+
+void MDIList::ListDropDownClick(int button, const std::string& key)
+{
+    try {
+        CurrentListKey = KeyFromText(key);
+        if (!CheckRequest())
+            return;
+        if (button != 0) {
+            OutputTarget = TargetViewResults;
+            RunConfirmed = true;
+            if (IsTextResultKey(CurrentListKey))
+                RunListWindow();
+        } else {
+            OutputTarget = TargetViewData;
+            RunListWindow();
+        }
+        if (RunConfirmed)
+            ShowResultInViewer();
+    } catch (const std::exception& error) {
+        m_host->reportError(error.what());
+    }
+}
+
+bool MDIList::CheckRequest()
+{
+    ListProject project = listProject();
+    const QString caption = toQ(ListCaption(project, CurrentListKey));
+    QTreeWidgetItem* node = ProjectNode(m_opened.Current());
+    if (!node || caption.isEmpty())
+        return true;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QTreeWidgetItem* entry = node->child(i);
+        if (!entry->text(0).contains(caption))
+            continue;
+        const QString tag = entry->data(0, kKeyRole).toString();
+        for (QMdiSubWindow* window : m_mdi->subWindowList())
+            if (window->property("tag").toString() == tag) {
+                m_mdi->setActiveSubWindow(window);
+                window->widget()->setFocus();
+            }
+        return false;
+    }
+    return true;
+}
+
+bool MDIList::RunListWindow()
+{
+    RunConfirmed = false;
+    ListText.clear();
+    ListProject project = listProject();
+    const ListPageSettings page = listPage();
+    ListRunText result;
+    frmPrList window(
+        *m_session, OutputTarget,
+        [&](ProgressWindow* progress) {
+            ListRunOrder order;
+            order.OutputTarget = OutputTarget;
+            order.CurrentListKey = CurrentListKey;
+            order.ChosenLists = ChosenLists;
+            order.Window = progress;
+            // Printed pages go to the printer set-up, which the printing
+            // commands provide; a view or editor run keeps the text.
+            result = RunLists(project, page, order);
+            return result.Completed;
+        },
+        this);
+    window.exec();
+    RunConfirmed = window.RunConfirmed();
+    if (RunConfirmed)
+        ListText = std::move(result.Text);
+    for (const std::string& missing : result.Unavailable)
+        m_host->warning(caption(86).toStdString(), missing);
+    return RunConfirmed;
+}
+
+frmViList* MDIList::ShowResultInViewer()
+{
+    ViewerContext context;
+    ListProject project = listProject();
+    context.project = &project;
+    context.settings = &m_settings;
+    context.settingsDirectory = m_startup.SettingsDirectory;
+    auto* viewer = new frmViList(context);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* window = m_mdi->addSubWindow(viewer);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->RestorePlacement();
+    window->show();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool filled
+        = viewer->FirstTimeActivate(OutputTarget, CurrentListKey, ListText, toQ(m_opened.Current()));
+    QGuiApplication::restoreOverrideCursor();
+    ListText.clear();
+    m_statusBar->clearMessage();
+    if (!filled) {
+        // Nothing half-filled stays on screen.
+        delete window;
+        return nullptr;
+    }
+    const QString tag = viewer->tag();
+    window->setProperty("tag", tag);
+    window->setWindowTitle(viewer->windowTitle());
+    window->setWindowIcon(viewer->windowIcon());
+    connect(viewer, &frmViList::closing, this, &MDIList::ViewerClosing);
+
+    // The navigator entry under the active project: image 2 for a result
+    // table, 3 for a text.
+    if (QTreeWidgetItem* node = ProjectNode(m_opened.Current())) {
+        auto* entry = new QTreeWidgetItem(QStringList(viewer->windowTitle()));
+        entry->setData(0, kKeyRole, tag);
+        entry->setIcon(0, action(viewer->isGridMode() ? "mnuViewResult" : "mnuViewData")->icon());
+        node->addChild(entry);
+        node->setExpanded(true);
+        m_tree->setCurrentItem(entry);
+    }
+    // The Window menu lists the first ten viewers: "n base-caption".
+    const int n = static_cast<int>(viewers().size()) - 1;
+    if (n >= 0 && n < kWindowEntries) {
+        QAction* item = action(IndexedKey("MnuForms(", n));
+        item->setText(
+            QString::number(n) + " " + toQ(m_project.ProjectBaseName) + "-" + viewer->windowTitle());
+        item->setVisible(true);
+        m_windowTags[static_cast<std::size_t>(n)] = tag;
+    }
+    m_mdi->setActiveSubWindow(window);
+    SubWindowActivated(window);
+    return viewer;
+}
+
+QList<frmViList*> MDIList::viewers() const
+{
+    QList<frmViList*> list;
+    for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::CreationOrder))
+        if (auto* viewer = qobject_cast<frmViList*>(window->widget()); viewer && !viewer->tag().isEmpty())
+            list.append(viewer);
+    return list;
+}
+
+void MDIList::ViewerClosing(const QString& tag)
+{
+    // The Window menu entries after the closed one move up a place.
+    int closed = -1;
+    for (int i = 0; i < kWindowEntries; ++i)
+        if (action(IndexedKey("MnuForms(", i))->isVisible()
+            && m_windowTags[static_cast<std::size_t>(i)] == tag) {
+            closed = i;
+            break;
+        }
+    if (closed >= 0) {
+        int last = closed;
+        for (int i = closed + 1; i < kWindowEntries && action(IndexedKey("MnuForms(", i))->isVisible(); ++i) {
+            QAction* to = action(IndexedKey("MnuForms(", i - 1));
+            to->setText(QString::number(i - 1) + action(IndexedKey("MnuForms(", i))->text().mid(1));
+            m_windowTags[static_cast<std::size_t>(i - 1)] = m_windowTags[static_cast<std::size_t>(i)];
+            last = i;
+        }
+        action(IndexedKey("MnuForms(", last))->setVisible(false);
+        m_windowTags[static_cast<std::size_t>(last)].clear();
+    }
+    for (int p = 0; p < m_tree->topLevelItemCount(); ++p) {
+        QTreeWidgetItem* node = m_tree->topLevelItem(p);
+        for (int c = node->childCount() - 1; c >= 0; --c)
+            if (node->child(c)->data(0, kKeyRole).toString() == tag)
+                delete node->takeChild(c);
+    }
+    if (viewers().size() <= 1) {
+        action("MnuExportWord")->setEnabled(false);
+        action("MnuExportExcel")->setEnabled(false);
+    }
+}
+
+void MDIList::SubWindowActivated(QMdiSubWindow* window)
+{
+    auto* viewer = window ? qobject_cast<frmViList*>(window->widget()) : nullptr;
+    if (!viewer || viewer->tag().isEmpty())
+        return;
+    action("MnuExportWord")->setEnabled(!viewer->isGridMode());
+    action("MnuExportExcel")->setEnabled(viewer->isGridMode());
+    for (int p = 0; p < m_tree->topLevelItemCount(); ++p) {
+        QTreeWidgetItem* node = m_tree->topLevelItem(p);
+        for (int c = 0; c < node->childCount(); ++c) {
+            if (node->child(c)->data(0, kKeyRole).toString() != viewer->tag())
+                continue;
+            const std::string path = node->data(0, kKeyRole).toString().toStdString();
+            if (path != m_opened.Current())
+                MakeProjectCurrent(path);
+            m_tree->setCurrentItem(node->child(c));
+            return;
+        }
+    }
+}
+
+QString MDIList::EditorFilePath(int outputTarget) const
+{
+    return toQ(m_startup.SettingsDirectory + m_project.ProjectBaseName
+        + (outputTarget == TargetEditorData ? "-data.txt" : "-results.txt"));
+}
+
+bool MDIList::HandToTextEditor()
+{
+    const QString file = EditorFilePath(OutputTarget);
+    try {
+        WriteFileAtomically(file.toStdString(), ListText);
+    } catch (const RuntimeError& error) {
+        m_host->reportError(error.what());
+        return false;
+    }
+    ListText.clear();
+    // $VISUAL names the user's editor; it is started directly, never
+    // through a shell, with the file as its last argument.
+    const QString visual = qEnvironmentVariable("VISUAL").trimmed();
+    bool started = false;
+    if (!visual.isEmpty()) {
+        QStringList arguments = QProcess::splitCommand(visual);
+        const QString program = arguments.takeFirst();
+        arguments << file;
+        started = QProcess::startDetached(program, arguments);
+    } else {
+        started = QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    }
+    if (!started)
+        m_host->reportError(caption(170004, {std::string("|1"), file.toStdString()}).toStdString());
+    return started;
+}
+
+QString MDIList::HelpTopicInFront() const
+{
+    if (auto* dialog = qobject_cast<ListChoiceDialog*>(QApplication::activeModalWidget()))
+        return dialog->helpTopic();
+    return QStringLiteral("Titel");
+}
+
+} // namespace teska

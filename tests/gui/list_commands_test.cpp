@@ -1,0 +1,373 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The list commands of the main window on the demo project, offscreen: the
+// choice dialogs answered by the test, the list generation window, the
+// viewers with their navigator and Window menu entries, the request check,
+// cancel and abort, the print options step and the editor hand-over.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+
+#include "lists/Session.h"
+#include "shell/ChooseLists.h"
+#include "shell/MDIList.h"
+#include "shell/MenuTable.h"
+#include "shell/StartUp.h"
+#include "shell/frmPrList.h"
+#include "viewer/ResultGridModel.h"
+#include "viewer/frmViList.h"
+
+using namespace teska;
+
+namespace {
+
+// Answers the next choice dialog: checks (or, single choice, selects) the
+// rows whose caption \p pick accepts, remembers every caption offered, and
+// presses OK (Escape when nothing was picked).
+void answerChoice(std::function<bool(const QString&)> pick, QStringList* offered = nullptr)
+{
+    QTimer::singleShot(0, [pick, offered] {
+        auto* dialog = qobject_cast<ListChoiceDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        bool any = false;
+        for (int i = 0; i < dialog->list()->count(); ++i) {
+            QListWidgetItem* item = dialog->list()->item(i);
+            if (offered)
+                offered->append(item->text());
+            if (!pick(item->text()))
+                continue;
+            any = true;
+            if (dialog->multiple())
+                item->setCheckState(Qt::Checked);
+            else {
+                dialog->list()->setCurrentRow(i);
+                break;
+            }
+        }
+        if (any)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+}
+
+// The caption of a catalogue identifier in the window's session.
+QString text(MDIList& w, long id)
+{
+    return QString::fromStdString(w.session().catalogue.LookupText(id));
+}
+
+} // namespace
+
+class ListCommandsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir* m_dir = nullptr;
+    std::unique_ptr<MDIList> m_window;
+    QString m_project;
+
+    MDIList& w() { return *m_window; }
+
+    // Views one list through the List menu command of \p target.
+    frmViList* view(int target, long id)
+    {
+        const QString caption = text(w(), id);
+        const int before = static_cast<int>(w().viewers().size());
+        answerChoice([caption](const QString& c) { return c == caption; });
+        w().ListCommand(target);
+        const auto viewers = w().viewers();
+        return viewers.size() > before ? viewers.back() : nullptr;
+    }
+    QTreeWidgetItem* projectNode() { return w().tree()->topLevelItem(0); }
+    QStringList windowEntries()
+    {
+        QStringList entries;
+        for (int i = 0; i < 10; ++i)
+            if (QAction* item = w().action(IndexedKey("MnuForms(", i)); item->isVisible())
+                entries << item->text();
+        return entries;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = new QTemporaryDir();
+        const QString settings = m_dir->path() + "/settings/";
+        QDir().mkpath(settings);
+        // A copy of the demo project: opening it leaves a lock file.
+        const QString source = TESKA_SOURCE_DIR "/examples/demo";
+        QDir().mkpath(m_dir->path() + "/demo");
+        for (const QString& name : QDir(source).entryList(QDir::Files))
+            QFile::copy(source + "/" + name, m_dir->path() + "/demo/" + name);
+        m_project = m_dir->path() + "/demo/DEMO.PO1";
+        m_window = Main({"teska-list", m_project}, settings.toStdString());
+        QVERIFY(w().openedProjects().CurrentProject != 0);
+    }
+    void cleanup()
+    {
+        if (m_window) {
+            m_window->ShutDown(false);
+            m_window.reset();
+        }
+        delete m_dir;
+    }
+
+    void viewersShowTextOrGridByList_data()
+    {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<long>("key");
+        QTest::addColumn<bool>("grid");
+        QTest::newRow("data section as text") << 1 << 90054L << false;
+        QTest::newRow("result table as grid") << 2 << 140L << true;
+        QTest::newRow("support reactions as grid") << 2 << 142L << true;
+        QTest::newRow("summary section as text") << 2 << 140164L << false;
+    }
+    void viewersShowTextOrGridByList()
+    {
+        QFETCH(int, target);
+        QFETCH(long, key);
+        QFETCH(bool, grid);
+        frmViList* viewer = view(target, key);
+        QVERIFY(viewer);
+        QCOMPARE(viewer->isGridMode(), grid);
+        QCOMPARE(viewer->windowTitle(), text(w(), key));
+        QCOMPARE(viewer->tag(), m_project + "-" + text(w(), key));
+        if (grid) {
+            QVERIFY(viewer->model()->rowCount() > 0);
+            QVERIFY(!viewer->textBox()->isVisible());
+        } else {
+            QVERIFY(viewer->textBox()->toPlainText().size() > 100);
+            QVERIFY(w().ListText.empty());
+        }
+        // The export command that fits the mode, the navigator entry with
+        // the viewer's tag, the first Window menu entry.
+        QCOMPARE(w().action("MnuExportExcel")->isEnabled(), grid);
+        QCOMPARE(w().action("MnuExportWord")->isEnabled(), !grid);
+        QCOMPARE(projectNode()->childCount(), 1);
+        QCOMPARE(projectNode()->child(0)->data(0, Qt::UserRole).toString(), viewer->tag());
+        QCOMPARE(windowEntries(), QStringList("0 DEMO-" + text(w(), key)));
+        QCOMPARE(w().WindowTags()[0], viewer->tag());
+        QVERIFY(w().statusBarWidget()->currentMessage().isEmpty());
+    }
+
+    void coverPageIsOfferedForPrintingButNotForViewing()
+    {
+        QStringList viewing, printing;
+        answerChoice([](const QString&) { return false; }, &viewing);
+        w().ListCommand(1);
+        answerChoice([](const QString&) { return false; }, &printing);
+        w().ListCommand(3);
+        QVERIFY(!viewing.isEmpty());
+        QVERIFY(!viewing.contains(text(w(), 90045)));
+        QVERIFY(printing.contains(text(w(), 90045)));
+        QCOMPARE(printing.size(), viewing.size() + 1);
+    }
+
+    void coefficientGridHeadsItsColumnsOneToN()
+    {
+        const QString caption = text(w(), 140177) + " [Ce]";
+        answerChoice([caption](const QString& c) { return c == caption; });
+        w().ListCommand(2);
+        QCOMPARE(w().viewers().size(), 1);
+        ResultGridModel* model = w().viewers().front()->model();
+        QVERIFY(model->columnCount() > 3);
+        for (int c = 1; c < model->columnCount(); ++c)
+            QVERIFY(model->headerData(c, Qt::Horizontal).toString().startsWith(QString::number(c)));
+    }
+
+    void requestForAnOpenListFocusesItsWindow()
+    {
+        frmViList* first = view(2, 140);
+        QVERIFY(first);
+        view(1, 90054);
+        QCOMPARE(w().viewers().size(), 2);
+        // The List menu and the drop-down both find the open window.
+        QVERIFY(!view(2, 140));
+        w().ListDropDownClick(4, "140");
+        QCOMPARE(w().viewers().size(), 2);
+        QCOMPARE(w().mdiArea()->activeSubWindow()->widget(), first);
+    }
+
+    void dropDownItemsOpenTheirViewer()
+    {
+        QMenu* results = w().findChild<QMenu*>("ResultLists");
+        QAction* item = nullptr;
+        for (QAction* a : results->actions())
+            if (a->objectName() == "141")
+                item = a;
+        QVERIFY(item);
+        item->trigger();
+        QCOMPARE(w().viewers().size(), 1);
+        QVERIFY(w().viewers().front()->isGridMode());
+        QMenu* data = w().findChild<QMenu*>("DataLists");
+        data->actions().front()->trigger();
+        QCOMPARE(w().viewers().size(), 2);
+        QVERIFY(!w().viewers().back()->isGridMode());
+    }
+
+    void eleventhViewerHasNoWindowEntryAndClosingRenumbers()
+    {
+        QStringList offered;
+        answerChoice([](const QString&) { return false; }, &offered);
+        w().ListCommand(2);
+        QVERIFY(offered.size() >= 11);
+        // Eleven grids of the offer (text sections left out: they need the
+        // list generation window, which works the same way).
+        int opened = 0;
+        for (const QString& caption : offered) {
+            if (opened == 11)
+                break;
+            answerChoice([caption](const QString& c) { return c == caption; });
+            w().ListCommand(2);
+            opened = static_cast<int>(w().viewers().size());
+        }
+        QCOMPARE(opened, 11);
+        QCOMPARE(projectNode()->childCount(), 11);
+        const QStringList entries = windowEntries();
+        QCOMPARE(entries.size(), 10);
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(entries[i].startsWith(QString::number(i) + " DEMO-"));
+        // Closing the second viewer: the entries after it move up.
+        const QString third = entries[2].mid(2);
+        w().viewers()[1]->parentWidget()->close();
+        QCOMPARE(w().viewers().size(), 10);
+        QCOMPARE(projectNode()->childCount(), 10);
+        const QStringList after = windowEntries();
+        QCOMPARE(after.size(), 9);
+        QCOMPARE(after[1], "1 " + third);
+        QCOMPARE(after.last().left(2), QString("8 "));
+    }
+
+    void cancelDuringARunLeavesNoText()
+    {
+        // CmdOK is pressed as soon as the first progress message shows it.
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, [] {
+            if (auto* window = qobject_cast<frmPrList*>(QApplication::activeModalWidget()))
+                if (auto* ok = window->findChild<QPushButton*>("CmdOK"); ok && ok->isVisible())
+                    ok->click();
+        });
+        cancel.start(0);
+        answerChoice([](const QString&) { return true; });
+        w().ListCommand(6);
+        cancel.stop();
+        QVERIFY(!w().RunConfirmed);
+        QVERIFY(w().ListText.empty());
+        QVERIFY(!QFile::exists(w().EditorFilePath(6)));
+    }
+
+    void missingResultFileAbortsNamingIt_data()
+    {
+        QTest::addColumn<long>("key");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("grid viewer") << 140L << "DEMO.PH4";
+        QTest::newRow("list generation window") << 140164L << "DEMO.QUB";
+    }
+    void missingResultFileAbortsNamingIt()
+    {
+        QFETCH(long, key);
+        QFETCH(QString, file);
+        QVERIFY(QFile::remove(m_dir->path() + "/demo/" + file));
+        const std::size_t errors = w().host().errors().size();
+        QVERIFY(!view(2, key));
+        QCOMPARE(w().viewers().size(), 0);
+        QCOMPARE(w().mdiArea()->subWindowList().size(), 0);
+        QCOMPARE(projectNode()->childCount(), 0);
+        QVERIFY(w().host().errors().size() > errors);
+        QVERIFY2(QString::fromStdString(w().host().errors().back()).contains(file),
+            w().host().errors().back().c_str());
+    }
+
+    void printAndEditorRunsReachThePrintOptions_data()
+    {
+        QTest::addColumn<int>("target");
+        for (int target : {3, 4, 5, 6})
+            QTest::newRow(qPrintable(QString("target %1").arg(target))) << target;
+    }
+    void printAndEditorRunsReachThePrintOptions()
+    {
+        QFETCH(int, target);
+        int asked = 0;
+        w().PrintOptionsStep = [&asked](int t) {
+            asked = t;
+            return false;
+        };
+        answerChoice([](const QString&) { return true; });
+        w().ListCommand(target);
+        QCOMPARE(asked, target);
+        QVERIFY(!w().RunConfirmed);
+    }
+
+    void editorReceivesTheListFile()
+    {
+        // A stub editor given through $VISUAL copies the file it is given.
+        const QString copy = m_dir->path() + "/received.txt";
+        const QString stub = m_dir->path() + "/editor.sh";
+        QFile script(stub);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(("#!/bin/sh\ncp \"$1\" '" + copy + "'\n").toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("VISUAL", stub.toUtf8());
+        const QString caption = text(w(), 90054);
+        answerChoice([caption](const QString& c) { return c == caption; });
+        w().ListCommand(6);
+        qunsetenv("VISUAL");
+        QVERIFY(w().RunConfirmed);
+        const QString file = w().EditorFilePath(6);
+        QVERIFY(file.endsWith("/DEMO-data.txt"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copy), 10000);
+        QFile received(copy), written(file);
+        QVERIFY(received.open(QIODevice::ReadOnly) && written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = received.readAll();
+        QCOMPARE(bytes, written.readAll());
+        QVERIFY(bytes.contains(text(w(), 90054).toUtf8()));
+        QVERIFY(bytes.contains("\r\n"));
+    }
+
+    void exitQueryCancelsOnEscape()
+    {
+        auto answer = [](int key) {
+            QTimer::singleShot(0, [key] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    QTest::keyClick(box, static_cast<Qt::Key>(key));
+            });
+        };
+        answer(Qt::Key_Escape);
+        QVERIFY(!w().close());
+        QVERIFY(!w().shutDownDone());
+        answer(Qt::Key_Return);
+        QVERIFY(w().close());
+        QVERIFY(w().shutDownDone());
+    }
+
+    void closingTheLastProjectResetsTheTitle()
+    {
+        QVERIFY(w().windowTitle().contains("DEMO"));
+        view(1, 90054);
+        w().CloseProject();
+        QCOMPARE(w().windowTitle(), text(w(), 160024) + " - [" + text(w(), 93) + "]");
+        QCOMPARE(w().viewers().size(), 0);
+        QVERIFY(!w().action("mnuViewData")->isEnabled());
+    }
+};
+
+QTEST_MAIN(ListCommandsTest)
+#include "list_commands_test.moc"
