@@ -64,6 +64,9 @@ ListChoiceDialog::ListChoiceDialog(const QString& title, const QString& prompt, 
         connect(m_list, &QListWidget::itemActivated, this, &QDialog::accept);
     // Long captions: wide enough to read them without scrolling.
     m_list->setMinimumWidth(std::min(m_list->sizeHintForColumn(0) + 40, 700));
+    // Tall enough to show a whole run's worth of lists without scrolling.
+    const int rows = std::clamp(m_list->count(), 6, static_cast<int>(MaxChosenLists));
+    m_list->setMinimumHeight(rows * std::max(m_list->sizeHintForRow(0), 1) + 2 * m_list->frameWidth() + 4);
     m_list->setFocus();
 }
 

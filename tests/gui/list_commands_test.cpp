@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
@@ -119,6 +120,8 @@ private Q_SLOTS:
         m_project = m_dir->path() + "/demo/DEMO.PO1";
         m_window = Main({"teska-list", m_project}, settings.toStdString());
         QVERIFY(w().openedProjects().CurrentProject != 0);
+        // The opening's status texts are cleared when it is done.
+        QVERIFY(w().statusBarWidget()->currentMessage().isEmpty());
     }
     void cleanup()
     {
@@ -340,6 +343,34 @@ private Q_SLOTS:
         QCOMPARE(bytes, written.readAll());
         QVERIFY(bytes.contains(text(w(), 90054).toUtf8()));
         QVERIFY(bytes.contains("\r\n"));
+    }
+
+    void editorTextEqualsTheBatchToolsText()
+    {
+#ifndef TESKA_REPORT_EXE
+        QSKIP("teska-report is not built");
+#else
+        // The same chosen lists from the window and from teska-report, with
+        // the same settings folder: the same bytes.
+        qputenv("VISUAL", "true");
+        const QStringList chosen{text(w(), 90045), text(w(), 90054), text(w(), 10032), text(w(), 140162)};
+        answerChoice([chosen](const QString& c) { return chosen.contains(c); });
+        w().ListCommand(6);
+        qunsetenv("VISUAL");
+        QVERIFY(w().RunConfirmed);
+        QFile window(w().EditorFilePath(6));
+        QVERIFY(window.open(QIODevice::ReadOnly));
+        QProcess report;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TESKA_SETTINGS_DIR", m_dir->path() + "/settings/");
+        report.setProcessEnvironment(environment);
+        report.start(TESKA_REPORT_EXE, {m_project, "--data", "90045,90054,10032,140162", "--text", "-"});
+        QVERIFY(report.waitForFinished(60000));
+        QCOMPARE(report.exitCode(), 0);
+        const QByteArray batch = report.readAllStandardOutput();
+        QVERIFY(batch.size() > 1000);
+        QVERIFY(window.readAll() == batch);
+#endif
     }
 
     void exitQueryCancelsOnEscape()

@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Takes the screenshots of docs/screenshots from the running window (run by
+// scripts/screenshot under a virtual X display, not by the tests):
+//
+//   take_screenshots PROJECT.PO1 OUTPUT_DIR
+//
+// text-viewer.png: the node table (90054) in a text viewer; grid-viewer.png:
+// the moments (140) in a grid viewer beside it; list-choice.png: the
+// multiple-choice dialog of printing the result list with three lists
+// checked.
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTableView>
+#include <QTimer>
+#include <cstdio>
+
+#include "shell/ChooseLists.h"
+#include "shell/MDIList.h"
+#include "shell/StartUp.h"
+#include "viewer/frmViList.h"
+
+using namespace teska;
+
+namespace {
+
+void settle()
+{
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+}
+
+bool save(QWidget* widget, const QString& file)
+{
+    settle();
+    const bool saved = widget->grab().save(file);
+    std::printf("%s %s\n", saved ? "written" : "NOT written", qPrintable(file));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: take_screenshots PROJECT.PO1 OUTPUT_DIR\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[2]) + "/";
+    auto window = Main({"teska-list", QString::fromLocal8Bit(argv[1])});
+    window->resize(1200, 760);
+    window->show();
+    settle();
+
+    window->OutputTarget = 1;
+    window->CurrentListKey = 90054L;
+    if (!window->RunListWindow() || !window->ShowResultInViewer())
+        return 1;
+    window->mdiArea()->activeSubWindow()->setGeometry(0, 0, 720, 560);
+    bool ok = save(window.get(), out + "text-viewer.png");
+
+    window->OutputTarget = 2;
+    window->CurrentListKey = 140L;
+    frmViList* grid = window->ShowResultInViewer();
+    if (!grid)
+        return 1;
+    window->mdiArea()->activeSubWindow()->setGeometry(180, 60, 760, 520);
+    ok = save(window.get(), out + "grid-viewer.png") && ok;
+
+    // The choice dialog is modal: it is photographed from a timer while it
+    // is open, then cancelled.
+    QTimer::singleShot(300, [&ok, out] {
+        auto* dialog = qobject_cast<ListChoiceDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ok = false;
+            return;
+        }
+        for (int row : {1, 4, 5})
+            if (row < dialog->list()->count())
+                dialog->list()->item(row)->setCheckState(Qt::Checked);
+        dialog->list()->setCurrentRow(5);
+        ok = save(dialog, out + "list-choice.png") && ok;
+        dialog->reject();
+    });
+    window->ListCommand(4);
+    window->ShutDown(false);
+    return ok ? 0 : 1;
+}
