@@ -21,7 +21,9 @@
 #include <QTableView>
 #include <QTextDocument>
 #include <QTextOption>
+#include <QTimer>
 #include <algorithm>
+#include <limits>
 
 #include "lists/Session.h"
 #include "lists/run/ListRequests.h"
@@ -46,6 +48,9 @@ constexpr int kGridExtraWidthTwips = 240;
 constexpr int kGridExtraHeightTwips = 250;
 // The list font's size in points.
 constexpr int kListFontPoints = 8;
+// Lines put into a text box at once, and then by each turn of the event loop.
+constexpr qsizetype kFirstTextLines = 2000;
+constexpr qsizetype kNextTextLines = 20000;
 
 double DpiOf(const QWidget* widget)
 {
@@ -286,13 +291,52 @@ void frmViList::FillText(const ListKey& key, std::string& listText)
     option.setTextDirection(direction);
     m_text->document()->setDefaultTextOption(option);
 
-    // The list's lines end with CR LF; the box takes line feeds.
+    // The list's lines end with CR LF; the box takes line feeds. One pass
+    // over the bytes (a replace in the QString moves the rest of the text
+    // at every line break).
+    listText.erase(std::remove(listText.begin(), listText.end(), '\r'), listText.end());
     QString text = ToQ(listText);
     std::string().swap(listText);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    m_text->setPlainText(text);
+    // A text box takes about three microseconds a line: a list of a million
+    // lines shows its first screens at once and gets the rest from the event
+    // loop in pieces, so that the window answers while it fills.
+    m_text->document()->setUndoRedoEnabled(false);
+    m_pendingText = std::move(text);
+    m_pendingFrom = 0;
+    m_text->clear();
+    AppendPendingText(kFirstTextLines);
     m_text->show();
     SetIcon("TESKAText.ico");
+}
+
+void frmViList::AppendPendingText(qsizetype lines)
+{
+    if (m_pendingText.isEmpty())
+        return;
+    qsizetype end = m_pendingFrom;
+    for (qsizetype n = 0; n < lines && end >= 0; ++n) {
+        end = m_pendingText.indexOf(QLatin1Char('\n'), end);
+        if (end >= 0)
+            ++end;
+    }
+    if (end < 0)
+        end = m_pendingText.size();
+    QTextCursor cursor(m_text->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringView(m_pendingText).mid(m_pendingFrom, end - m_pendingFrom).toString());
+    m_pendingFrom = end;
+    if (m_pendingFrom >= m_pendingText.size()) {
+        m_pendingText.clear();
+        m_pendingText.squeeze();
+        m_pendingFrom = 0;
+        return;
+    }
+    QTimer::singleShot(0, this, [this] { AppendPendingText(kNextTextLines); });
+}
+
+void frmViList::CompleteText()
+{
+    AppendPendingText(std::numeric_limits<qsizetype>::max());
 }
 
 void frmViList::SetIcon(const char* fileName)
@@ -331,6 +375,7 @@ bool frmViList::FindNext(bool backward)
     const QString needle = m_find->text();
     if (m_gridMode || needle.isEmpty())
         return false;
+    CompleteText();
     const QTextDocument::FindFlags flags
         = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
     if (m_text->find(needle, flags))

@@ -78,6 +78,11 @@ public:
     void CopySelection();
     // Text mode: opens the find field (Ctrl+F).
     void OpenFind();
+    // True when the whole list text is in the text box: a long list goes in
+    // by pieces from the event loop after its first screens are shown.
+    bool textComplete() const { return m_pendingText.isEmpty(); }
+    // Puts the rest of a long list into the box at once.
+    void CompleteText();
     // Text mode: selects the next (or previous) match of the find field's
     // text, wrapping around the end; false when there is none (Enter, F3,
     // Shift+F3).
@@ -98,6 +103,7 @@ private:
     bool FillGrid(ListProject& project, const ListKey& key);
     void FillText(const ListKey& key, std::string& listText);
     void SizeGridColumns();
+    void AppendPendingText(qsizetype lines);
     void SetIcon(const char* fileName);
     void LayOut();
     void LayOutProgress();
@@ -116,6 +122,8 @@ private:
     QLabel* m_info = nullptr; // LblInfText
     QPushButton* m_ok = nullptr; // CmdOK
     QLineEdit* m_find = nullptr; // the find field of a text viewer
+    QString m_pendingText; // the part of a long list not in the box yet
+    qsizetype m_pendingFrom = 0;
     std::unique_ptr<ResultGridModel> m_model;
     std::unique_ptr<Progress> m_progress;
 };

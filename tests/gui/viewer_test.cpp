@@ -308,6 +308,32 @@ private Q_SLOTS:
         QVERIFY(!viewer->FindNext());
     }
 
+    void longTextShowsItsFirstScreensAtOnceAndTheRestFromTheEventLoop()
+    {
+        std::string text;
+        QString expected;
+        for (int i = 1; i <= 50000; ++i) {
+            text += "  line " + std::to_string(i) + "\r\n";
+            expected += "  line " + QString::number(i) + "\n";
+        }
+        // Find reaches the last line before the box has it all; the whole
+        // text arrives without a line lost or doubled.
+        for (bool find : {true, false}) {
+            auto viewer = Viewer(*m_en);
+            std::string list = text;
+            QVERIFY(viewer->FirstTimeActivate(1, 90011L, list, "P"));
+            QVERIFY(!viewer->textComplete());
+            QVERIFY(viewer->textBox()->blockCount() < 50000);
+            if (find) {
+                viewer->findField()->setText("line 50000");
+                QVERIFY(viewer->FindNext());
+                QVERIFY(viewer->textComplete());
+            }
+            QTRY_VERIFY(viewer->textComplete());
+            QCOMPARE(viewer->textBox()->toPlainText(), expected);
+        }
+    }
+
     void rightToLeftLanguageTurnsTheTextAndMovesTheGridRight()
     {
         Opened ar("ar", m_settingsDir, m_projectDir);
