@@ -3,11 +3,11 @@
 #include "shell/ChooseLists.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -52,12 +52,11 @@ ListChoiceDialog::ListChoiceDialog(const QString& title, const QString& prompt, 
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto help = [this, showHelp] {
-        if (showHelp)
-            showHelp(m_helpTopic);
-    };
-    connect(buttons, &QDialogButtonBox::helpRequested, this, help);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, help);
+    m_showHelp = std::move(showHelp);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
+        if (m_showHelp)
+            m_showHelp(m_helpTopic);
+    });
     if (multiple)
         connect(m_list, &QListWidget::itemChanged, this, &ListChoiceDialog::itemChanged);
     else
@@ -68,6 +67,16 @@ ListChoiceDialog::ListChoiceDialog(const QString& title, const QString& prompt, 
     const int rows = std::clamp(m_list->count(), 6, static_cast<int>(MaxChosenLists));
     m_list->setMinimumHeight(rows * std::max(m_list->sizeHintForRow(0), 1) + 2 * m_list->frameWidth() + 4);
     m_list->setFocus();
+}
+
+void ListChoiceDialog::keyPressEvent(QKeyEvent* event)
+{
+    // F1, unhandled by the list, opens the dialog's help topic.
+    if (event->matches(QKeySequence::HelpContents) && m_showHelp) {
+        m_showHelp(m_helpTopic);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 std::vector<int> ListChoiceDialog::chosenRows() const

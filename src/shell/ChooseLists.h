@@ -39,9 +39,13 @@ public:
     QLabel* message() const { return m_message; }
     void setLimitText(const QString& text) { m_limitText = text; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void itemChanged(QListWidgetItem* item);
 
+    std::function<void(const QString&)> m_showHelp;
     QListWidget* m_list = nullptr;
     QLabel* m_message = nullptr;
     QString m_helpTopic;

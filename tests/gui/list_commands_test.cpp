@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +22,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
@@ -345,6 +347,19 @@ private Q_SLOTS:
         QVERIFY(bytes.contains("\r\n"));
     }
 
+    void editorThatCannotStartIsNamedWithTheFile()
+    {
+        qputenv("VISUAL", QByteArray(TESKA_SOURCE_DIR "/no-such-editor"));
+        const QString caption = text(w(), 90054);
+        answerChoice([caption](const QString& c) { return c == caption; });
+        const std::size_t errors = w().host().errors().size();
+        w().ListCommand(6);
+        qunsetenv("VISUAL");
+        QCOMPARE(w().host().errors().size(), errors + 1);
+        QVERIFY(QString::fromStdString(w().host().errors().back()).contains(w().EditorFilePath(6)));
+        QVERIFY(QFile::exists(w().EditorFilePath(6)));
+    }
+
     void editorTextEqualsTheBatchToolsText()
     {
 #ifndef TESKA_REPORT_EXE
@@ -371,6 +386,85 @@ private Q_SLOTS:
         QVERIFY(batch.size() > 1000);
         QVERIFY(window.readAll() == batch);
 #endif
+    }
+
+    void choiceDialogsWorkFromTheKeyboard()
+    {
+        QStringList captions;
+        for (int i = 1; i <= 20; ++i)
+            captions << QString("List %1").arg(i, 2, 10, QChar('0'));
+        captions << "Settlements";
+        // Multiple choice: Space toggles; a nineteenth check is refused with
+        // a message and the eighteen stay.
+        ListChoiceDialog multiple("T", "P", captions, true, "6_5", {});
+        multiple.setLimitText("at most 18");
+        multiple.show();
+        QTest::keyClick(multiple.list(), Qt::Key_Space);
+        QCOMPARE(multiple.chosenRows(), std::vector<int>{0});
+        QTest::keyClick(multiple.list(), Qt::Key_Space);
+        QVERIFY(multiple.chosenRows().empty());
+        for (int i = 0; i < 19; ++i)
+            multiple.list()->item(i)->setCheckState(Qt::Checked);
+        QCOMPARE(multiple.chosenRows().size(), std::size_t(18));
+        QCOMPARE(multiple.list()->item(18)->checkState(), Qt::Unchecked);
+        QVERIFY(multiple.message()->isVisible());
+        QCOMPARE(multiple.message()->text(), QString("at most 18"));
+        // Single choice: type-ahead finds a caption, Enter takes it.
+        ListChoiceDialog single("T", "P", captions, false, "6_4", {});
+        single.show();
+        QTest::keyClicks(single.list(), "Se");
+        QCOMPARE(single.list()->currentItem()->text(), QString("Settlements"));
+        QTest::keyClick(single.list(), Qt::Key_Return);
+        QCOMPARE(single.result(), int(QDialog::Accepted));
+        QCOMPARE(single.chosenRows(), std::vector<int>{20});
+    }
+
+    void f1ShowsTheTopicOfWhatIsInFront()
+    {
+        auto helpPage = [] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* browser = qobject_cast<QTextBrowser*>(widget); browser && browser->isVisible())
+                    return browser->source().fileName();
+            return QString();
+        };
+        QTest::keyClick(&w(), Qt::Key_F1);
+        QCOMPARE(helpPage(), QString("Titel.html"));
+        // In the choice dialog of printing the result list: its own topic.
+        QString page;
+        QTimer::singleShot(0, [&page, helpPage] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_F1);
+            page = helpPage();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        w().ListCommand(4);
+        QCOMPARE(page, QString("6_5.html"));
+    }
+
+    void viewerOfAnotherProjectMakesItCurrent()
+    {
+        // A second project, with a viewer of its own.
+        const QString plane = m_dir->path() + "/plane";
+        QDir().mkpath(plane);
+        const QString source = TESKA_SOURCE_DIR "/examples/plane";
+        for (const QString& name : QDir(source).entryList(QDir::Files))
+            QFile::copy(source + "/" + name, plane + "/" + name);
+        view(1, 90054);
+        OpenProjectFromPath(w(), (plane + "/PLANE.PO1").toStdString());
+        QCOMPARE(w().tree()->topLevelItemCount(), 2);
+        QVERIFY(w().project().ProjectBaseName == "PLANE");
+        QVERIFY(view(1, 90054));
+        QCOMPARE(w().tree()->topLevelItem(1)->childCount(), 1);
+        // The navigator entry of the first project's viewer: its project
+        // becomes current and its viewer active.
+        QTreeWidgetItem* entry = projectNode()->child(0);
+        w().ActivateNode(entry);
+        QVERIFY(w().project().ProjectBaseName == "DEMO");
+        QCOMPARE(w().mdiArea()->activeSubWindow()->widget(), w().viewers().front());
+        QVERIFY(w().windowTitle().contains("DEMO"));
+        // Activating the other viewer makes its project current again.
+        w().mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w().viewers().back()->parentWidget()));
+        QVERIFY(w().project().ProjectBaseName == "PLANE");
     }
 
     void exitQueryCancelsOnEscape()

@@ -92,7 +92,8 @@ private Q_SLOTS:
         QCOMPARE(w->tree()->topLevelItemCount(), 0);
         // Window entries hidden; the image strip was copied and read.
         QVERIFY(!w->action("MnuForms(0)")->isVisible());
-        QVERIFY(QFile::exists(QString::fromStdString(settingsDir()) + "1616list.bmp"));
+        for (const char* name : {"1616list.bmp", "Table.ico", "TESKAText.ico"})
+            QVERIFY2(QFile::exists(QString::fromStdString(settingsDir()) + name), name);
         QVERIFY(!w->action("MnuFileOpen")->icon().isNull());
         QVERIFY(w->action("MnuWindowArrange(3)")->icon().isNull());
         // Captions come from the catalogue with their options, and every
@@ -113,6 +114,19 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(w->action("MnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
+    }
+
+    void notAProjectOnTheCommandLineIsNamed()
+    {
+        const QString bogus = m_dir->path() + "/NOTE.PO1";
+        QFile file(bogus);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("shopping list\n");
+        file.close();
+        auto w = start({bogus});
+        QCOMPARE(w->tree()->topLevelItemCount(), 0);
+        QCOMPARE(w->host().errors().size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(w->host().errors().front()).contains(bogus));
     }
 
     void hiddenFormatBarStaysHiddenAfterRestart()
