@@ -80,6 +80,17 @@ void splitPath(const std::string& path, std::string& directory, std::string& bas
     baseName = dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+// The output target of one of the six list commands; 0 for another key.
+int ListCommandTarget(const std::string& key)
+{
+    static const char* const commands[] = {"mnuViewData", "mnuViewResult", "mnuPrintData", "mnuPrintResult",
+        "mnuResultTextEditor", "mnuDataTextEditor"};
+    for (int i = 0; i < 6; ++i)
+        if (key == commands[i])
+            return i + 1;
+    return 0;
+}
+
 } // namespace
 
 bool CopyImageStrip(const std::string& settingsDirectory)
@@ -658,18 +669,8 @@ void MDIList::MenuClick(const std::string& key)
             CloseProject();
         else if (key == "mnuFileExit")
             close();
-        else if (key == "mnuViewData")
-            ListCommand(1);
-        else if (key == "mnuViewResult")
-            ListCommand(2);
-        else if (key == "mnuPrintData")
-            ListCommand(3);
-        else if (key == "mnuPrintResult")
-            ListCommand(4);
-        else if (key == "mnuResultTextEditor")
-            ListCommand(5);
-        else if (key == "mnuDataTextEditor")
-            ListCommand(6);
+        else if (const int target = ListCommandTarget(key))
+            ListCommand(target);
         else if (key == "MnuStatusBar")
             m_statusBar->setVisible(action(key)->isChecked());
         else if (key == "MnuTrvData")

@@ -10,6 +10,7 @@
 #include "lists/Session.h"
 #include "lists/writer/ListState.h"
 #include "suite/Twips.h"
+#include "viewer/ProgressLabels.h"
 
 namespace teska {
 
@@ -50,20 +51,12 @@ frmPrList::frmPrList(
     setObjectName("frmPrList");
     setModal(true);
     setWindowTitle(QString::fromStdString(session.catalogue.LookupText(86)));
-    m_flashing = new QLabel(this);
-    m_flashing->setObjectName("LblFlashing");
-    m_info = new QLabel(this);
-    m_info->setObjectName("LblInfText");
-    for (QLabel* label : {m_flashing, m_info})
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_ok = new QPushButton(QString::fromStdString(session.catalogue.LookupText(7, {1L})), this);
-    m_ok->setObjectName("CmdOK");
-    m_ok->setAutoDefault(false);
+    const ProgressControls controls
+        = CreateProgressControls(this, QString::fromStdString(session.catalogue.LookupText(7, {1L})), false);
+    m_flashing = controls.headline;
+    m_info = controls.message;
+    m_ok = controls.button;
     connect(m_ok, &QPushButton::clicked, this, &frmPrList::Cancel);
-    // Load: the controls hidden until the first progress message.
-    m_ok->hide();
-    m_flashing->hide();
-    m_info->hide();
     const double dpi = dpiOf(this);
     resize(TwipsToPixels(kWindowWidthTwips, dpi), TwipsToPixels(1500, dpi));
     m_ok->resize(TwipsToPixels(kButtonWidthTwips, dpi), m_ok->sizeHint().height());
@@ -105,45 +98,8 @@ void frmPrList::FirstActivate()
 
 void frmPrList::showProgressLabels(const std::string& headline, const std::string& message)
 {
-    m_ok->show();
-    m_flashing->show();
-    m_info->show();
-    // The labels' texts start and end with carriage returns, which a label
-    // shows as line breaks.
-    auto lines = [](const std::string& text) {
-        QString q = QString::fromStdString(text);
-        q.replace("\r\n", "\n");
-        q.replace('\r', '\n');
-        return q;
-    };
-    m_flashing->setText(lines(headline));
-    m_info->setText(lines(message));
-    m_flashing->adjustSize();
-    m_info->adjustSize();
-    LayOut();
+    ShowProgressLabels(ProgressControls{this, m_flashing, m_info, m_ok, false}, headline, message);
     m_session.host.processEvents();
-}
-
-void frmPrList::LayOut()
-{
-    const double dpi = dpiOf(this);
-    auto twips = [dpi](int pixels) { return PixelsToTwips(pixels, dpi); };
-    ProgressLayoutInput in;
-    in.headlineWidth = twips(m_flashing->width());
-    in.headlineHeight = twips(m_flashing->height());
-    in.messageWidth = twips(m_info->width());
-    in.messageHeight = twips(m_info->height());
-    in.buttonHeight = twips(m_ok->height());
-    in.windowWidth = twips(width());
-    in.windowHeight = twips(height());
-    in.windowMaximised = isMaximized();
-    const ProgressLayout out = LayOutProgressWindow(in);
-    auto px = [dpi](int t) { return TwipsToPixels(t, dpi); };
-    if (px(out.windowWidth) != width() || px(out.windowHeight) != height())
-        resize(px(out.windowWidth), px(out.windowHeight));
-    m_flashing->move(px(out.headlineLeft), px(out.headlineTop));
-    m_info->move(px(out.messageLeft), px(out.messageTop));
-    m_ok->move(px(out.buttonLeft), px(out.buttonTop));
 }
 
 void frmPrList::unload()

@@ -48,7 +48,6 @@ protected:
 
 private:
     void FirstActivate();
-    void LayOut();
     void Cancel();
 
     Session& m_session;

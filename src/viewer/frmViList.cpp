@@ -32,6 +32,7 @@
 #include "suite/Errors.h"
 #include "suite/SettingsStore.h"
 #include "suite/Twips.h"
+#include "viewer/ProgressLabels.h"
 #include "viewer/ResultGridModel.h"
 
 namespace teska {
@@ -62,16 +63,6 @@ QString ToQ(const std::string& text)
     return QString::fromStdString(text);
 }
 
-// A label's text: the carriage returns around the progress texts are line
-// breaks.
-QString LabelText(const std::string& text)
-{
-    QString q = ToQ(text);
-    q.replace("\r\n", "\n");
-    q.replace('\r', '\n');
-    return q.trimmed();
-}
-
 } // namespace
 
 // The viewer as the file routines see it while a grid is read: the labels
@@ -84,14 +75,7 @@ public:
     { }
     void showProgressLabels(const std::string& headline, const std::string& message) override
     {
-        m_viewer.m_flashing->setText(LabelText(headline));
-        m_viewer.m_info->setText(LabelText(message));
-        m_viewer.m_flashing->adjustSize();
-        m_viewer.m_info->adjustSize();
-        m_viewer.LayOutProgress();
-        for (QWidget* w : {static_cast<QWidget*>(m_viewer.m_flashing), static_cast<QWidget*>(m_viewer.m_info),
-                 static_cast<QWidget*>(m_viewer.m_ok)})
-            w->show();
+        ShowProgressLabels(m_viewer.ProgressControlsOf(), headline, message);
     }
     void unload() override { m_viewer.m_ok->setEnabled(false); }
 
@@ -130,16 +114,11 @@ frmViList::frmViList(const ViewerContext& context, QWidget* parent)
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 
-    m_flashing = new QLabel(this);
-    m_flashing->setObjectName("LblFlashing");
-    m_info = new QLabel(this);
-    m_info->setObjectName("LblInfText");
-    for (QLabel* label : {m_flashing, m_info})
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_ok = new QPushButton(this);
-    m_ok->setObjectName("CmdOK");
-    if (m_session)
-        m_ok->setText(ToQ(m_session->catalogue.LookupText(7, {1L})));
+    const ProgressControls controls = CreateProgressControls(
+        this, m_session ? ToQ(m_session->catalogue.LookupText(7, {1L})) : QString(), true);
+    m_flashing = controls.headline;
+    m_info = controls.message;
+    m_ok = controls.button;
     connect(m_ok, &QPushButton::clicked, this, [this] {
         if (m_session)
             m_session->tools.Cancel();
@@ -431,22 +410,13 @@ void frmViList::LayOut()
 
 void frmViList::LayOutProgress()
 {
-    const double dpi = DpiOf(this);
-    auto twips = [dpi](int pixels) { return PixelsToTwips(pixels, dpi); };
-    ProgressLayoutInput in;
-    in.headlineWidth = twips(m_flashing->width());
-    in.headlineHeight = twips(m_flashing->height());
-    in.messageWidth = twips(m_info->width());
-    in.messageHeight = twips(m_info->height());
-    in.buttonHeight = twips(m_ok->height());
-    in.windowWidth = twips(width());
-    in.windowHeight = twips(height());
-    in.windowMaximised = true; // an MDI child keeps its size
-    const ProgressLayout out = LayOutProgressWindow(in);
-    auto px = [dpi](int t) { return TwipsToPixels(t, dpi); };
-    m_flashing->move(px(out.headlineLeft), px(out.headlineTop));
-    m_info->move(px(out.messageLeft), px(out.messageTop));
-    m_ok->move(px(out.buttonLeft), px(out.buttonTop));
+    LayOutProgressLabels(ProgressControlsOf());
+}
+
+ProgressControls frmViList::ProgressControlsOf()
+{
+    // An MDI child keeps its size.
+    return ProgressControls{this, m_flashing, m_info, m_ok, true};
 }
 
 void frmViList::RestorePlacement()

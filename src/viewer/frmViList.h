@@ -14,6 +14,7 @@
 #include <string>
 
 #include "lists/choice/ListKey.h"
+#include "viewer/ProgressLabels.h"
 
 class QLabel;
 class QLineEdit;
@@ -107,6 +108,7 @@ private:
     void SetIcon(const char* fileName);
     void LayOut();
     void LayOutProgress();
+    ProgressControls ProgressControlsOf();
     int Px(int twips) const;
 
     ViewerContext m_context;
