@@ -9,7 +9,7 @@
 // text-viewer.png: the node table (90054) in a text viewer; grid-viewer.png:
 // the moments (140) in a grid viewer beside it; list-choice.png: the
 // multiple-choice dialog of printing the result list with three lists
-// checked.
+// checked; list-run.png: the list generation window during a run.
 
 #include <QApplication>
 #include <QListWidget>
@@ -57,12 +57,24 @@ int main(int argc, char** argv)
     window->show();
     settle();
 
+    // The list generation window, photographed at its first progress
+    // message.
+    bool ok = false;
+    QTimer progress;
+    QObject::connect(&progress, &QTimer::timeout, [&] {
+        QWidget* run = QApplication::activeModalWidget();
+        auto* button = run ? run->findChild<QWidget*>("CmdOK") : nullptr;
+        if (!ok && button && button->isVisible())
+            ok = save(run, out + "list-run.png");
+    });
+    progress.start(0);
     window->OutputTarget = 1;
     window->CurrentListKey = 90054L;
     if (!window->RunListWindow() || !window->ShowResultInViewer())
         return 1;
+    progress.stop();
     window->mdiArea()->activeSubWindow()->setGeometry(0, 0, 720, 560);
-    bool ok = save(window.get(), out + "text-viewer.png");
+    ok = save(window.get(), out + "text-viewer.png") && ok;
 
     window->OutputTarget = 2;
     window->CurrentListKey = 140L;
