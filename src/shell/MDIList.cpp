@@ -59,15 +59,7 @@ std::string boolText(bool b)
 
 bool readBool(const SettingsStore& store, const std::string& key, bool fallback)
 {
-    const auto value = store.Find(kSettings, key);
-    if (!value)
-        return fallback;
-    const QString v = toQ(*value).trimmed().toLower();
-    if (v == "true" || v == "-1" || v == "1")
-        return true;
-    if (v == "false" || v == "0")
-        return false;
-    return fallback;
+    return store.BoolValue(kSettings, key, fallback);
 }
 
 // Directory part (with its trailing "/") and base name of a project path.

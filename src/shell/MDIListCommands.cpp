@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <charconv>
 
-#include "lists/page/IniSettings.h"
 #include "lists/page/PrintOptions.h"
 #include "lists/writer/ListState.h"
 #include "printing/PdfPagePrinter.h"
@@ -60,11 +59,10 @@ ListProject MDIList::listProject()
 
 ListPageSettings MDIList::listPage()
 {
-    const std::string directory = m_startup.SettingsDirectory;
-    const IniSettings settings = IniSettings::Load(directory + ProgramSettingsFileName);
+    const SettingsStore& settings = m_settings;
     DeviceModeValues device;
-    device.orientation = static_cast<int>(settings.GetLong("Device Mode", "dmOrientation", 0));
-    device.paperSize = static_cast<int>(settings.GetLong("Device Mode", "dmPaperSize", 0));
+    device.orientation = static_cast<int>(settings.WholeValue("Device Mode", "dmOrientation", 0));
+    device.paperSize = static_cast<int>(settings.WholeValue("Device Mode", "dmPaperSize", 0));
     const PageMeasure measured = MeasurePageSetup(PageSetupFromDeviceMode(device));
     const PrintOptions stored = LoadPrintOptions(settings);
     ListPageSettings page;

@@ -4,7 +4,9 @@
 #include "suite/SettingsStore.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <climits>
 #include <filesystem>
 
 #include "suite/Errors.h"
@@ -208,6 +210,21 @@ long SettingsStore::WholeValue(const std::string& section, const std::string& ke
     const char* last = first + text.size();
     const auto [end, error] = std::from_chars(first, last, value);
     return error == std::errc() && end == last && first != last ? value : fallback;
+}
+
+bool SettingsStore::BoolValue(const std::string& section, const std::string& key, bool fallback) const
+{
+    const Entry* entry = findEntry(section, key);
+    if (!entry)
+        return fallback;
+    std::string text = trim(entry->value);
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (text == "true")
+        return true;
+    if (text == "false")
+        return false;
+    const long number = WholeValue(section, key, LONG_MIN);
+    return number == LONG_MIN ? fallback : number != 0;
 }
 
 std::size_t SettingsStore::LineOf(const std::string& section, const std::string& key) const

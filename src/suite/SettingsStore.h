@@ -59,6 +59,9 @@ public:
     // The value as a whole number; \p fallback when the key is absent or its
     // value is not a whole number (blanks around it are allowed).
     long WholeValue(const std::string& section, const std::string& key, long fallback) const;
+    // "True" or "False" in any case, or a whole number (nonzero is true);
+    // \p fallback when the key is absent or holds anything else.
+    bool BoolValue(const std::string& section, const std::string& key, bool fallback) const;
     // 1-based line of the key in the file it was loaded from; 0 when it was
     // not loaded from a file.
     std::size_t LineOf(const std::string& section, const std::string& key) const;

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "lists/Session.h"
-#include "lists/page/IniSettings.h"
 #include "lists/page/PageLayout.h"
 #include "lists/page/PrintOptions.h"
 #include "suite/Errors.h"
 #include "suite/Host.h"
+#include "suite/SettingsStore.h"
 #include "support/TestSupport.h"
 
 namespace teska::test {
@@ -106,7 +106,7 @@ TEST_F(PageLayoutTest, SaveIntoAMissingFolderFailsWithAReport)
 
 TEST(PrintOptions, DefaultsWhenNothingIsStored)
 {
-    const PrintOptions options = LoadPrintOptions(IniSettings{});
+    const PrintOptions options = LoadPrintOptions(SettingsStore{});
     EXPECT_TRUE(options.PrintCompanyHeader);
     EXPECT_TRUE(options.PrintJobData);
     EXPECT_TRUE(options.NumberPages);
@@ -116,7 +116,7 @@ TEST(PrintOptions, DefaultsWhenNothingIsStored)
 
 TEST(PrintOptions, StoredKeysAndValues)
 {
-    IniSettings settings;
+    SettingsStore settings;
     PrintOptions options;
     options.PrintCompanyHeader = false;
     options.NumberPages = true;
@@ -134,13 +134,13 @@ TEST(PrintOptions, StoredKeysAndValues)
 
 TEST(PrintOptions, WithoutPageNumbersNSeiteIsMinusOneAndShowsAsOne)
 {
-    IniSettings settings;
+    SettingsStore settings;
     PrintOptions options;
     options.NumberPages = false;
     options.FirstPage = 5;
     SavePrintOptions(settings, options);
-    EXPECT_EQ(settings.Get(PrintOptionsSection, "NSeite", ""), "-1");
-    EXPECT_EQ(settings.Get(PrintOptionsSection, "OptPageNo", ""), "False");
+    EXPECT_EQ(settings.Value(PrintOptionsSection, "NSeite"), "-1");
+    EXPECT_EQ(settings.Value(PrintOptionsSection, "OptPageNo"), "False");
     const PrintOptions back = LoadPrintOptions(settings);
     EXPECT_FALSE(back.NumberPages);
     EXPECT_EQ(back.FirstPage, 1);
@@ -183,8 +183,8 @@ TEST(PrintOptions, SpinDownStopsAtOneWithABeep)
 
 TEST(PrintOptions, UnreadableStoredValuesTakeTheDefaults)
 {
-    const IniSettings settings = IniSettings::FromText(
-        "t.ini", "[List frmPlotPage]\nFirma=x\nNoCopy=40000\nNSeite=-7\nOptPageNo=maybe\n");
+    SettingsStore settings;
+    settings.Parse("[List frmPlotPage]\nFirma=x\nNoCopy=40000\nNSeite=-7\nOptPageNo=maybe\n", "t.ini");
     const PrintOptions options = LoadPrintOptions(settings);
     EXPECT_TRUE(options.PrintCompanyHeader);
     EXPECT_EQ(options.CopyCount, 1);
@@ -192,59 +192,17 @@ TEST(PrintOptions, UnreadableStoredValuesTakeTheDefaults)
     EXPECT_TRUE(options.NumberPages);
 }
 
-// --- settings file ----------------------------------------------------------
-
-TEST(IniSettings, ParsesSectionsKeysAndComments)
+// "True"/"False" in any case or a number; anything else is the fallback.
+TEST(PrintOptions, StoredBooleansInEitherForm)
 {
-    const IniSettings settings = IniSettings::FromText(
-        "a.ini", "; note\r\n[One]\r\n key = some value \r\n\r\n# x\n[Two]\nn=42\nb=true\n");
-    EXPECT_EQ(settings.Get("One", "key", "?"), "some value");
-    EXPECT_EQ(settings.GetLong("Two", "n", 0), 42);
-    EXPECT_TRUE(settings.GetBool("Two", "b", false));
-    EXPECT_EQ(settings.Get("Two", "key", "?"), "?");
-    EXPECT_EQ(settings.GetLong("One", "key", 7), 7);
-}
-
-TEST(IniSettings, SetReplacesAndKeepsOrder)
-{
-    IniSettings settings = IniSettings::FromText("a.ini", "[S]\na=1\nb=2\n");
-    settings.Set("S", "a", "3");
-    settings.Set("T", "c", "4");
-    EXPECT_EQ(settings.ToText(), "[S]\na=3\nb=2\n[T]\nc=4\n");
-}
-
-struct BadIni {
-    const char* name;
-    const char* content;
-    std::size_t line;
-};
-
-class BadIniTest : public ::testing::TestWithParam<BadIni> { };
-
-TEST_P(BadIniTest, NamesTheFileAndTheLine)
-{
-    try {
-        IniSettings::FromText("bad.ini", GetParam().content);
-        FAIL() << "no error";
-    } catch (const FileFormatError& error) {
-        EXPECT_EQ(error.file(), "bad.ini");
-        EXPECT_EQ(error.line(), GetParam().line);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Faults, BadIniTest,
-    ::testing::Values(BadIni{"KeyBeforeSection", "a=1\n", 1}, BadIni{"NoEquals", "[S]\n\njunk\n", 3},
-        BadIni{"OpenHeading", "[S]\n[T\n", 2}, BadIni{"EmptyKey", "[S]\n=5\n", 2}),
-    [](const ::testing::TestParamInfo<BadIni>& info) { return std::string(info.param.name); });
-
-TEST(IniSettings, SaveAndLoadRoundTrip)
-{
-    ScratchDir dir;
-    IniSettings settings;
-    settings.Set("List frmPlotPage", "NoCopy", "2");
-    settings.Save(dir.file("x.ini"));
-    EXPECT_EQ(IniSettings::Load(dir.file("x.ini")).GetLong("List frmPlotPage", "NoCopy", 0), 2);
-    EXPECT_EQ(IniSettings::Load(dir.file("absent.ini")).ToText(), "");
+    SettingsStore settings;
+    settings.Parse("[S]\na=TRUE\nb=false\nc=-1\nd=0\ne=maybe\n", "s.ini");
+    EXPECT_TRUE(settings.BoolValue("S", "a", false));
+    EXPECT_FALSE(settings.BoolValue("S", "b", true));
+    EXPECT_TRUE(settings.BoolValue("S", "c", false));
+    EXPECT_FALSE(settings.BoolValue("S", "d", true));
+    EXPECT_TRUE(settings.BoolValue("S", "e", true));
+    EXPECT_FALSE(settings.BoolValue("S", "absent", false));
 }
 
 } // namespace

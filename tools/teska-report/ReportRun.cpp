@@ -14,7 +14,6 @@
 #include "TextOutput.h"
 #include "lists/Session.h"
 #include "lists/format/NumberFormats.h"
-#include "lists/page/IniSettings.h"
 #include "lists/page/PageLayout.h"
 #include "lists/page/PrintOptions.h"
 #include "lists/run/ListRequests.h"
@@ -22,6 +21,7 @@
 #include "lists/writer/ListState.h"
 #include "project/opening/OpenProject.h"
 #include "suite/Errors.h"
+#include "suite/SettingsStore.h"
 
 #ifdef TESKA_REPORT_HAVE_PDF
 #include "printing/PdfPagePrinter.h"
@@ -105,17 +105,17 @@ struct MeasuredPage {
 #ifdef TESKA_REPORT_HAVE_PDF
 // The page set-up of the stored printer device settings; makes sure the
 // GUI application that page measuring and PDF writing need exists.
-PdfPageSetup StoredPageSetup(const IniSettings& settings)
+PdfPageSetup StoredPageSetup(const SettingsStore& settings)
 {
     DeviceModeValues device;
-    device.orientation = static_cast<int>(settings.GetLong("Device Mode", "dmOrientation", 0));
-    device.paperSize = static_cast<int>(settings.GetLong("Device Mode", "dmPaperSize", 0));
+    device.orientation = static_cast<int>(settings.WholeValue("Device Mode", "dmOrientation", 0));
+    device.paperSize = static_cast<int>(settings.WholeValue("Device Mode", "dmPaperSize", 0));
     EnsureGuiApplication();
     return PageSetupFromDeviceMode(device);
 }
 #endif
 
-MeasuredPage MeasureStoredPrinter(const IniSettings& settings, const ReportOptions& options)
+MeasuredPage MeasureStoredPrinter(const SettingsStore& settings, const ReportOptions& options)
 {
     MeasuredPage page;
     if (options.lines && options.chars)
@@ -171,7 +171,8 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
         PageLayout layout;
         FileServices services = session.services();
         LoadPageLayout(services, session.file, layout, settingsDirectory);
-        const IniSettings settings = IniSettings::Load(settingsDirectory + ProgramSettingsFileName);
+        SettingsStore settings(ApplicationSettingsPath(settingsDirectory));
+        settings.Load();
         const MeasuredPage measured = MeasureStoredPrinter(settings, options);
         const ListPageSettings page = ResolvePageSettings(
             options, layout, LoadPrintOptions(settings), measured.lines, measured.chars);

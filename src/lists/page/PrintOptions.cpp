@@ -3,33 +3,33 @@
 
 #include "lists/page/PrintOptions.h"
 
-#include "lists/page/IniSettings.h"
+#include "suite/SettingsStore.h"
 
 namespace teska {
 
-PrintOptions LoadPrintOptions(const IniSettings& settings)
+PrintOptions LoadPrintOptions(const SettingsStore& settings)
 {
     const std::string section = PrintOptionsSection;
     PrintOptions options;
-    options.PrintCompanyHeader = settings.GetLong(section, "Firma", 1) != 0;
-    options.PrintJobData = settings.GetLong(section, "Auftrag", 1) != 0;
-    options.NumberPages = settings.GetBool(section, "OptPageNo", true);
-    const long copies = settings.GetLong(section, "NoCopy", 1);
+    options.PrintCompanyHeader = settings.WholeValue(section, "Firma", 1) != 0;
+    options.PrintJobData = settings.WholeValue(section, "Auftrag", 1) != 0;
+    options.NumberPages = settings.BoolValue(section, "OptPageNo", true);
+    const long copies = settings.WholeValue(section, "NoCopy", 1);
     options.CopyCount = InPrintRange(copies) ? static_cast<int>(copies) : 1;
-    const long first = settings.GetLong(section, "NSeite", 1);
+    const long first = settings.WholeValue(section, "NSeite", 1);
     options.FirstPage
         = first < 1 ? 1 : (first > PrintRangeMaximum ? PrintRangeMaximum : static_cast<int>(first));
     return options;
 }
 
-void SavePrintOptions(IniSettings& settings, const PrintOptions& options)
+void SavePrintOptions(SettingsStore& settings, const PrintOptions& options)
 {
     const std::string section = PrintOptionsSection;
-    settings.Set(section, "Firma", options.PrintCompanyHeader ? "1" : "0");
-    settings.Set(section, "Auftrag", options.PrintJobData ? "1" : "0");
-    settings.Set(section, "OptPageNo", options.NumberPages ? "True" : "False");
-    settings.Set(section, "NoCopy", std::to_string(options.CopyCount));
-    settings.Set(
+    settings.SetValue(section, "Firma", options.PrintCompanyHeader ? "1" : "0");
+    settings.SetValue(section, "Auftrag", options.PrintJobData ? "1" : "0");
+    settings.SetValue(section, "OptPageNo", options.NumberPages ? "True" : "False");
+    settings.SetValue(section, "NoCopy", std::to_string(options.CopyCount));
+    settings.SetValue(
         section, "NSeite", std::to_string(PageNumberBeforeFirst(options.NumberPages, options.FirstPage) + 1));
 }
 

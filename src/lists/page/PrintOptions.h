@@ -14,7 +14,7 @@
 
 namespace teska {
 
-class IniSettings;
+class SettingsStore;
 
 inline constexpr const char* PrintOptionsSection = "List frmPlotPage";
 // PageNumber value meaning "pages are not numbered".
@@ -33,9 +33,9 @@ struct PrintOptions {
 
 // The stored options; a stored first page number below 1 (-1 after a run
 // without page numbers) is shown as 1. Unreadable values take the defaults.
-PrintOptions LoadPrintOptions(const IniSettings& settings);
+PrintOptions LoadPrintOptions(const SettingsStore& settings);
 // Stores the options as OK does: "NSeite" = PageNumberBeforeFirst(...) + 1.
-void SavePrintOptions(IniSettings& settings, const PrintOptions& options);
+void SavePrintOptions(SettingsStore& settings, const PrintOptions& options);
 
 // True when \p value is accepted by OK as a first page number or a number
 // of copies (1..32000).
