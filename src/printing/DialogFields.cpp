@@ -68,11 +68,11 @@ bool UpDownButtons::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_buddy && event->type() == QEvent::KeyPress && isEnabled()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up) {
-            emit up();
+            Q_EMIT up();
             return true;
         }
         if (key == Qt::Key_Down) {
-            emit down();
+            Q_EMIT down();
             return true;
         }
     }

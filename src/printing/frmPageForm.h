@@ -43,7 +43,7 @@ public:
 
     static constexpr const char* HelpTopic = "7_1";
 
-public slots:
+public Q_SLOTS:
     // Range checks (left margin 0..CharsPerLine - 1, top and bottom margin
     // 0..LinesPerPage - 1; a failed one is told through the host's warning
     // and keeps the dialog open), then the margins applied and accept.

@@ -60,7 +60,7 @@ public:
 
     static constexpr const char* HelpTopic = "6_2_1";
 
-public slots:
+public Q_SLOTS:
     // OK: range checks (a failed one is told through the host's warning and
     // keeps the dialog open), results, settings stored and saved, accept.
     void ok();

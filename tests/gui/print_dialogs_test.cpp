@@ -98,7 +98,7 @@ class PrintDialogsTest : public QObject {
             m_host.warnings.front().c_str());
     }
 
-private slots:
+private Q_SLOTS:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
