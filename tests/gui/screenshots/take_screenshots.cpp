@@ -19,6 +19,9 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "lists/run/ListRequests.h"
+#include "printing/frmPageForm.h"
+#include "printing/frmPlotPage.h"
 #include "shell/ChooseLists.h"
 #include "shell/MDIList.h"
 #include "shell/StartUp.h"
@@ -100,6 +103,23 @@ int main(int argc, char** argv)
         dialog->reject();
     });
     window->ListCommand(4);
+
+    // print-options.png: the print options of printing the data list;
+    // page-format.png: the page format dialog on the current page raster.
+    // Both are shown without their modal loop for the photograph.
+    {
+        frmPlotPage options(window->session(), window->settings(), 3, {ListKey(90054L)}, {}, window.get());
+        options.show();
+        ok = save(&options, out + "print-options.png") && ok;
+        options.reject();
+        const ListPageSettings page = window->listPage();
+        PageLayout layout = window->pageLayout;
+        frmPageForm format(window->session(), layout, page.LinesPerPage, page.CharsPerLine,
+            window->startup().SettingsDirectory, {}, window.get());
+        format.show();
+        ok = save(&format, out + "page-format.png") && ok;
+        format.reject();
+    }
     window->ShutDown(false);
     return ok ? 0 : 1;
 }
