@@ -28,6 +28,7 @@
 #include "lists/choice/ListCandidates.h"
 #include "lists/choice/ProjectOffer.h"
 #include "lists/writer/ListState.h"
+#include "printing/PagePrinter.h"
 #include "project/opening/OpenProject.h"
 #include "project/opening/ProjectReader.h"
 #include "shell/HelpWindow.h"
@@ -170,8 +171,9 @@ MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
     setProjectMenus(false);
     for (int i = 0; i < 10; ++i)
         action(IndexedKey("MnuForms(", i))->setVisible(false);
-    // Until the printer set-up is in, a print run stops at its print options
-    // with a word in the status bar; an editor run takes the stored options.
+    // The printer of the printed lists, set up from the stored settings.
+    m_printer = std::make_unique<PagePrinter>();
+    ApplyPrinterSettings();
     PrintOptionsStep = [this](int target) {
         if (!IsPrintedTarget(target))
             return true;
@@ -661,6 +663,12 @@ void MDIList::MenuClick(const std::string& key)
             CloseProject();
         else if (key == "mnuFileExit")
             close();
+        else if (key == "MnuFilePrinter")
+            PrinterCommand();
+        else if (key == "mnuFontFormat")
+            FontCommand();
+        else if (key == "mnuPageFormat")
+            PageFormatCommand();
         else if (const int target = ListCommandTarget(key))
             ListCommand(target);
         else if (key == "MnuStatusBar")

@@ -39,6 +39,8 @@ class QWidget;
 namespace teska {
 
 class frmViList;
+class PagePrinter;
+class PageSink;
 
 // Program-wide values that start-up establishes.
 struct StartupState {
@@ -139,9 +141,28 @@ public:
     // and print options of a run.
     ListProject listProject();
     ListPageSettings listPage();
+    // The printer of the printed lists and the page size measured on it.
+    PagePrinter& printer() { return *m_printer; }
+    std::int16_t LinesPerPage = 65;
+    std::int16_t CharsPerLine = 80;
+    // Applies the stored printer set-up and list font to the printer (ending
+    // an open print job) and measures LinesPerPage and CharsPerLine; a value
+    // the printer refuses is reported and the previous page size stays.
+    void ApplyPrinterSettings();
+    // The printer dialog, the list font dialog and the page format dialog.
+    void PrinterCommand();
+    void FontCommand();
+    void PageFormatCommand();
+    // One printed copy of OutputTarget's ChosenLists on the printer, with
+    // \p page (its PageNumber goes on to the next copy). False when the copy
+    // was aborted.
+    bool PrintCopy(ListPageSettings& page);
     // Shows frmPrList modally for OutputTarget; sets RunConfirmed and, for
     // the view and editor targets, ListText.
     bool RunListWindow();
+    // The same run on \p page; a printed run's pages go to \p pages, and
+    // \p pageNumber gets the PageNumber after the run.
+    bool RunListWindow(const ListPageSettings& page, PageSink* pages, std::int16_t* pageNumber = nullptr);
     // A new viewer for CurrentListKey (text mode takes ListText); nullptr
     // when its fill was aborted.
     frmViList* ShowResultInViewer();
@@ -180,6 +201,7 @@ private:
     void AssignMnemonics();
 
     std::unique_ptr<ShellHost> m_host;
+    std::unique_ptr<PagePrinter> m_printer;
     std::unique_ptr<Session> m_session;
     StartupState m_startup;
     ProjectState m_project;

@@ -8,9 +8,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QTreeWidget>
 #include <QUrl>
@@ -19,7 +22,9 @@
 
 #include "lists/page/PrintOptions.h"
 #include "lists/writer/ListState.h"
-#include "printing/PdfPagePrinter.h"
+#include "printing/PagePrinter.h"
+#include "printing/PrinterPageSink.h"
+#include "printing/PrinterSettings.h"
 #include "shell/ChooseLists.h"
 #include "shell/MDIList.h"
 #include "shell/MenuTable.h"
@@ -59,15 +64,10 @@ ListProject MDIList::listProject()
 
 ListPageSettings MDIList::listPage()
 {
-    const SettingsStore& settings = m_settings;
-    DeviceModeValues device;
-    device.orientation = static_cast<int>(settings.WholeValue("Device Mode", "dmOrientation", 0));
-    device.paperSize = static_cast<int>(settings.WholeValue("Device Mode", "dmPaperSize", 0));
-    const PageMeasure measured = MeasurePageSetup(PageSetupFromDeviceMode(device));
-    const PrintOptions stored = LoadPrintOptions(settings);
+    const PrintOptions stored = LoadPrintOptions(m_settings);
     ListPageSettings page;
-    page.LinesPerPage = static_cast<std::int16_t>(measured.LinesPerPage);
-    page.CharsPerLine = static_cast<std::int16_t>(measured.CharsPerLine);
+    page.LinesPerPage = LinesPerPage;
+    page.CharsPerLine = CharsPerLine;
     page.Layout = pageLayout;
     page.PageNumber = static_cast<std::int16_t>(PageNumberBeforeFirst(stored.NumberPages, stored.FirstPage));
     page.CopyCount = static_cast<std::int16_t>(stored.CopyCount);
@@ -103,8 +103,13 @@ void MDIList::ListCommand(int outputTarget)
     case TargetPrintData:
     case TargetPrintResults:
         if (PrintOptionsStep && PrintOptionsStep(OutputTarget)) {
-            const int copies = std::max<int>(1, listPage().CopyCount);
-            for (int copy = 0; copy < copies && RunListWindow(); ++copy) { }
+            // Once per copy; a copy that is aborted ends only itself, and
+            // the page numbers run on from copy to copy.
+            ListPageSettings page = listPage();
+            const int copies = std::max<int>(1, page.CopyCount);
+            page.CopyCount = 1;
+            for (int copy = 0; copy < copies; ++copy)
+                PrintCopy(page);
         }
         return;
     default: {
@@ -168,10 +173,14 @@ bool MDIList::CheckRequest()
 
 bool MDIList::RunListWindow()
 {
+    return RunListWindow(listPage(), nullptr);
+}
+
+bool MDIList::RunListWindow(const ListPageSettings& page, PageSink* pages, std::int16_t* pageNumber)
+{
     RunConfirmed = false;
     ListText.clear();
     ListProject project = listProject();
-    const ListPageSettings page = listPage();
     ListRunText result;
     frmPrList window(
         *m_session, OutputTarget,
@@ -181,8 +190,7 @@ bool MDIList::RunListWindow()
             order.CurrentListKey = CurrentListKey;
             order.ChosenLists = ChosenLists;
             order.Window = progress;
-            // Printed pages go to the printer set-up, which the printing
-            // commands provide; a view or editor run keeps the text.
+            order.Pages = pages;
             result = RunLists(project, page, order);
             return result.Completed;
         },
@@ -191,9 +199,97 @@ bool MDIList::RunListWindow()
     RunConfirmed = window.RunConfirmed();
     if (RunConfirmed)
         ListText = std::move(result.Text);
+    if (pageNumber && RunConfirmed)
+        *pageNumber = result.PageNumber;
     for (const std::string& missing : result.Unavailable)
         m_host->warning(caption(86).toStdString(), missing);
     return RunConfirmed;
+}
+
+bool MDIList::PrintCopy(ListPageSettings& page)
+{
+    // The printer is set up at the start of a printed run, and again at its
+    // end, which sends the job out.
+    ApplyPrinterSettings();
+    page.LinesPerPage = LinesPerPage;
+    page.CharsPerLine = CharsPerLine;
+    bool printed = false;
+    {
+        PrinterPageSink sink(*m_printer);
+        printed = RunListWindow(page, &sink, &page.PageNumber);
+        try {
+            if (printed)
+                sink.Finish();
+            else
+                sink.Abort();
+        } catch (const RuntimeError& error) {
+            m_host->reportError(error.what());
+            printed = false;
+        }
+    }
+    ApplyPrinterSettings();
+    return printed;
+}
+
+void MDIList::ApplyPrinterSettings()
+{
+    m_session->environment.SetStatusText(80074L, &m_session->catalogue);
+    const PagePrinter::Applied applied = m_printer->ApplyPrinterSettings(
+        ReadDeviceMode(m_settings), ReadListFont(m_settings), m_session->catalogue.IsRightToLeft());
+    if (applied.Measured) {
+        LinesPerPage = static_cast<std::int16_t>(std::clamp(applied.Measure.LinesPerPage, 1, 32767));
+        CharsPerLine = static_cast<std::int16_t>(std::clamp(applied.Measure.CharsPerLine, 1, 32767));
+    }
+    m_statusBar->clearMessage();
+    if (!applied.Error.empty())
+        m_host->reportError(applied.Error);
+}
+
+void MDIList::PrinterCommand()
+{
+    QPrintDialog dialog(&m_printer->Printer(), this);
+    dialog.setWindowTitle(caption(90084));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // "Print to file" in the dialog makes the printed lists a PDF file.
+    QPrinter& printer = m_printer->Printer();
+    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    const DeviceMode chosen = m_printer->CurrentDeviceMode();
+    StoreDeviceMode(m_settings, chosen);
+    saveSettings();
+    if (!file.isEmpty()) {
+        try {
+            m_printer->SetPdfFile(file.toStdString());
+        } catch (const RuntimeError& error) {
+            m_host->reportError(error.what());
+        }
+    } else if (!m_printer->PdfFile().empty()) {
+        m_printer->SetPdfFile({});
+    }
+    ApplyPrinterSettings();
+}
+
+void MDIList::PageFormatCommand()
+{
+    ApplyPrinterSettings();
+}
+
+void MDIList::FontCommand()
+{
+    ListFont font = ReadListFont(m_settings);
+    bool chosen = false;
+    const QFont picked = QFontDialog::getFont(&chosen, m_printer->Font(), this,
+        action("mnuFontFormat")->text().remove('&'), QFontDialog::MonospacedFonts);
+    if (!chosen)
+        return;
+    font.Family = picked.family().toStdString();
+    font.PointSize = picked.pointSizeF() > 0 ? picked.pointSizeF() : 8;
+    font.Weight = picked.bold() ? 700 : 400;
+    font.Italic = picked.italic();
+    StoreListFont(m_settings, font);
+    saveSettings();
+    // The blank of the new font measures the lines and characters.
+    ApplyPrinterSettings();
 }
 
 frmViList* MDIList::ShowResultInViewer()

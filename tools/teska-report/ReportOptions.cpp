@@ -68,6 +68,8 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args)
             o.textFile = value();
         else if (a == "--pdf")
             o.pdfFile = value();
+        else if (a == "--printer")
+            o.printer = value();
         else if (a == "--view")
             o.viewKey = value();
         else if (a == "--offered")
@@ -119,8 +121,9 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args)
         throw UsageError{"no project file given"};
     if (!o.offered && o.viewKey.empty() && o.results.empty() && o.data.empty())
         throw UsageError{"nothing to do: give --results, --data, --view or --offered"};
-    if ((!o.results.empty() || !o.data.empty()) && o.textFile.empty() && o.pdfFile.empty())
-        throw UsageError{"give --text FILE (or -) and/or --pdf FILE for the lists"};
+    if ((!o.results.empty() || !o.data.empty()) && o.textFile.empty() && o.pdfFile.empty()
+        && o.printer.empty())
+        throw UsageError{"give --text FILE (or -), --pdf FILE and/or --printer NAME for the lists"};
     return o;
 }
 
@@ -142,12 +145,19 @@ Lists:
 Output:
   --text FILE          the lists as the text editor receives them (- = stdout);
                        FILE appears only when the whole run succeeded
-  --pdf FILE           the printed lists, page by page
+  --pdf FILE           the printed lists, page by page; FILE appears only
+                       when the whole run succeeded
+  --printer NAME       print the lists on the system printer NAME (a CUPS
+                       queue, see lpstat -p), as one print job
                        With both --data and --results the data lists come
-                       first, then the result lists, in the one text or PDF.
+                       first, then the result lists, in the one text, PDF
+                       or print job.
 
 Page and print options (defaults: the stored print settings):
-  --lines N --chars N  page size in lines and characters
+  --lines N --chars N  page size in lines and characters (default: measured
+                       on the printer: --printer NAME, else the stored
+                       printer, else the system's default printer, else an
+                       A4 page)
   --margins L,T,B      left, top and bottom margin
   --first-page N       number of the first page
   --no-page-numbers    no page numbers

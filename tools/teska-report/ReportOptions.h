@@ -24,6 +24,7 @@ struct ReportOptions {
     ListSelection data;
     std::string textFile; // "-" = stdout
     std::string pdfFile;
+    std::string printer; // a system printer to print on
     std::string viewKey;
     bool offered = false;
     std::optional<int> lines;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "PageSettings.h"
 #include "ReportLists.h"
@@ -24,8 +25,8 @@
 #include "suite/SettingsStore.h"
 
 #ifdef TESKA_REPORT_HAVE_PDF
-#include "printing/PdfPagePrinter.h"
-#include "printing/PdfPageSink.h"
+#include "printing/PagePrinter.h"
+#include "printing/PrinterPageSink.h"
 #endif
 
 namespace teska::report {
@@ -103,32 +104,33 @@ struct MeasuredPage {
 };
 
 #ifdef TESKA_REPORT_HAVE_PDF
-// The page set-up of the stored printer device settings; makes sure the
-// GUI application that page measuring and PDF writing need exists.
-PdfPageSetup StoredPageSetup(const SettingsStore& settings)
+// The printer of the run: the stored printer set-up, with --printer NAME
+// for the printer. A set-up the printer refuses is said on \p err; the page
+// size is then the printer's own.
+std::unique_ptr<PagePrinter> SetUpPrinter(
+    const SettingsStore& settings, const ReportOptions& options, bool rightToLeft, std::ostream& err)
 {
-    DeviceModeValues device;
-    device.orientation = static_cast<int>(settings.WholeValue("Device Mode", "dmOrientation", 0));
-    device.paperSize = static_cast<int>(settings.WholeValue("Device Mode", "dmPaperSize", 0));
     EnsureGuiApplication();
-    return PageSetupFromDeviceMode(device);
+    auto printer = std::make_unique<PagePrinter>();
+    DeviceMode device = ReadDeviceMode(settings);
+    if (!options.printer.empty()) {
+        const std::vector<std::string> names = SystemPrinterNames();
+        if (std::find(names.begin(), names.end(), options.printer) == names.end()) {
+            std::string known;
+            for (const std::string& name : names)
+                known += (known.empty() ? "" : ", ") + name;
+            throw UsageError{"--printer: the system has no printer named '" + options.printer + "'"
+                + (known.empty() ? std::string(" (it has none)") : " (printers: " + known + ")")};
+        }
+        device.DeviceName = options.printer;
+    }
+    const PagePrinter::Applied applied
+        = printer->ApplyPrinterSettings(device, ReadListFont(settings), rightToLeft);
+    if (!applied.Error.empty())
+        err << "teska-report: printer set-up: " << applied.Error << '\n';
+    return printer;
 }
 #endif
-
-MeasuredPage MeasureStoredPrinter(const SettingsStore& settings, const ReportOptions& options)
-{
-    MeasuredPage page;
-    if (options.lines && options.chars)
-        return page; // both given: nothing to measure
-#ifdef TESKA_REPORT_HAVE_PDF
-    const PageMeasure m = MeasurePageSetup(StoredPageSetup(settings));
-    page.lines = m.LinesPerPage;
-    page.chars = m.CharsPerLine;
-#else
-    (void)settings;
-#endif
-    return page;
-}
 
 } // namespace
 
@@ -173,7 +175,19 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
         LoadPageLayout(services, session.file, layout, settingsDirectory);
         SettingsStore settings(ApplicationSettingsPath(settingsDirectory));
         settings.Load();
-        const MeasuredPage measured = MeasureStoredPrinter(settings, options);
+        MeasuredPage measured;
+#ifdef TESKA_REPORT_HAVE_PDF
+        std::unique_ptr<PagePrinter> printer;
+        if (!(options.lines && options.chars) || !options.pdfFile.empty() || !options.printer.empty()) {
+            printer = SetUpPrinter(settings, options, session.catalogue.IsRightToLeft(), err);
+            const PageMeasure m = printer->Measure();
+            measured.lines = m.LinesPerPage;
+            measured.chars = m.CharsPerLine;
+        }
+#else
+        if (!options.printer.empty())
+            throw UsageError{"--printer: this build has no printing (built without Qt)"};
+#endif
         const ListPageSettings page = ResolvePageSettings(
             options, layout, LoadPrintOptions(settings), measured.lines, measured.chars);
 
@@ -273,19 +287,28 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
             text.Commit();
         }
 #ifdef TESKA_REPORT_HAVE_PDF
-        if ((data || results) && !options.pdfFile.empty()) {
-            PdfPageSink sink(options.pdfFile, StoredPageSetup(settings));
+        // The printed lists: one print job on the printer, one PDF file;
+        // an aborted run leaves neither.
+        const auto print = [&](bool toFile) {
+            if (toFile)
+                printer->SetPdfFile(options.pdfFile);
+            PrinterPageSink sink(*printer);
             std::vector<std::string> printDataSkipped, printResultSkipped;
             if (data && !run(TargetPrintData, dataKeys, &sink, nullptr, printDataSkipped))
-                return Aborted(host, err);
+                return false;
             if (results && !run(TargetPrintResults, resultKeys, &sink, nullptr, printResultSkipped))
-                return Aborted(host, err);
-            sink.finish();
+                return false;
+            sink.Finish();
             if (options.textFile.empty()) {
                 dataSkipped = std::move(printDataSkipped);
                 resultSkipped = std::move(printResultSkipped);
             }
-        }
+            return true;
+        };
+        if ((data || results) && !options.printer.empty() && !print(false))
+            return Aborted(host, err);
+        if ((data || results) && !options.pdfFile.empty() && !print(true))
+            return Aborted(host, err);
 #endif
         skipped.insert(skipped.end(), dataSkipped.begin(), dataSkipped.end());
         skipped.insert(skipped.end(), resultSkipped.begin(), resultSkipped.end());

@@ -110,6 +110,7 @@ ListRunText RunLists(ListProject& p, const ListPageSettings& page, const ListRun
         }
     }
     run.Completed = true;
+    run.PageNumber = state.PageNumber;
     return run;
 }
 

@@ -73,6 +73,9 @@ struct ListRunText {
     bool Cancelled = false;
     // The list text (targets 1, 2, 5, 6) unless it was streamed to Text.
     std::string Text;
+    // PageNumber after the run: the number of the last page header (a next
+    // copy goes on from it), NoPageNumbers when pages are not numbered.
+    std::int16_t PageNumber = 0;
     // "key caption" of the chosen keys that have no section writer.
     std::vector<std::string> Unavailable;
 };
