@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The print options dialog and the page format dialog, offscreen: what OK
 // accepts and refuses with which message, the spin buttons against those
-// limits, the frames of the editor and cover-page runs, the stored options
-// across two dialogs, and the page layout file written and not written.
+// limits, the frames of the editor and cover-page runs, the options stored
+// for the next dialog, and the page layout file written and not written.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,19 +49,27 @@ void click(const QObject& dialog, const QString& name)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
-// Presses one spin button of the buddy box \p box \p times times.
-void spin(const QObject& dialog, const QString& spinName, const QString& direction, int times = 1)
+// Presses the up (\p steps > 0) or down spin button of \p box |steps| times.
+void spin(const QObject& dialog, QLineEdit* box, int steps)
 {
-    auto* buttons = child<UpDownButtons>(dialog, spinName);
-    QToolButton* button = direction == "up" ? buttons->upButton() : buttons->downButton();
-    for (int i = 0; i < times; ++i)
-        QTest::mouseClick(button, Qt::LeftButton);
+    for (auto* buttons : dialog.findChildren<UpDownButtons*>()) {
+        if (buttons->buddy() != box)
+            continue;
+        for (int i = 0; i < std::abs(steps); ++i)
+            QTest::mouseClick(steps > 0 ? buttons->upButton() : buttons->downButton(), Qt::LeftButton);
+    }
 }
 
 QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -75,6 +83,7 @@ class PrintDialogsTest : public QObject {
 
     std::string dir() const { return m_dir->path().toStdString() + "/"; }
     std::string iniPath() const { return dir() + "TESKA-List.ini"; }
+    QString layoutPath() const { return QString::fromStdString(dir() + PageLayoutFileName); }
     QString text(long id) const { return QString::fromStdString(m_session->catalogue.LookupText(id)); }
     // The store as the next dialog finds it: read back from its file.
     SettingsStore storedSettings() const
@@ -112,28 +121,34 @@ private Q_SLOTS:
         m_session = std::make_unique<Session>(m_host, options);
     }
 
-    // A run without page numbers is stored as "NSeite" -1 and the next
-    // dialog offers page 1 again, still without numbers until chosen.
-    void noPageNumbersStoredAndNextDialogShowsOne()
+    // A run without page numbers ignores the page box, stores "NSeite" -1,
+    // and the next dialog offers page 1 again; the check boxes and copies
+    // come back as stored.
+    void choicesStoredForTheNextDialog()
     {
         {
             SettingsStore store(iniPath());
             auto dialog = plotPage(store);
-            QVERIFY(child<QRadioButton>(*dialog, "OptPageNo(0)")->isChecked());
-            child<QLineEdit>(*dialog, "TxtPageNo")->setText("12");
+            child<QLineEdit>(*dialog, "TxtPageNo")->setText("0");
             click(*dialog, "OptPageNo(1)");
             QVERIFY(!child<QLineEdit>(*dialog, "TxtPageNo")->isEnabled());
+            click(*dialog, "ChkFirma");
+            child<QLineEdit>(*dialog, "txtCopyNo")->setText("4");
             click(*dialog, "CmdOK");
+            QVERIFY(m_host.warnings.empty());
             QCOMPARE(dialog->result(), int(QDialog::Accepted));
             QCOMPARE(dialog->PageNumber(), NoPageNumbers);
+            QVERIFY(!dialog->PrintCompanyHeader() && dialog->PrintJobData());
         }
         SettingsStore store = storedSettings();
         QCOMPARE(store.Value(PrintOptionsSection, "NSeite"), std::string("-1"));
         auto dialog = plotPage(store);
         QVERIFY(child<QRadioButton>(*dialog, "OptPageNo(1)")->isChecked());
         QCOMPARE(child<QLineEdit>(*dialog, "TxtPageNo")->text(), QString("1"));
+        QVERIFY(!child<QCheckBox>(*dialog, "ChkFirma")->isChecked());
+        QVERIFY(child<QCheckBox>(*dialog, "ChkAuftragsdaten")->isChecked());
+        QCOMPARE(child<QLineEdit>(*dialog, "txtCopyNo")->text(), QString("4"));
         click(*dialog, "OptPageNo(0)");
-        QVERIFY(child<QLineEdit>(*dialog, "TxtPageNo")->isEnabled());
         click(*dialog, "CmdOK");
         QCOMPARE(dialog->PageNumber(), 0);
         QCOMPARE(storedSettings().Value(PrintOptionsSection, "NSeite"), std::string("1"));
@@ -141,98 +156,58 @@ private Q_SLOTS:
 
     // OK over typed or spun values: 1..32000 pass for both boxes, anything
     // else keeps the dialog open with the box's message and stores nothing.
+    // The spins go down to 1 only and up without limit.
     void okChecksPageNumberAndCopies_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("spinName");
-        QTest::addColumn<QString>("direction");
-        QTest::addColumn<QString>("shown"); // the box after the spin
+        QTest::addColumn<int>("steps"); // spin presses: up > 0, down < 0
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("expected"); // PageNumber or CopyCount when accepted
-        QTest::addColumn<int>("message");
+        QTest::addColumn<int>("message"); // 0: accepted
 
         QTest::newRow("page 32000") << "TxtPageNo"
-                                    << "32000"
-                                    << ""
-                                    << ""
-                                    << "32000" << 31999 << 0;
+                                    << "32000" << 0 << "32000" << 31999 << 0;
         QTest::newRow("page with blanks") << "TxtPageNo"
-                                          << " 7 "
-                                          << ""
-                                          << ""
-                                          << " 7 " << 6 << 0;
+                                          << " 7 " << 0 << " 7 " << 6 << 0;
         QTest::newRow("page 32001") << "TxtPageNo"
-                                    << "32001"
-                                    << ""
-                                    << ""
-                                    << "32001" << -1 << 90069;
+                                    << "32001" << 0 << "32001" << -1 << 90069;
         QTest::newRow("page 0") << "TxtPageNo"
-                                << "0"
-                                << ""
-                                << ""
-                                << "0" << -1 << 90069;
+                                << "0" << 0 << "0" << -1 << 90069;
         QTest::newRow("page not a number") << "TxtPageNo"
-                                           << "3a"
-                                           << ""
-                                           << ""
-                                           << "3a" << -1 << 90069;
+                                           << "3a" << 0 << "3a" << -1 << 90069;
         QTest::newRow("page spun above 32000") << "TxtPageNo"
-                                               << "31998"
-                                               << "UpDown1"
-                                               << "up"
-                                               << "32001" << -1 << 90069;
+                                               << "31998" << 3 << "32001" << -1 << 90069;
         QTest::newRow("page spun down stops at 1") << "TxtPageNo"
-                                                   << "2"
-                                                   << "UpDown1"
-                                                   << "down"
-                                                   << "1" << 0 << 0;
+                                                   << "2" << -3 << "1" << 0 << 0;
         QTest::newRow("copies 32000") << "txtCopyNo"
-                                      << "32000"
-                                      << ""
-                                      << ""
-                                      << "32000" << 32000 << 0;
+                                      << "32000" << 0 << "32000" << 32000 << 0;
         QTest::newRow("copies 32001") << "txtCopyNo"
-                                      << "32001"
-                                      << ""
-                                      << ""
-                                      << "32001" << -1 << 90053;
+                                      << "32001" << 0 << "32001" << -1 << 90053;
         QTest::newRow("copies 0") << "txtCopyNo"
-                                  << "0"
-                                  << ""
-                                  << ""
-                                  << "0" << -1 << 90053;
+                                  << "0" << 0 << "0" << -1 << 90053;
         QTest::newRow("copies spun above 32000") << "txtCopyNo"
-                                                 << "31998"
-                                                 << "UpDnPrint"
-                                                 << "up"
-                                                 << "32001" << -1 << 90053;
+                                                 << "31998" << 3 << "32001" << -1 << 90053;
         QTest::newRow("copies spun down stops at 1") << "txtCopyNo"
-                                                     << "3"
-                                                     << "UpDnPrint"
-                                                     << "down"
-                                                     << "1" << 1 << 0;
+                                                     << "3" << -3 << "1" << 1 << 0;
         QTest::newRow("copies spun down from 0 stays") << "txtCopyNo"
-                                                       << "0"
-                                                       << "UpDnPrint"
-                                                       << "down"
-                                                       << "0" << -1 << 90053;
+                                                       << "0" << -1 << "0" << -1 << 90053;
     }
     void okChecksPageNumberAndCopies()
     {
         QFETCH(QString, box);
         QFETCH(QString, typed);
-        QFETCH(QString, spinName);
-        QFETCH(QString, direction);
+        QFETCH(int, steps);
         QFETCH(QString, shown);
         QFETCH(int, expected);
         QFETCH(int, message);
 
         SettingsStore store(iniPath());
         auto dialog = plotPage(store);
-        child<QLineEdit>(*dialog, box)->setText(typed);
-        if (!spinName.isEmpty())
-            spin(*dialog, spinName, direction, 3);
-        QCOMPARE(child<QLineEdit>(*dialog, box)->text(), shown);
+        auto* edit = child<QLineEdit>(*dialog, box);
+        edit->setText(typed);
+        spin(*dialog, edit, steps);
+        QCOMPARE(edit->text(), shown);
         click(*dialog, "CmdOK");
         if (message != 0) {
             expectOneMessage(message);
@@ -242,58 +217,18 @@ private Q_SLOTS:
         }
         QVERIFY(m_host.warnings.empty());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        const int result = box == "TxtPageNo" ? dialog->PageNumber() : dialog->CopyCount();
-        QCOMPARE(result, expected);
-        const std::string key = box == "TxtPageNo" ? "NSeite" : "NoCopy";
-        QCOMPARE(storedSettings().WholeValue(PrintOptionsSection, key, -99),
-            long(box == "TxtPageNo" ? dialog->PageNumber() + 1 : dialog->CopyCount()));
-    }
-
-    // Without page numbers the page box is not checked at all.
-    void unnumberedPagesIgnoreThePageBox()
-    {
-        SettingsStore store(iniPath());
-        auto dialog = plotPage(store);
-        child<QLineEdit>(*dialog, "TxtPageNo")->setText("0");
-        click(*dialog, "OptPageNo(1)");
-        click(*dialog, "CmdOK");
-        QVERIFY(m_host.warnings.empty());
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    }
-
-    // The check boxes and copies come back from the store; Cancel stores
-    // nothing.
-    void storedChoicesComeBackAndCancelKeepsThem()
-    {
-        {
-            SettingsStore store(iniPath());
-            auto dialog = plotPage(store);
-            click(*dialog, "ChkFirma");
-            child<QLineEdit>(*dialog, "txtCopyNo")->setText("4");
-            click(*dialog, "CmdOK");
-            QVERIFY(!dialog->PrintCompanyHeader());
-            QVERIFY(dialog->PrintJobData());
-        }
-        const QByteArray before = readAll(QString::fromStdString(iniPath()));
-        SettingsStore store = storedSettings();
-        auto dialog = plotPage(store);
-        QVERIFY(!child<QCheckBox>(*dialog, "ChkFirma")->isChecked());
-        QVERIFY(child<QCheckBox>(*dialog, "ChkAuftragsdaten")->isChecked());
-        QCOMPARE(child<QLineEdit>(*dialog, "txtCopyNo")->text(), QString("4"));
-        click(*dialog, "ChkAuftragsdaten");
-        click(*dialog, "CmdCancel");
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QCOMPARE(readAll(QString::fromStdString(iniPath())), before);
+        const bool page = box == "TxtPageNo";
+        QCOMPARE(page ? dialog->PageNumber() : dialog->CopyCount(), expected);
+        QCOMPARE(storedSettings().WholeValue(PrintOptionsSection, page ? "NSeite" : "NoCopy", -99),
+            long(page ? expected + 1 : expected));
     }
 
     // A settings file that cannot be written is reported; the options still
     // hold for this run.
     void unwritableSettingsAreReportedAndTheRunGoesOn()
     {
-        SettingsStore store(dir() + "TESKA-List.ini/TESKA-List.ini");
-        QFile blocker(QString::fromStdString(iniPath()));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(writeAll(QString::fromStdString(iniPath()), "[blocks the folder]\n"));
+        SettingsStore store(iniPath() + "/TESKA-List.ini");
         auto dialog = plotPage(store);
         child<QLineEdit>(*dialog, "txtCopyNo")->setText("2");
         click(*dialog, "CmdOK");
@@ -307,53 +242,40 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("target");
         QTest::addColumn<std::vector<ListKey>>("lists");
-        QTest::addColumn<bool>("pageFrame");
-        QTest::addColumn<bool>("copyFrame");
-        QTest::addColumn<bool>("headFrame");
-        QTest::addColumn<int>("title");
-        QTest::addColumn<int>("jobData");
-        QTest::addColumn<int>("company");
+        QTest::addColumn<QString>("frames"); // shown: Page number, Copies, Header
+        QTest::addColumn<QList<int>>("captions"); // window, job data, company
 
-        const std::vector<ListKey> cover{ListKey(90045L)};
-        const std::vector<ListKey> coverAndNodes{ListKey(90045L), ListKey(90054L)};
-        QTest::newRow("print data") << 3 << coverAndNodes << true << true << true << 10 << 90171 << 90172;
-        QTest::newRow("print results")
-            << 4 << std::vector<ListKey>{ListKey(140L)} << true << true << true << 10 << 90171 << 90172;
-        QTest::newRow("print the cover page only")
-            << 3 << cover << false << true << false << 10 << 90171 << 90172;
-        QTest::newRow("cover page not first") << 3 << std::vector<ListKey>{ListKey(90054L), ListKey(90045L)}
-                                              << true << true << true << 10 << 90171 << 90172;
-        QTest::newRow("editor results")
-            << 5 << std::vector<ListKey>{ListKey(140L)} << true << false << true << 90173 << 90174 << 90175;
-        QTest::newRow("editor data with the cover page only")
-            << 6 << cover << true << false << true << 90173 << 90174 << 90175;
+        const QList<int> print{10, 90171, 90172};
+        const QList<int> editor{90173, 90174, 90175};
+        const ListKey cover(90045L), nodes(90054L), moments(140L);
+        using Keys = std::vector<ListKey>;
+        QTest::newRow("print data") << 3 << Keys{cover, nodes} << "PCH" << print;
+        QTest::newRow("print results") << 4 << Keys{moments} << "PCH" << print;
+        QTest::newRow("print the cover page only") << 3 << Keys{cover} << "C" << print;
+        QTest::newRow("cover page not first") << 3 << Keys{nodes, cover} << "PCH" << print;
+        QTest::newRow("editor results") << 5 << Keys{moments} << "PH" << editor;
+        QTest::newRow("editor data, cover page only") << 6 << Keys{cover} << "PH" << editor;
     }
     void framesAndCaptionsOfTheTarget()
     {
         QFETCH(int, target);
         QFETCH(std::vector<ListKey>, lists);
-        QFETCH(bool, pageFrame);
-        QFETCH(bool, copyFrame);
-        QFETCH(bool, headFrame);
-        QFETCH(int, title);
-        QFETCH(int, jobData);
-        QFETCH(int, company);
+        QFETCH(QString, frames);
+        QFETCH(QList<int>, captions);
 
         SettingsStore store(iniPath());
-        auto full = plotPage(store, 3, {ListKey(90054L)});
+        auto full = plotPage(store);
         auto dialog = plotPage(store, target, lists);
-        QCOMPARE(child<QGroupBox>(*dialog, "FrmPageNo")->isVisible(), pageFrame);
-        QCOMPARE(child<QGroupBox>(*dialog, "FrmCopyNo")->isVisible(), copyFrame);
-        QCOMPARE(child<QGroupBox>(*dialog, "FrmPageHead")->isVisible(), headFrame);
-        QCOMPARE(dialog->windowTitle(), text(title));
-        QCOMPARE(child<QCheckBox>(*dialog, "ChkAuftragsdaten")->text(), text(jobData));
-        QCOMPARE(child<QCheckBox>(*dialog, "ChkFirma")->text(), text(company));
-        // Hidden frames leave no gap: the dialog is shorter by them.
-        if (!(pageFrame && copyFrame && headFrame))
-            QVERIFY(dialog->height() < full->height());
-        else
-            QCOMPARE(dialog->height(), full->height());
-        // The buttons stay usable: OK still closes the dialog.
+        QString shown;
+        for (auto [name, letter] : {std::pair{"FrmPageNo", 'P'}, {"FrmCopyNo", 'C'}, {"FrmPageHead", 'H'}})
+            if (child<QGroupBox>(*dialog, name)->isVisible())
+                shown += letter;
+        QCOMPARE(shown, frames);
+        QCOMPARE(dialog->windowTitle(), text(captions[0]));
+        QCOMPARE(child<QCheckBox>(*dialog, "ChkAuftragsdaten")->text(), text(captions[1]));
+        QCOMPARE(child<QCheckBox>(*dialog, "ChkFirma")->text(), text(captions[2]));
+        // Hidden frames leave no gap, and OK still closes the dialog.
+        QCOMPARE(dialog->height() < full->height(), frames != "PCH");
         click(*dialog, "CmdOK");
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
     }
@@ -373,131 +295,93 @@ private Q_SLOTS:
         click(format, "cmdHelp");
         QTest::keyClick(child<QLineEdit>(format, "TxtRu"), Qt::Key_F1);
         QCOMPARE(topics, QStringList({"6_2_1", "6_2_1", "7_1", "7_1"}));
-        QVERIFY(options->isVisible() && format.isVisible());
     }
 
     // A page layout file with two lines is refused as a whole: the dialog
-    // shows the defaults.
+    // shows the defaults beside the page size it was given.
     void twoLinePageLayoutShowsTheDefaults()
     {
-        QFile file(QString::fromStdString(dir() + PageLayoutFileName));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("9\r\n7\r\n");
-        file.close();
+        QVERIFY(writeAll(layoutPath(), "9\r\n7\r\n"));
         PageLayout layout{1, 1, 1};
         FileServices services = m_session->services();
         LoadPageLayout(services, m_session->file, layout, dir());
         QCOMPARE(m_host.errors.size(), std::size_t(1));
         frmPageForm format(*m_session, layout, 60, 80, dir(), {});
-        const QStringList shown{child<QLineEdit>(format, "TxtLR")->text(),
-            child<QLineEdit>(format, "TxtRo")->text(), child<QLineEdit>(format, "TxtRu")->text()};
-        QCOMPARE(shown, QStringList({"5", "2", "2"}));
-        QCOMPARE(child<QLabel>(format, "lbMaxZeilenProSeite")->text(), QString("60"));
-        QCOMPARE(child<QLabel>(format, "lbMaxCharacterProZeile")->text(), QString("80"));
+        QStringList shown;
+        for (const char* name : {"TxtLR", "TxtRo", "TxtRu", "lbMaxZeilenProSeite", "lbMaxCharacterProZeile"})
+            shown << format.findChild<QWidget*>(name)->property("text").toString();
+        QCOMPARE(shown, QStringList({"5", "2", "2", "60", "80"}));
     }
 
     // The margin spin buttons against what OK accepts, on a page of 60
     // lines of 80 characters: the spins reach 80 and 60, one beyond OK, and
-    // the bottom margin spin stops at 1 while OK takes 0.
+    // the bottom margin spin stops at 1 while OK takes 0. A refused margin
+    // keeps the dialog open with its message and applies nothing.
     void marginSpinsAndOk_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("direction");
-        QTest::addColumn<int>("times");
+        QTest::addColumn<int>("steps"); // spin presses: up > 0, down < 0
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("message"); // 0: OK accepts
+        QTest::addColumn<int>("message"); // 0: accepted
 
         QTest::newRow("left up to the line width") << "TxtLR"
-                                                   << "78"
-                                                   << "up" << 5 << "80" << 90066;
+                                                   << "78" << 5 << "80" << 90066;
         QTest::newRow("left one below the width") << "TxtLR"
-                                                  << "78"
-                                                  << "up" << 1 << "79" << 0;
+                                                  << "78" << 1 << "79" << 0;
         QTest::newRow("left down stops at 0") << "TxtLR"
-                                              << "2"
-                                              << "down" << 5 << "0" << 0;
+                                              << "2" << -5 << "0" << 0;
         QTest::newRow("left far above is pulled down") << "TxtLR"
-                                                       << "500"
-                                                       << "up" << 1 << "80" << 90066;
-        QTest::newRow("top up to the page length") << "TxtRo"
-                                                   << "58"
-                                                   << "up" << 5 << "60" << 90067;
-        QTest::newRow("top down stops at 0") << "TxtRo"
-                                             << "1"
-                                             << "down" << 3 << "0" << 0;
-        QTest::newRow("bottom up to the page length") << "TxtRu"
-                                                      << "59"
-                                                      << "up" << 2 << "60" << 90068;
-        QTest::newRow("bottom down stops at 1") << "TxtRu"
-                                                << "3"
-                                                << "down" << 5 << "1" << 0;
-        QTest::newRow("bottom below 1 is pulled up") << "TxtRu"
-                                                     << "-4"
-                                                     << "down" << 1 << "1" << 0;
-        QTest::newRow("bottom 0 typed is accepted") << "TxtRu"
-                                                    << "0"
-                                                    << "" << 0 << "0" << 0;
-        QTest::newRow("bottom typed negative") << "TxtRu"
-                                               << "-1"
-                                               << "" << 0 << "-1" << 90068;
+                                                       << "500" << 1 << "80" << 90066;
         QTest::newRow("left not a number") << "TxtLR"
-                                           << "4x"
-                                           << "" << 0 << "4x" << 90066;
+                                           << "4x" << 0 << "4x" << 90066;
+        QTest::newRow("top up to the page length") << "TxtRo"
+                                                   << "58" << 5 << "60" << 90067;
+        QTest::newRow("top down stops at 0") << "TxtRo"
+                                             << "1" << -3 << "0" << 0;
+        QTest::newRow("bottom up to the page length") << "TxtRu"
+                                                      << "59" << 2 << "60" << 90068;
+        QTest::newRow("bottom down stops at 1") << "TxtRu"
+                                                << "3" << -5 << "1" << 0;
+        QTest::newRow("bottom below 1 is pulled up") << "TxtRu"
+                                                     << "-4" << -1 << "1" << 0;
+        QTest::newRow("bottom 0 typed is accepted") << "TxtRu"
+                                                    << "0" << 0 << "0" << 0;
+        QTest::newRow("bottom typed negative") << "TxtRu"
+                                               << "-1" << 0 << "-1" << 90068;
     }
     void marginSpinsAndOk()
     {
         QFETCH(QString, box);
         QFETCH(QString, typed);
-        QFETCH(QString, direction);
-        QFETCH(int, times);
+        QFETCH(int, steps);
         QFETCH(QString, shown);
         QFETCH(int, message);
 
-        const PageLayout before{5, 2, 2};
-        PageLayout layout = before;
+        PageLayout layout{5, 2, 2};
         frmPageForm format(*m_session, layout, 60, 80, dir(), {});
         format.show();
-        child<QLineEdit>(format, box)->setText(typed);
-        const QString spinName = box == "TxtLR" ? "UpDnMargin(3)"
-            : box == "TxtRo"                    ? "UpDnMargin(4)"
-                                                : "UpDnMargin(5)";
-        if (times > 0)
-            spin(format, spinName, direction, times);
-        QCOMPARE(child<QLineEdit>(format, box)->text(), shown);
+        auto* edit = child<QLineEdit>(format, box);
+        edit->setText(typed);
+        spin(format, edit, steps);
+        QCOMPARE(edit->text(), shown);
         click(format, "CmdOK");
+        const QList<int> applied{layout.LeftMargin, layout.TopMargin, layout.BottomMargin};
         if (message != 0) {
             expectOneMessage(message);
             QVERIFY(format.isVisible());
-            QCOMPARE(layout.LeftMargin, before.LeftMargin);
-            QCOMPARE(layout.TopMargin, before.TopMargin);
-            QCOMPARE(layout.BottomMargin, before.BottomMargin);
+            QCOMPARE(format.focusWidget(), edit);
+            QCOMPARE(applied, QList<int>({5, 2, 2}));
             return;
         }
         QVERIFY(m_host.warnings.empty());
         QCOMPARE(format.result(), int(QDialog::Accepted));
-        const int applied = box == "TxtLR" ? layout.LeftMargin
-            : box == "TxtRo"               ? layout.TopMargin
-                                           : layout.BottomMargin;
-        QCOMPARE(applied, shown.toInt());
-        QVERIFY(!QFile::exists(QString::fromStdString(dir() + PageLayoutFileName)));
+        QCOMPARE(applied[QStringList({"TxtLR", "TxtRo", "TxtRu"}).indexOf(box)], shown.toInt());
+        QVERIFY(!QFile::exists(layoutPath()));
     }
 
-    // OK stops at the first margin out of range, in the order left, top,
-    // bottom, with that margin's message only.
-    void okReportsTheFirstMarginOutOfRange()
-    {
-        PageLayout layout;
-        frmPageForm format(*m_session, layout, 60, 80, dir(), {});
-        format.show();
-        child<QLineEdit>(format, "TxtRo")->setText("60");
-        child<QLineEdit>(format, "TxtRu")->setText("99");
-        click(format, "CmdOK");
-        expectOneMessage(90067);
-        QCOMPARE(format.focusWidget(), child<QLineEdit>(format, "TxtRo"));
-    }
-
-    // Enter walks left, top, bottom margin, then OK, without closing.
+    // Enter walks left, top, bottom margin, then OK, which a fourth Enter
+    // presses.
     void enterMovesThroughTheMargins()
     {
         PageLayout layout;
@@ -510,12 +394,11 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
         QCOMPARE(path, QStringList({"TxtLR", "TxtRo", "TxtRu", "CmdOK"}));
-        // The fourth Enter pressed OK.
         QCOMPARE(format.result(), int(QDialog::Accepted));
     }
 
     // Save writes what the boxes hold, unchecked, keeps the dialog open and
-    // applies the values; the file loads back.
+    // applies the values, which Cancel keeps; the file loads back.
     void saveWritesTheFileAndStaysOpen()
     {
         PageLayout layout;
@@ -527,35 +410,30 @@ private Q_SLOTS:
         click(format, "cmdSave");
         QVERIFY(format.isVisible());
         QVERIFY(m_host.errors.empty());
-        QCOMPARE(readAll(QString::fromStdString(dir() + PageLayoutFileName)), QByteArray("9\r\n0\r\n70\r\n"));
+        QCOMPARE(readAll(layoutPath()), QByteArray("9\r\n0\r\n70\r\n"));
         click(format, "CmdCancel");
         QCOMPARE(layout.BottomMargin, std::int16_t(70));
         PageLayout loaded;
         FileServices services = m_session->services();
         LoadPageLayout(services, m_session->file, loaded, dir());
-        QCOMPARE(loaded.LeftMargin, std::int16_t(9));
-        QCOMPARE(loaded.TopMargin, std::int16_t(0));
-        QCOMPARE(loaded.BottomMargin, std::int16_t(70));
+        QCOMPARE(
+            QList<int>({loaded.LeftMargin, loaded.TopMargin, loaded.BottomMargin}), QList<int>({9, 0, 70}));
     }
 
     // A save that cannot write (the folder is a file: here the old layout
     // file itself) is reported, and the old file is untouched.
     void failedSaveKeepsTheOldFileAndReports()
     {
-        const QString old = QString::fromStdString(dir() + PageLayoutFileName);
-        QFile file(old);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("3\r\n1\r\n4\r\n");
-        file.close();
+        QVERIFY(writeAll(layoutPath(), "3\r\n1\r\n4\r\n"));
         PageLayout layout;
-        frmPageForm format(*m_session, layout, 60, 80, old.toStdString() + "/", {});
+        frmPageForm format(*m_session, layout, 60, 80, layoutPath().toStdString() + "/", {});
         format.show();
         child<QLineEdit>(format, "TxtLR")->setText("8");
         QCOMPARE(format.save(), short(-1));
         QCOMPARE(m_host.errors.size(), std::size_t(1));
         QVERIFY(format.isVisible());
-        QCOMPARE(readAll(old), QByteArray("3\r\n1\r\n4\r\n"));
-        QCOMPARE(m_session->file.IsOpen(), false);
+        QCOMPARE(readAll(layoutPath()), QByteArray("3\r\n1\r\n4\r\n"));
+        QVERIFY(!m_session->file.IsOpen());
     }
 };
 
