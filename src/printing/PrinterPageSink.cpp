@@ -24,7 +24,7 @@ void PrinterPageSink::PrintText(std::string_view text)
 void PrinterPageSink::NewPrinterPage()
 {
     // A page end always gives a sheet, also an empty one, as on a printer.
-    m_printer.PrintPage(m_page);
+    m_pending.push_back(std::move(m_page));
     ++m_pages;
     m_page.clear();
     m_pageStarted = false;
@@ -33,29 +33,40 @@ void PrinterPageSink::NewPrinterPage()
 void PrinterPageSink::EndPrintJob()
 {
     if (m_pageStarted) {
-        m_printer.PrintPage(m_page);
-        ++m_pages;
-        m_page.clear();
-        m_pageStarted = false;
+        NewPrinterPage();
         ++m_sections;
     }
 }
 
-void PrinterPageSink::Finish()
+void PrinterPageSink::Commit()
 {
     EndPrintJob();
-    // A PDF of a run without pages is still a document: one empty page.
-    if (m_pages == 0 && !m_printer.PdfFile().empty())
-        NewPrinterPage();
+    for (const std::string& page : m_pending)
+        m_printer.PrintPage(page);
+    m_pending.clear();
+}
+
+void PrinterPageSink::Drop()
+{
+    m_pending.clear();
+    m_page.clear();
+    m_pageStarted = false;
+}
+
+void PrinterPageSink::Finish()
+{
+    Commit();
     m_done = true;
+    // A PDF of a run without pages is still a document: one empty page.
+    if (!m_printer.JobOpen() && !m_printer.PdfFile().empty())
+        m_printer.PrintPage({});
     m_printer.EndJob();
 }
 
 void PrinterPageSink::Abort()
 {
     m_done = true;
-    m_page.clear();
-    m_pageStarted = false;
+    Drop();
     m_printer.AbortJob();
 }
 

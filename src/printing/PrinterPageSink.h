@@ -4,12 +4,15 @@
 #pragma once
 
 // The pages of a printed list run (targets 3 and 4) on a PagePrinter. Text
-// printed on a page collects until the page ends: NewPrinterPage puts it on
-// a sheet and starts the next; the end of a section puts out a started
-// page. The whole run is one print job (one PDF file, one job on a printer,
-// every section on new sheets), ended by Finish or dropped by Abort.
+// printed on a page collects until the page ends (NewPrinterPage, or the end
+// of a section for a started page). Ended pages wait until their copy is
+// complete: Commit puts them on sheets, Drop forgets them, so an aborted
+// copy prints nothing. All copies are one print job (one PDF file, one job
+// on a printer, every section on new sheets), ended by Finish or dropped
+// by Abort.
 
 #include <string>
+#include <vector>
 
 #include "lists/writer/PageSink.h"
 #include "printing/PagePrinter.h"
@@ -28,7 +31,11 @@ public:
 
     int pagesPrinted() const { return m_pages; }
     int printJobs() const { return m_sections; }
-    // Puts out a started page and ends the job; throws FileAccessError.
+    // The ended pages of the copy go on sheets; throws FileAccessError.
+    void Commit();
+    // The pages of the copy are forgotten.
+    void Drop();
+    // Commits the copy and ends the job; throws FileAccessError.
     void Finish();
     // Drops the job: nothing is printed, no file is written.
     void Abort();
@@ -36,6 +43,7 @@ public:
 private:
     PagePrinter& m_printer;
     std::string m_page;
+    std::vector<std::string> m_pending; // ended pages of the copy
     bool m_pageStarted = false;
     bool m_done = false;
     int m_pages = 0;

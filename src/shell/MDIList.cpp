@@ -29,6 +29,7 @@
 #include "lists/choice/ProjectOffer.h"
 #include "lists/writer/ListState.h"
 #include "printing/PagePrinter.h"
+#include "printing/frmPlotPage.h"
 #include "project/opening/OpenProject.h"
 #include "project/opening/ProjectReader.h"
 #include "shell/HelpWindow.h"
@@ -174,11 +175,13 @@ MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
     // The printer of the printed lists, set up from the stored settings.
     m_printer = std::make_unique<PagePrinter>();
     ApplyPrinterSettings();
+    // The print options of a print or editor run (frmPlotPage); OK stores
+    // them, and the run reads them from the settings.
     PrintOptionsStep = [this](int target) {
-        if (!IsPrintedTarget(target))
-            return true;
-        m_statusBar->showMessage(caption(170003));
-        return false;
+        frmPlotPage dialog(
+            *m_session, m_settings, target, ChosenLists,
+            [this](const QString& topic) { ShowHelpTopic(topic); }, this);
+        return dialog.exec() == QDialog::Accepted;
     };
     if (const auto geometry = m_settings.Find(kSettings, "Window Placement"))
         restoreGeometry(QByteArray::fromHex(QByteArray::fromStdString(*geometry)));

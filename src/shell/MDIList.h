@@ -153,10 +153,11 @@ public:
     void PrinterCommand();
     void FontCommand();
     void PageFormatCommand();
-    // One printed copy of OutputTarget's ChosenLists on the printer, with
-    // \p page (its PageNumber goes on to the next copy). False when the copy
-    // was aborted.
-    bool PrintCopy(ListPageSettings& page);
+    // OutputTarget's ChosenLists on the printer, once per copy of the
+    // stored print options, as one print job: a copy that is aborted is left
+    // out, and the page numbers run on from copy to copy. Returns the number
+    // of copies printed.
+    int PrintChosenLists();
     // Shows frmPrList modally for OutputTarget; sets RunConfirmed and, for
     // the view and editor targets, ListText.
     bool RunListWindow();

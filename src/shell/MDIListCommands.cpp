@@ -25,6 +25,7 @@
 #include "printing/PagePrinter.h"
 #include "printing/PrinterPageSink.h"
 #include "printing/PrinterSettings.h"
+#include "printing/frmPageForm.h"
 #include "shell/ChooseLists.h"
 #include "shell/MDIList.h"
 #include "shell/MenuTable.h"
@@ -102,15 +103,8 @@ void MDIList::ListCommand(int outputTarget)
         return;
     case TargetPrintData:
     case TargetPrintResults:
-        if (PrintOptionsStep && PrintOptionsStep(OutputTarget)) {
-            // Once per copy; a copy that is aborted ends only itself, and
-            // the page numbers run on from copy to copy.
-            ListPageSettings page = listPage();
-            const int copies = std::max<int>(1, page.CopyCount);
-            page.CopyCount = 1;
-            for (int copy = 0; copy < copies; ++copy)
-                PrintCopy(page);
-        }
+        if (PrintOptionsStep && PrintOptionsStep(OutputTarget))
+            PrintChosenLists();
         return;
     default: {
         // The print options come first when a chosen list has a page header.
@@ -206,25 +200,31 @@ bool MDIList::RunListWindow(const ListPageSettings& page, PageSink* pages, std::
     return RunConfirmed;
 }
 
-bool MDIList::PrintCopy(ListPageSettings& page)
+int MDIList::PrintChosenLists()
 {
     // The printer is set up at the start of a printed run, and again at its
     // end, which sends the job out.
     ApplyPrinterSettings();
-    page.LinesPerPage = LinesPerPage;
-    page.CharsPerLine = CharsPerLine;
-    bool printed = false;
+    ListPageSettings page = listPage();
+    const int copies = std::max<int>(1, page.CopyCount);
+    page.CopyCount = 1;
+    int printed = 0;
     {
         PrinterPageSink sink(*m_printer);
-        printed = RunListWindow(page, &sink, &page.PageNumber);
         try {
-            if (printed)
-                sink.Finish();
-            else
-                sink.Abort();
+            for (int copy = 0; copy < copies; ++copy) {
+                if (RunListWindow(page, &sink, &page.PageNumber)) {
+                    sink.Commit();
+                    ++printed;
+                } else {
+                    sink.Drop();
+                }
+            }
+            sink.Finish();
         } catch (const RuntimeError& error) {
+            sink.Abort();
             m_host->reportError(error.what());
-            printed = false;
+            printed = 0;
         }
     }
     ApplyPrinterSettings();
@@ -271,7 +271,12 @@ void MDIList::PrinterCommand()
 
 void MDIList::PageFormatCommand()
 {
+    // The margins are bounded by the page of the printer as it is set up.
     ApplyPrinterSettings();
+    frmPageForm dialog(
+        *m_session, pageLayout, LinesPerPage, CharsPerLine, m_startup.SettingsDirectory,
+        [this](const QString& topic) { ShowHelpTopic(topic); }, this);
+    dialog.exec();
 }
 
 void MDIList::FontCommand()

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -28,6 +31,8 @@
 #include <functional>
 
 #include "lists/Session.h"
+#include "printing/PagePrinter.h"
+#include "printing/frmPlotPage.h"
 #include "shell/ChooseLists.h"
 #include "shell/MDIList.h"
 #include "shell/MenuTable.h"
@@ -69,6 +74,24 @@ void answerChoice(std::function<bool(const QString&)> pick, QStringList* offered
         else
             dialog->reject();
     });
+}
+
+// Answers the print options dialog when it comes up: \p copies into the
+// copies box (0: as it stands), then OK.
+void acceptPrintOptions(QObject* owner, int copies = 0)
+{
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, copies] {
+        auto* dialog = qobject_cast<frmPlotPage*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (copies > 0)
+            dialog->findChild<QLineEdit*>("txtCopyNo")->setText(QString::number(copies));
+        dialog->findChild<QPushButton*>("CmdOK")->click();
+    });
+    timer->start(5);
 }
 
 // The caption of a catalogue identifier in the window's session.
@@ -271,6 +294,7 @@ private Q_SLOTS:
         });
         cancel.start(0);
         answerChoice([](const QString&) { return true; });
+        acceptPrintOptions(this);
         w().ListCommand(6);
         cancel.stop();
         QVERIFY(!w().RunConfirmed);
@@ -333,6 +357,7 @@ private Q_SLOTS:
         qputenv("VISUAL", stub.toUtf8());
         const QString caption = text(w(), 90054);
         answerChoice([caption](const QString& c) { return c == caption; });
+        acceptPrintOptions(this);
         w().ListCommand(6);
         qunsetenv("VISUAL");
         QVERIFY(w().RunConfirmed);
@@ -352,6 +377,7 @@ private Q_SLOTS:
         qputenv("VISUAL", QByteArray(TESKA_SOURCE_DIR "/no-such-editor"));
         const QString caption = text(w(), 90054);
         answerChoice([caption](const QString& c) { return c == caption; });
+        acceptPrintOptions(this);
         const std::size_t errors = w().host().errors().size();
         w().ListCommand(6);
         qunsetenv("VISUAL");
@@ -370,6 +396,7 @@ private Q_SLOTS:
         qputenv("VISUAL", "true");
         const QStringList chosen{text(w(), 90045), text(w(), 90054), text(w(), 10032), text(w(), 140162)};
         answerChoice([chosen](const QString& c) { return chosen.contains(c); });
+        acceptPrintOptions(this);
         w().ListCommand(6);
         qunsetenv("VISUAL");
         QVERIFY(w().RunConfirmed);
@@ -465,6 +492,35 @@ private Q_SLOTS:
         // Activating the other viewer makes its project current again.
         w().mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w().viewers().back()->parentWidget()));
         QVERIFY(w().project().ProjectBaseName == "PLANE");
+    }
+
+    void threeCopiesPrintThreeTimesWithPageNumbersRunningOn()
+    {
+        // The printer writes a PDF file; pdftotext reads the sheets back.
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the printed pages cannot be read back");
+        const QString pdf = m_dir->path() + "/printed.pdf";
+        w().printer().SetPdfFile(pdf.toStdString());
+        const QString caption = text(w(), 90055);
+        answerChoice([caption](const QString& c) { return c == caption; });
+        acceptPrintOptions(this, 3);
+        w().ListCommand(3);
+        QVERIFY(w().RunConfirmed);
+        QProcess reader;
+        reader.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(reader.waitForFinished(30000));
+        const QStringList sheets
+            = QString::fromUtf8(reader.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        // Every sheet heads the list and carries the next page number.
+        QVERIFY(sheets.size() >= 3);
+        QCOMPARE(sheets.size() % 3, 0);
+        const QRegularExpression header(text(w(), 90006) + " (\\d+)");
+        for (int i = 0; i < sheets.size(); ++i) {
+            const QRegularExpressionMatch m = header.match(sheets[i]);
+            QVERIFY2(m.hasMatch(), qPrintable(sheets[i].left(300)));
+            QCOMPARE(m.captured(1).toInt(), i + 1);
+            QVERIFY(sheets[i].contains(caption));
+        }
     }
 
     void exitQueryCancelsOnEscape()
