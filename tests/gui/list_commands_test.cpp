@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,6 +33,7 @@
 
 #include "lists/Session.h"
 #include "printing/PagePrinter.h"
+#include "printing/PrinterSettings.h"
 #include "printing/frmPlotPage.h"
 #include "shell/ChooseLists.h"
 #include "shell/MDIList.h"
@@ -521,6 +523,33 @@ private Q_SLOTS:
             QCOMPARE(m.captured(1).toInt(), i + 1);
             QVERIFY(sheets[i].contains(caption));
         }
+    }
+
+    void fontAndPrinterDialogsSetUpThePrinter()
+    {
+        // A 16-point list font: about half the characters and lines of 8.
+        const int chars = w().CharsPerLine, lines = w().LinesPerPage;
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            QFont font = dialog->currentFont();
+            font.setPointSize(16);
+            dialog->setCurrentFont(font);
+            dialog->accept();
+        });
+        w().FontCommand();
+        QVERIFY(std::abs(w().CharsPerLine - chars / 2) <= 2);
+        QVERIFY(std::abs(w().LinesPerPage + 1 - (lines + 1) / 2) <= 2);
+        QCOMPARE(ReadListFont(w().settings()).PointSize, 16.0);
+        // The printer dialog stores what was chosen as the Device Mode.
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        w().PrinterCommand();
+        const DeviceMode stored = ReadDeviceMode(w().settings());
+        QVERIFY(stored.Orientation == 1 || stored.Orientation == 2);
+        QVERIFY(stored.PaperSize.has_value());
+        QCOMPARE(stored.DeviceName, w().printer().PrinterName());
     }
 
     void exitQueryCancelsOnEscape()
