@@ -65,14 +65,7 @@ QVariant ResultGridModel::data(const QModelIndex& index, int role) const
 
 QString ResultGridModel::HeadingText(int column) const
 {
-    std::string text;
-    for (int h = 0; h < ResultGrid::HeadingRowCount; ++h) {
-        if (h > 0)
-            text += '\n';
-        text += m_grid.Heading(h, column);
-    }
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return QString::fromStdString(text);
+    return QString::fromStdString(m_grid.HeadingLines(column));
 }
 
 QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -17,14 +19,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTableView>
 #include <QTextDocument>
 #include <QTextOption>
 #include <QTimer>
+#include <QUrl>
 #include <algorithm>
 #include <limits>
 
+#include "export/ExportFile.h"
+#include "export/SheetTable.h"
+#include "export/Workbook.h"
 #include "lists/Session.h"
 #include "lists/run/ListRequests.h"
 #include "lists/run/ResultGrid.h"
@@ -32,6 +39,7 @@
 #include "suite/Errors.h"
 #include "suite/SettingsStore.h"
 #include "suite/Twips.h"
+#include "viewer/ListDocument.h"
 #include "viewer/ProgressLabels.h"
 #include "viewer/ResultGridModel.h"
 
@@ -92,6 +100,7 @@ frmViList::frmViList(const ViewerContext& context, QWidget* parent)
     if (context.project) {
         m_session = &context.project->session;
         m_rightToLeft = m_session->catalogue.IsRightToLeft();
+        m_projectBaseName = context.project->project.ProjectBaseName;
     }
 
     m_text = new QPlainTextEdit(this);
@@ -316,6 +325,81 @@ void frmViList::AppendPendingText(qsizetype lines)
 void frmViList::CompleteText()
 {
     AppendPendingText(std::numeric_limits<qsizetype>::max());
+}
+
+void frmViList::Link_OLE(long LinkedObj)
+{
+    if (!m_session)
+        return;
+    Session& s = *m_session;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (m_context.startedByGroup && m_context.updateFile)
+        m_context.updateFile(3);
+    s.host.processEvents();
+    s.environment.SetStatusText(
+        s.catalogue.LookupText(90109, {std::string("|1"), windowTitle().toStdString()}));
+    s.environment.StatusBarMode(0);
+    try {
+        QString written;
+        if (LinkedObj == 0 && !m_gridMode)
+            written = ExportDocument();
+        else if (LinkedObj == 1 && m_gridMode && m_model)
+            written = ExportWorkbook();
+        if (!written.isEmpty()) {
+            m_lastExport = written;
+            const bool opened = m_context.openDocument
+                ? m_context.openDocument(written)
+                : QDesktopServices::openUrl(QUrl::fromLocalFile(written));
+            if (!opened)
+                s.environment.SetPendingError(
+                    written.toStdString() + ": written, but no application could open it");
+        }
+    } catch (const std::exception& error) {
+        s.environment.SetPendingError(error.what());
+    }
+    s.environment.SetStatusText(std::string());
+    s.environment.ClearStatus();
+    QGuiApplication::restoreOverrideCursor();
+    FileServices services = s.services();
+    ReportRuntimeError(services, s.file);
+}
+
+std::string frmViList::ExportDirectory() const
+{
+    QString folder = QString::fromStdString(m_context.exportDirectory);
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = QDir::homePath();
+    }
+    if (!folder.endsWith('/'))
+        folder += '/';
+    return folder.toStdString();
+}
+
+QString frmViList::ExportDocument()
+{
+    CompleteText();
+    ListDocumentStyle style;
+    style.fontFamily = ToQ(m_session->catalogue.LookupText(160017));
+    style.rightToLeft = m_rightToLeft;
+    style.linesPerPage = m_context.linesPerPage;
+    style.charsPerLine = m_context.charsPerLine;
+    const QString text = m_text->toPlainText();
+    const ExportTarget target{
+        {}, ExportDirectory(), ExportStem(m_projectBaseName, windowTitle().toStdString()), "odt"};
+    return ToQ(WriteExportFile(
+        target, [&](const std::string& temporary) { WriteListDocument(temporary, text, style); }));
+}
+
+QString frmViList::ExportWorkbook()
+{
+    const GridTable table(m_model->resultGrid());
+    const ExportTarget target{
+        {}, ExportDirectory(), ExportStem(m_projectBaseName, windowTitle().toStdString()), "xlsx"};
+    return ToQ(WriteExportFile(target, [&](const std::string& temporary) {
+        WriteWorkbook(temporary, {WorkbookSheet{&table, {}, {}, {}}});
+    }));
 }
 
 void frmViList::SetIcon(const char* fileName)

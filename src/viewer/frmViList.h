@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,20 @@ struct ViewerContext {
     ListProject* project = nullptr; // the current project, read in grid mode
     SettingsStore* settings = nullptr; // placement under "List Settings"
     std::string settingsDirectory; // where "Table.ico" and "TESKAText.ico" lie
+    // The page of the list text: an exported document breaks its pages
+    // every linesPerPage lines (0: no breaks) and is as wide as charsPerLine.
+    int linesPerPage = 0;
+    int charsPerLine = 80;
+    // Group mode: an export first calls the group program's "Update_File"
+    // (with 3) through updateFile.
+    bool startedByGroup = false;
+    std::function<void(int)> updateFile;
+    // Where exports go: empty is the user's documents folder (XDG), or the
+    // home folder when that does not exist.
+    std::string exportDirectory;
+    // Opens an exported file; empty is the desktop's application for its
+    // type. False when nothing could open it.
+    std::function<bool(const QString& path)> openDocument;
 };
 
 // The settings section of the viewers' placement.
@@ -73,6 +88,21 @@ public:
     // next viewer. A failed save is reported through the host.
     void SavePlacement();
     void RestorePlacement();
+
+    // The export: \p LinkedObj 0 puts the text of a text viewer into a new
+    // word-processor document (.odt), 1 the grid of a grid viewer into a new
+    // workbook (.xlsx); the file is written into the export folder under a
+    // new name (project and caption) and opened. In order: busy pointer,
+    // "Update_File" in group mode, status text 90109 with the caption and
+    // status bar mode 0, the export, the status cleared, the pointer
+    // restored, and a failure reported once through ReportRuntimeError
+    // naming the file. Any other value (or one that does not fit the mode)
+    // shows and clears the status text only. The viewer is never changed.
+    void Link_OLE(long LinkedObj);
+    // The folder exports go to (ends with "/").
+    std::string ExportDirectory() const;
+    // The file of the last successful export (empty when none).
+    QString lastExport() const { return m_lastExport; }
 
     // Grid mode: the selected cells to the clipboard as tab-separated text,
     // with the headings when whole columns are selected (Ctrl+C).
@@ -111,8 +141,13 @@ private:
     ProgressControls ProgressControlsOf();
     int Px(int twips) const;
 
+    QString ExportDocument();
+    QString ExportWorkbook();
+
     ViewerContext m_context;
     Session* m_session = nullptr;
+    std::string m_projectBaseName;
+    QString m_lastExport;
     ListKey m_key = 0L;
     bool m_gridMode = false;
     bool m_rightToLeft = false;

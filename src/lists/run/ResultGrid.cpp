@@ -140,6 +140,19 @@ const std::string& ResultGrid::Heading(int headingRow, std::int32_t column) cons
     return m_heading[static_cast<std::size_t>(headingRow)][static_cast<std::size_t>(column)];
 }
 
+std::string ResultGrid::HeadingLines(std::int32_t column) const
+{
+    std::string text;
+    for (int h = 0; h < HeadingRowCount; ++h) {
+        if (h > 0)
+            text += '\n';
+        for (const char c : Heading(h, column))
+            if (c != '\r')
+                text += c;
+    }
+    return text;
+}
+
 std::int32_t ResultGrid::RowNumber(std::int32_t row) const
 {
     return m_rowNumbers.empty() ? row : m_rowNumbers[static_cast<std::size_t>(row - 1)];
@@ -166,6 +179,14 @@ std::string ResultGrid::CellText(std::int32_t row, std::int32_t column) const
     }
     const bool second = m_formats.secondFrom > 0 && column >= m_formats.secondFrom;
     return FormatNumber(value, second ? m_formats.secondFormat : m_formats.valueFormat);
+}
+
+std::string ResultGrid::ColumnPattern(std::int32_t column) const
+{
+    if (column == 0 || (m_formats.nodeNumberColumns && column <= 2))
+        return "0";
+    const bool second = m_formats.secondFrom > 0 && column >= m_formats.secondFrom;
+    return second ? m_formats.secondFormat : m_formats.valueFormat;
 }
 
 std::size_t ResultGrid::MemoryBytes() const

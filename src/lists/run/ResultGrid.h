@@ -48,6 +48,9 @@ public:
     // (keys ending " [Ce]", " [Cw]", " [ks]") head column i with "i".
     static constexpr int HeadingRowCount = 3;
     const std::string& Heading(int headingRow, std::int32_t column) const;
+    // The three heading rows of \p column joined by line feeds, as a grid
+    // heading shows them (carriage returns left out).
+    std::string HeadingLines(std::int32_t column) const;
 
     // The former row number of kept row \p row, as the list prints it.
     std::int32_t RowNumber(std::int32_t row) const;
@@ -56,6 +59,10 @@ public:
     // FormatNumber and the column's format (node number columns as whole
     // numbers), exactly as the list writes it.
     std::string CellText(std::int32_t row, std::int32_t column) const;
+    // The FormatNumber pattern of column \p column's cells: "0" for the row
+    // numbers and node number columns (whole numbers), else the column's
+    // format.
+    std::string ColumnPattern(std::int32_t column) const;
 
     // Bytes held for the values and row numbers.
     std::size_t MemoryBytes() const;
