@@ -32,6 +32,7 @@
 #include "printing/frmPlotPage.h"
 #include "project/opening/OpenProject.h"
 #include "project/opening/ProjectReader.h"
+#include "shell/GroupProgram.h"
 #include "shell/HelpWindow.h"
 #include "shell/MenuTable.h"
 #include "suite/Errors.h"
@@ -107,6 +108,7 @@ bool CopyImageStrip(const std::string& settingsDirectory)
 MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
     : QMainWindow(parent)
     , m_host(std::make_unique<ShellHost>())
+    , m_group(std::make_unique<GroupProgram>())
 {
     SessionOptions options;
     options.settingsDirectory = settingsDirectory;
@@ -272,6 +274,7 @@ void MDIList::BuildMenus()
     auto* programs = new QToolBar(this);
     programs->setObjectName("MENUProgram");
     m_bars.insert("MENUProgram", programs);
+    BuildProgramBar();
 
     // The five command bars carry the icons of their menu's items.
     for (int i = 0; i < 5; ++i) {
@@ -356,7 +359,7 @@ void MDIList::BuildToolbars()
     for (const char* name : BarKeys)
         addToolBar(Qt::TopToolBarArea, bar(name));
     addToolBar(Qt::TopToolBarArea, bar("MENUProgram"));
-    bar("MENUProgram")->setVisible(m_startup.StartedByGroup);
+    SetupProgramBar(m_startup.StartedByGroup);
     if (!stored) {
         DefaultLayout(true);
         return;
@@ -365,7 +368,7 @@ void MDIList::BuildToolbars()
     if (!restoreState(QByteArray::fromHex(QByteArray::fromStdString(*state))))
         DefaultLayout(true);
     bar("MENU")->setVisible(true);
-    bar("MENUProgram")->setVisible(m_startup.StartedByGroup);
+    SetupProgramBar(m_startup.StartedByGroup);
 }
 
 void MDIList::DefaultLayout(bool visible)
@@ -378,7 +381,7 @@ void MDIList::DefaultLayout(bool visible)
         addToolBar(Qt::TopToolBarArea, bar(name));
     addToolBar(Qt::TopToolBarArea, bar("MENUProgram"));
     bar("MENU")->setVisible(true);
-    bar("MENUProgram")->setVisible(m_startup.StartedByGroup);
+    SetupProgramBar(m_startup.StartedByGroup);
     for (int i = 0; i < 5; ++i) {
         action(IndexedKey("MnuVeiwToolBar(", i))->setChecked(visible);
         ApplyBarCheck(i);
@@ -510,8 +513,12 @@ void MDIList::OpenProject(bool fresh)
 {
     OpeningContext context(*m_host, [this](long id) { return m_session->catalogue.LookupText(id); });
     context.StartedByGroup = m_startup.StartedByGroup;
+    context.groupHandOver = [this](const std::string& path) {
+        m_group->SetPrjFileName(path);
+        m_group->UpdateFile();
+    };
     m_project.MainCaption = windowTitle().toStdString();
-    const OpenResult result = teska::OpenProject(m_project, context, fresh);
+    const OpenResult result = teska::OpenProject(m_project, context, fresh && !GroupHandOver);
     // The opening's status texts are done with.
     m_statusBar->clearMessage();
     if (result.Outcome != OpenOutcome::Opened)
@@ -804,6 +811,8 @@ void MDIList::ShutDown(bool releasedByGroup)
         try {
             ReleaseAllProjects(m_opened, ThisProcess());
         } catch (...) { }
+        if (m_startup.StartedByGroup)
+            m_group->EndProg();
     }
 }
 

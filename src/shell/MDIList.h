@@ -39,6 +39,7 @@ class QWidget;
 namespace teska {
 
 class frmViList;
+class GroupProgram;
 class PagePrinter;
 class PageSink;
 
@@ -108,13 +109,25 @@ public:
     void AddToRecentList(const std::string& path);
     // Activation of a navigator entry as a click on it does.
     void ActivateNode(QTreeWidgetItem* node);
+    // Set while the group program hands over a project: opening it then
+    // counts as a re-activation (no announcement, no lock).
+    bool GroupHandOver = false;
+
+    // The group program's object (empty outside group mode) and the
+    // program-switch bar: shown in group mode, this program's entry hidden.
+    GroupProgram& groupProgram() { return *m_group; }
+    void SetupProgramBar(bool group);
+    // An entry of the program-switch bar: the group program switches to
+    // \p program while the window is disabled.
+    void ProgramClick(int program);
 
     // The click of a menu item, by key; indexed keys by their prefix.
     void MenuClick(const std::string& key);
     void ShowHelpTopic(const QString& topic);
 
     // Window placement and bars saved, projects released (unless the group
-    // program ends the run), windows closed.
+    // program ends the run), windows closed; a user's end in group mode
+    // tells the group program.
     void ShutDown(bool releasedByGroup);
     bool shutDownDone() const { return m_shutDown; }
     // The exit query: true when the user wants to end the program. Asks
@@ -187,6 +200,7 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildProgramBar();
     void SetCaptions();
     QString caption(long id, const TextArgs& args = {}) const;
     void updateRecentMenu();
@@ -204,6 +218,7 @@ private:
     std::unique_ptr<ShellHost> m_host;
     std::unique_ptr<PagePrinter> m_printer;
     std::unique_ptr<Session> m_session;
+    std::unique_ptr<GroupProgram> m_group;
     StartupState m_startup;
     ProjectState m_project;
     OpenedProjects m_opened;

@@ -27,6 +27,7 @@
 #include "printing/PrinterSettings.h"
 #include "printing/frmPageForm.h"
 #include "shell/ChooseLists.h"
+#include "shell/GroupProgram.h"
 #include "shell/MDIList.h"
 #include "shell/MenuTable.h"
 #include "shell/frmPrList.h"
@@ -114,8 +115,11 @@ void MDIList::ListCommand(int outputTarget)
               });
         if (headed && !(PrintOptionsStep && PrintOptionsStep(OutputTarget)))
             return;
-        if (RunListWindow())
-            HandToTextEditor();
+        if (!RunListWindow())
+            return;
+        if (m_startup.StartedByGroup)
+            m_group->UpdateFile();
+        HandToTextEditor();
         return;
     }
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "shell/ClsListExe.h"
 #include "shell/MDIList.h"
 #include "shell/StartUp.h"
 
@@ -9,5 +10,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     auto window = teska::Main(QCoreApplication::arguments());
+    if (teska::StartedAsAutomation(QCoreApplication::arguments()) && !teska::ExportAutomation(*window))
+        return 1;
     return app.exec();
 }
