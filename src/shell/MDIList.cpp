@@ -679,7 +679,12 @@ void MDIList::MenuClick(const std::string& key)
             FontCommand();
         else if (key == "mnuPageFormat")
             PageFormatCommand();
-        else if (const int target = ListCommandTarget(key))
+        else if (key == "MnuExportWord" || key == "MnuExportExcel") {
+            // The active viewer exports its text (0) or its grid (1).
+            QMdiSubWindow* window = m_mdi->activeSubWindow();
+            if (auto* viewer = window ? qobject_cast<frmViList*>(window->widget()) : nullptr)
+                viewer->Link_OLE(key == "MnuExportWord" ? 0 : 1);
+        } else if (const int target = ListCommandTarget(key))
             ListCommand(target);
         else if (key == "MnuStatusBar")
             m_statusBar->setVisible(action(key)->isChecked());

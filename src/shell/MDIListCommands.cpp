@@ -308,6 +308,12 @@ frmViList* MDIList::ShowResultInViewer()
     context.project = &project;
     context.settings = &m_settings;
     context.settingsDirectory = m_startup.SettingsDirectory;
+    context.linesPerPage = LinesPerPage;
+    context.charsPerLine = CharsPerLine;
+    context.startedByGroup = m_startup.StartedByGroup;
+    // "Update_File" of the group program: nothing to call until the group
+    // program can be reached.
+    context.updateFile = [](int) {};
     auto* viewer = new frmViList(context);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = m_mdi->addSubWindow(viewer);

@@ -70,6 +70,12 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args)
             o.pdfFile = value();
         else if (a == "--printer")
             o.printer = value();
+        else if (a == "--xlsx")
+            o.xlsxFile = value();
+        else if (a == "--odt")
+            o.odtFile = value();
+        else if (a == "--csv")
+            o.csvFile = value();
         else if (a == "--view")
             o.viewKey = value();
         else if (a == "--offered")
@@ -122,8 +128,9 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args)
     if (!o.offered && o.viewKey.empty() && o.results.empty() && o.data.empty())
         throw UsageError{"nothing to do: give --results, --data, --view or --offered"};
     if ((!o.results.empty() || !o.data.empty()) && o.textFile.empty() && o.pdfFile.empty()
-        && o.printer.empty())
-        throw UsageError{"give --text FILE (or -), --pdf FILE and/or --printer NAME for the lists"};
+        && o.printer.empty() && o.xlsxFile.empty() && o.odtFile.empty() && o.csvFile.empty())
+        throw UsageError{"give --text FILE (or -), --pdf FILE, --printer NAME, --xlsx FILE, --odt FILE"
+                         " and/or --csv FILE for the lists"};
     return o;
 }
 
@@ -152,6 +159,15 @@ Output:
                        With both --data and --results the data lists come
                        first, then the result lists, in the one text, PDF
                        or print job.
+  --xlsx FILE          the --results lists as a workbook: one worksheet per
+                       table (numbers with the list's number formats), the
+                       summary sections as text in sheets of their own
+  --odt FILE           the --data and --results lists as one word-processor
+                       document (OpenDocument text), a page per list page
+  --csv FILE           one result table (--results KEY) as comma-separated
+                       text, a dot as decimal separator (- = stdout)
+                       FILE of --xlsx, --odt and --csv appears only when
+                       it was written completely.
 
 Page and print options (defaults: the stored print settings):
   --lines N --chars N  page size in lines and characters (default: measured

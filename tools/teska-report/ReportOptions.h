@@ -25,6 +25,9 @@ struct ReportOptions {
     std::string textFile; // "-" = stdout
     std::string pdfFile;
     std::string printer; // a system printer to print on
+    std::string xlsxFile; // the result lists as a workbook
+    std::string odtFile; // the lists as a word-processor document
+    std::string csvFile; // one result table as CSV ("-" = stdout)
     std::string viewKey;
     bool offered = false;
     std::optional<int> lines;

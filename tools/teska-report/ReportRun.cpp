@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "PageSettings.h"
+#include "ReportExport.h"
 #include "ReportLists.h"
 #include "TextOutput.h"
 #include "lists/Session.h"
@@ -310,6 +311,8 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
         if ((data || results) && !options.pdfFile.empty() && !print(true))
             return Aborted(host, err);
 #endif
+        if (const int exported = WriteReportExports(report, page, options, out, err); exported != ExitSuccess)
+            return exported == ExitAborted ? Aborted(host, err) : exported;
         skipped.insert(skipped.end(), dataSkipped.begin(), dataSkipped.end());
         skipped.insert(skipped.end(), resultSkipped.begin(), resultSkipped.end());
         for (const std::string& s : skipped) {
