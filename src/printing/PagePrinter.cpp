@@ -21,6 +21,7 @@
 #include <filesystem>
 
 #include "suite/Errors.h"
+#include "suite/TemporaryFiles.h"
 
 namespace teska {
 
@@ -253,6 +254,7 @@ void PagePrinter::PrintPage(std::string_view text)
                 throw FileAccessError(
                     m_pdfFile, "cannot be written: " + temporary.errorString().toStdString());
             m_temporary = temporary.fileName().toStdString();
+            RegisterTemporaryFile(m_temporary);
             printer.setOutputFileName(temporary.fileName());
         }
         if (!painter.begin(&printer)) {
@@ -310,6 +312,7 @@ void PagePrinter::EndJob()
     std::error_code error;
     if (ended)
         std::filesystem::rename(m_temporary, m_pdfFile, error);
+    UnregisterTemporaryFile(m_temporary);
     if (!ended || error) {
         DropTemporary();
         throw FileAccessError(m_pdfFile,
@@ -336,6 +339,7 @@ void PagePrinter::DropTemporary()
         return;
     std::error_code error;
     std::filesystem::remove(m_temporary, error);
+    UnregisterTemporaryFile(m_temporary);
     m_temporary.clear();
 }
 

@@ -117,6 +117,16 @@ MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
     m_settings = SettingsStore(ApplicationSettingsPath(m_startup.SettingsDirectory));
     try {
         m_settings.Load();
+        // A damaged line costs only itself: the rest is kept, and the file
+        // as it was is kept beside it before anything is saved.
+        if (!m_settings.Problems().empty()) {
+            std::string message;
+            for (const std::string& problem : m_settings.Problems())
+                message += problem + "\n";
+            message += "The other settings are kept; the damaged file is kept as "
+                + m_settings.KeepDamagedCopy() + ".";
+            m_host->reportError(message);
+        }
     } catch (const RuntimeError& error) {
         m_host->reportError(error.what());
     }

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "suite/Errors.h"
+#include "suite/TemporaryFiles.h"
 
 namespace teska {
 
@@ -35,16 +36,55 @@ struct Descriptor {
 
 } // namespace
 
+namespace {
+
+std::string KindProblem(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return "is a folder, not a file";
+    if (S_ISFIFO(mode))
+        return "is a named pipe, not a file";
+    if (S_ISSOCK(mode))
+        return "is a socket, not a file";
+    return "is a device, not a file";
+}
+
+} // namespace
+
+std::string RegularFileProblem(const std::string& path)
+{
+    struct stat status { };
+    if (path.empty() || ::stat(path.c_str(), &status) != 0)
+        return errno == ENOENT || path.empty() ? "does not exist" : "cannot be read: " + systemReason(errno);
+    if (std::string kind = KindProblem(status.st_mode); !kind.empty())
+        return kind;
+    if (::access(path.c_str(), R_OK) != 0)
+        return "cannot be read: " + systemReason(errno);
+    return {};
+}
+
 std::string ReadWholeFile(const std::string& path, std::size_t maxBytes)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw FileAccessError(path, "is a folder, not a file");
+    if (const std::string problem = RegularFileProblem(path); !problem.empty())
+        throw FileAccessError(path, problem);
+    // Not blocking on open: the file may have been swapped for a pipe
+    // since it was looked at. What was opened is checked again.
     Descriptor file;
-    file.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    file.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (file.fd < 0)
         throw FileAccessError(path, "cannot be opened: " + systemReason(errno));
+    struct stat status { };
+    if (::fstat(file.fd, &status) != 0)
+        throw FileAccessError(path, "cannot be read: " + systemReason(errno));
+    if (std::string kind = KindProblem(status.st_mode); !kind.empty())
+        throw FileAccessError(path, kind);
+    ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
+    if (static_cast<std::size_t>(status.st_size) > maxBytes)
+        throw FileFormatError(path, 0, 0, 0, "file is larger than " + std::to_string(maxBytes) + " bytes");
     std::string content;
+    content.reserve(static_cast<std::size_t>(status.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
@@ -70,6 +110,11 @@ void WriteFileAtomically(const std::string& path, const std::string& content)
     file.fd = ::mkstemp(temp.data());
     if (file.fd < 0)
         throw FileAccessError(path, "cannot be written: " + systemReason(errno));
+    RegisterTemporaryFile(temp);
+    struct Unregister {
+        const std::string& path;
+        ~Unregister() { UnregisterTemporaryFile(path); }
+    } unregister{temp};
     auto fail = [&](const std::string& what) {
         const int error = errno;
         ::close(file.fd);

@@ -11,8 +11,16 @@
 
 namespace teska {
 
-// The bytes of \p path. Throws FileAccessError when the file cannot be opened
-// or read, and FileFormatError when it is larger than \p maxBytes.
+// Why \p path cannot be read as a file: empty when it is a readable regular
+// file, else "does not exist", "is a folder", "is a named pipe", "is a
+// socket", "is a device" or the system's reason. Looks at the file without
+// opening it, so that a pipe without a writer cannot block the program.
+std::string RegularFileProblem(const std::string& path);
+
+// The bytes of \p path. Anything but a regular file is refused before it is
+// opened, and the open cannot block. Throws FileAccessError when the file
+// cannot be opened or read, and FileFormatError when it is larger than
+// \p maxBytes (nothing beyond that is read).
 std::string ReadWholeFile(const std::string& path, std::size_t maxBytes);
 
 // Writes \p content to \p path so that a reader sees either the old file or

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "suite/Errors.h"
+#include "suite/FileLock.h"
 #include "suite/FileText.h"
 #include "suite/TextDecoding.h"
 
@@ -83,34 +84,55 @@ std::string ApplicationSettingsPath(const std::string& settingsDirectory)
 bool SettingsStore::Load()
 {
     sections_.clear();
+    changes_.clear();
+    problems_.clear();
+    damaged_.clear();
     std::error_code ec;
     if (!std::filesystem::exists(path_, ec))
         return false;
-    Parse(ReadWholeFile(path_, kMaxFileBytes), path_);
+    const std::string bytes = ReadWholeFile(path_, kMaxFileBytes);
+    parse(bytes, path_, false);
+    if (!problems_.empty())
+        damaged_ = bytes;
     return true;
 }
 
 void SettingsStore::Parse(std::string_view bytes, const std::string& fileName)
 {
+    parse(bytes, fileName, true);
+}
+
+void SettingsStore::parse(std::string_view bytes, const std::string& fileName, bool strict)
+{
     sections_.clear();
-    const std::vector<std::string> lines = SplitLines(DecodeSuiteText(bytes));
+    problems_.clear();
+    // Lines are split on the bytes; each name and value is decoded alone, so
+    // that one Windows-1252 value does not change how the others read.
+    const std::vector<std::string> lines = SplitLines(bytes);
     Section* current = nullptr;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::size_t lineNumber = i + 1;
         const std::string& raw = lines[i];
         const std::string line = trim(raw);
         auto bad = [&](const std::string& what) {
-            sections_.clear();
-            throw FileFormatError(fileName, lineNumber, 0, 0, what);
+            if (strict) {
+                sections_.clear();
+                throw FileFormatError(fileName, lineNumber, 0, 0, what);
+            }
+            problems_.push_back(fileName + ", line " + std::to_string(lineNumber) + ": " + what);
         };
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;
         if (line[0] == '[') {
-            if (line.back() != ']')
-                bad("expected a section name closed by ']'");
-            const std::string name = trim(std::string_view(line).substr(1, line.size() - 2));
-            if (!validName(name))
-                bad("expected a section name between '[' and ']'");
+            const std::string name = line.back() == ']'
+                ? DecodeSuiteText(trim(std::string_view(line).substr(1, line.size() - 2)))
+                : "";
+            if (line.back() != ']' || !validName(name)) {
+                bad(line.back() != ']' ? "expected a section name closed by ']'"
+                                       : "expected a section name between '[' and ']'");
+                current = nullptr; // its entries belong to no section
+                continue;
+            }
             current = findSection(name);
             if (!current) {
                 sections_.push_back({name, {}});
@@ -119,23 +141,40 @@ void SettingsStore::Parse(std::string_view bytes, const std::string& fileName)
             continue;
         }
         const auto equals = raw.find('=');
-        if (equals == std::string::npos)
+        if (equals == std::string::npos) {
             bad("expected key=value, a [section] or a comment");
-        const std::string key = trim(std::string_view(raw).substr(0, equals));
-        if (!validName(key))
+            continue;
+        }
+        const std::string key = DecodeSuiteText(trim(std::string_view(raw).substr(0, equals)));
+        if (!validName(key)) {
             bad("expected a key before '='");
-        if (!current)
-            bad("expected a [section] before the first key");
-        const std::string value = unescape(std::string_view(raw).substr(equals + 1));
+            continue;
+        }
+        if (!current) {
+            bad("expected a [section] before the key " + key);
+            continue;
+        }
+        std::string rawValue = unescape(std::string_view(raw).substr(equals + 1));
+        std::string value = DecodeSuiteText(rawValue);
         auto it = std::find_if(
             current->entries.begin(), current->entries.end(), [&](const Entry& e) { return e.key == key; });
         if (it != current->entries.end()) {
-            it->value = value;
+            it->value = std::move(value);
+            it->raw = std::move(rawValue);
             it->line = lineNumber;
         } else {
-            current->entries.push_back({key, value, lineNumber});
+            current->entries.push_back({key, std::move(value), std::move(rawValue), lineNumber});
         }
     }
+}
+
+std::string SettingsStore::KeepDamagedCopy() const
+{
+    if (damaged_.empty())
+        return {};
+    const std::string copy = path_ + ".damaged";
+    WriteFileAtomically(copy, damaged_);
+    return copy;
 }
 
 std::string SettingsStore::ToText() const
@@ -146,16 +185,51 @@ std::string SettingsStore::ToText() const
             text += '\n';
         text += '[' + section.name + "]\n";
         for (const Entry& entry : section.entries)
-            text += entry.key + '=' + escape(entry.value) + '\n';
+            text += entry.key + '=' + escape(entry.raw) + '\n';
     }
     return text;
 }
 
-void SettingsStore::Save() const
+void SettingsStore::Save()
 {
     if (path_.empty())
         throw FileAccessError("(settings)", "the settings store has no file name");
-    WriteFileAtomically(path_, ToText());
+    const FileLock lock(std::filesystem::path(path_).parent_path().string(), path_);
+    // What is on disk now, another program's changes included; a damaged
+    // line there is dropped (the copy of the damaged file keeps it).
+    SettingsStore disk(path_);
+    disk.Load();
+    for (const Change& change : changes_)
+        disk.apply(change);
+    WriteFileAtomically(path_, disk.ToText());
+    sections_ = std::move(disk.sections_);
+    changes_.clear();
+}
+
+void SettingsStore::apply(const Change& change)
+{
+    if (change.key.empty()) {
+        std::erase_if(sections_, [&](const Section& s) { return s.name == change.section; });
+        return;
+    }
+    if (!change.raw) {
+        if (Section* s = findSection(change.section))
+            std::erase_if(s->entries, [&](const Entry& e) { return e.key == change.key; });
+        return;
+    }
+    Section* s = findSection(change.section);
+    if (!s) {
+        sections_.push_back({change.section, {}});
+        s = &sections_.back();
+    }
+    for (Entry& entry : s->entries)
+        if (entry.key == change.key) {
+            entry.value = *change.raw;
+            entry.raw = *change.raw;
+            entry.line = 0;
+            return;
+        }
+    s->entries.push_back({change.key, *change.raw, *change.raw, 0});
 }
 
 SettingsStore::Section* SettingsStore::findSection(const std::string& name)
@@ -190,6 +264,12 @@ std::optional<std::string> SettingsStore::Find(const std::string& section, const
     if (const Entry* entry = findEntry(section, key))
         return entry->value;
     return std::nullopt;
+}
+
+std::string SettingsStore::RawValue(const std::string& section, const std::string& key) const
+{
+    const Entry* entry = findEntry(section, key);
+    return entry ? entry->raw : std::string();
 }
 
 std::string SettingsStore::Value(
@@ -239,30 +319,23 @@ void SettingsStore::SetValue(const std::string& section, const std::string& key,
         throw RuntimeError("settings: invalid section name '" + section + "'");
     if (!validName(key) || key != trim(key) || key[0] == ';' || key[0] == '#')
         throw RuntimeError("settings: invalid key '" + key + "' in section [" + section + "]");
-    Section* s = findSection(section);
-    if (!s) {
-        sections_.push_back({section, {}});
-        s = &sections_.back();
-    }
-    for (Entry& entry : s->entries) {
-        if (entry.key == key) {
-            entry.value = value;
-            entry.line = 0;
-            return;
-        }
-    }
-    s->entries.push_back({key, value, 0});
+    Change change{section, key, value};
+    apply(change);
+    changes_.push_back(std::move(change));
 }
 
 void SettingsStore::Remove(const std::string& section, const std::string& key)
 {
-    if (Section* s = findSection(section))
-        std::erase_if(s->entries, [&](const Entry& e) { return e.key == key; });
+    Change change{section, key, std::nullopt};
+    apply(change);
+    changes_.push_back(std::move(change));
 }
 
 void SettingsStore::RemoveSection(const std::string& section)
 {
-    std::erase_if(sections_, [&](const Section& s) { return s.name == section; });
+    Change change{section, {}, std::nullopt};
+    apply(change);
+    changes_.push_back(std::move(change));
 }
 
 std::vector<std::string> SettingsStore::Sections() const

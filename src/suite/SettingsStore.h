@@ -11,7 +11,13 @@
 // blank lines and lines starting with ';' or '#' are comments. Keys are
 // trimmed, values are taken verbatim after the first '=', with the escapes
 // \\ \n \r for a backslash, line feed and carriage return. Keys compare
-// case-sensitively. Bytes are UTF-8, or Windows-1252 when not valid UTF-8.
+// case-sensitively. Each value is read as UTF-8, or as Windows-1252 when it
+// is not valid UTF-8; its bytes are kept as well (RawValue) and written back
+// unchanged unless the value is set.
+//
+// Several programs may share one file: Save re-reads the file under a lock
+// and writes it with this store's changes applied, so that no program loses
+// what another stored meanwhile.
 
 #include <cstddef>
 #include <optional>
@@ -43,19 +49,32 @@ public:
 
     // Replaces the content by the file's. A missing file gives an empty store
     // and returns false. A line that is neither comment, section nor
-    // key=value throws FileFormatError naming the file and the line (the
-    // store is then empty); an unreadable file throws FileAccessError.
+    // key=value is passed over, every other entry kept, and the damage
+    // described in Problems(); an unreadable file throws FileAccessError
+    // (anything but a regular file is refused without opening it).
     bool Load();
+    // What Load passed over, each naming the file and the line; empty for a
+    // sound file.
+    const std::vector<std::string>& Problems() const { return problems_; }
+    // Keeps the damaged file as it was read, beside it as "<file>.damaged",
+    // and returns that name; nothing (empty) for a sound file. Throws
+    // FileAccessError when the copy cannot be written.
+    std::string KeepDamagedCopy() const;
     // Parses \p bytes as the content of a file named \p fileName (for
     // messages); throws as Load does.
     void Parse(std::string_view bytes, const std::string& fileName);
-    // Writes the store atomically (temporary file, then rename).
-    void Save() const;
+    // Under a lock on "<file>.lock": re-reads the file, applies the changes
+    // made through SetValue, Remove and RemoveSection since the last Load or
+    // Save, and writes the result atomically (temporary file, then rename);
+    // the store then holds what was written. Throws FileAccessError.
+    void Save();
     std::string ToText() const;
 
     std::optional<std::string> Find(const std::string& section, const std::string& key) const;
     std::string Value(
         const std::string& section, const std::string& key, const std::string& fallback = {}) const;
+    // The value's bytes as the file holds them (paths that are not UTF-8).
+    std::string RawValue(const std::string& section, const std::string& key) const;
     // The value as a whole number; \p fallback when the key is absent or its
     // value is not a whole number (blanks around it are allowed).
     long WholeValue(const std::string& section, const std::string& key, long fallback) const;
@@ -76,9 +95,19 @@ public:
 private:
     struct Entry {
         std::string key;
-        std::string value;
+        std::string value; // decoded
+        std::string raw; // the bytes, unescaped
         std::size_t line = 0;
     };
+    // A change not yet saved: a value set (raw), a key removed, or a whole
+    // section removed (key empty).
+    struct Change {
+        std::string section;
+        std::string key;
+        std::optional<std::string> raw;
+    };
+    void parse(std::string_view bytes, const std::string& fileName, bool strict);
+    void apply(const Change& change);
     struct Section {
         std::string name;
         std::vector<Entry> entries;
@@ -89,6 +118,9 @@ private:
 
     std::string path_;
     std::vector<Section> sections_;
+    std::vector<Change> changes_;
+    std::vector<std::string> problems_;
+    std::string damaged_; // the bytes of a damaged file, for KeepDamagedCopy
 };
 
 } // namespace teska

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "suite/Errors.h"
+#include "suite/FileText.h"
 #include "suite/Host.h"
 #include "suite/SettingsStore.h"
 #include "suite/TextCatalogue.h"
@@ -140,6 +141,9 @@ void SuiteEnvironment::LoadSettings()
     SettingsStore store(SettingsFilePath());
     try {
         store.Load();
+        // The suite's settings are read as a whole or not at all.
+        if (!store.Problems().empty())
+            throw RuntimeError(store.Problems().front());
         readSettings(store, units, line1, line2, language);
     } catch (const RuntimeError& e) {
         units_ = UnitSettings();
@@ -181,19 +185,12 @@ void SuiteEnvironment::AnnounceFile(const std::string& name)
 
 bool SuiteEnvironment::IsFileMissing(const std::string& name, bool quiet) const
 {
-    std::string reason;
-    std::error_code ec;
-    const auto status = std::filesystem::status(name, ec);
-    if (name.empty() || !std::filesystem::exists(status))
-        reason = "File not found: ";
-    else if (std::filesystem::is_directory(status))
-        reason = "A folder, not a file: ";
-    else if (!std::ifstream(name, std::ios::binary))
-        reason = "File cannot be read: ";
-    if (reason.empty())
+    // Looked at, not opened: a named pipe would block the open.
+    const std::string problem = RegularFileProblem(name);
+    if (problem.empty())
         return false;
     if (!quiet)
-        host_.statusText(reason + name);
+        host_.statusText(problem == "does not exist" ? "File not found: " + name : name + ": " + problem);
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "suite/EnvGuard.h"
 #include "suite/Errors.h"
+#include "suite/FileText.h"
 #include "suite/Host.h"
 #include "suite/SettingsStore.h"
 #include "suite/SuiteEnvironment.h"
@@ -153,19 +154,61 @@ TEST(SettingsStore, HugeFileIsRefused)
     }
 }
 
-TEST(SettingsStore, SaveLeavesNoTemporaryFileAndReplacesTheOldOne)
+// Two programs on one settings file: each save re-reads the file and adds
+// its own changes, so neither loses what the other stored; no temporary or
+// lock file is left, and the file keeps its mode.
+TEST(SettingsStore, SavesOfTwoProgramsMergeAndLeaveOnlyTheFile)
 {
     ScratchDir dir;
-    writeFile(dir.file("TESKA-List.ini"), "[Old]\nk=1\n");
-    ::chmod(dir.file("TESKA-List.ini").c_str(), 0640);
-    SettingsStore store(dir.file("TESKA-List.ini"));
-    store.SetValue("New", "k", "2");
-    store.Save();
+    const std::string file = dir.file("TESKA-List.ini");
+    writeFile(file, "[Recent Files]\nFile1=/p/A.PO1\n[Old]\nk=1\n");
+    ::chmod(file.c_str(), 0640);
+    SettingsStore first(file), second(file);
+    first.Load();
+    second.Load();
+    first.SetValue("Recent Files", "File1", "/p/B.PO1");
+    first.SetValue("Recent Files", "File2", "/p/A.PO1");
+    second.SetValue("List frmPlotPage", "NoCopy", "3");
+    second.Remove("Old", "k");
+    first.Save();
+    second.Save();
+    EXPECT_EQ(readFile(file),
+        "[Recent Files]\nFile1=/p/B.PO1\nFile2=/p/A.PO1\n\n[Old]\n\n[List frmPlotPage]\nNoCopy=3\n");
+    EXPECT_EQ(second.Value("Recent Files", "File2"), "/p/A.PO1"); // it holds what it wrote
     EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"TESKA-List.ini"}));
-    EXPECT_EQ(readFile(dir.file("TESKA-List.ini")), "[New]\nk=2\n");
     struct stat st { };
-    ASSERT_EQ(::stat(dir.file("TESKA-List.ini").c_str(), &st), 0);
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// A damaged line costs only itself; a Windows-1252 value does not garble
+// the others, and the bytes of a path come back as they were.
+TEST(SettingsStore, DamagedLinesAndForeignBytesCostOnlyThemselves)
+{
+    ScratchDir dir;
+    const std::string file = dir.file("TESKA-List.ini");
+    const std::string latin1Path = "/p/Z\xfcrich/A.PO1";
+    writeFile(file,
+        "[Recent Files]\nFile1=" + latin1Path
+            + "\nFile2=/p/Gen\xc3\xa8ve/B.PO1\ngarbage line\n"
+              "[Settings]\nStatus Bar=False\n");
+    SettingsStore store(file);
+    store.Load();
+    ASSERT_EQ(store.Problems().size(), 1u);
+    EXPECT_EQ(store.Problems()[0], file + ", line 4: expected key=value, a [section] or a comment");
+    EXPECT_EQ(store.RawValue("Recent Files", "File1"), latin1Path);
+    EXPECT_EQ(store.Value("Recent Files", "File1"), "/p/Z\xc3\xbcrich/A.PO1");
+    EXPECT_EQ(store.Value("Recent Files", "File2"), "/p/Gen\xc3\xa8ve/B.PO1");
+    EXPECT_FALSE(store.BoolValue("Settings", "Status Bar", true));
+    // The damaged file is kept beside it; a save writes the rest unchanged.
+    EXPECT_EQ(store.KeepDamagedCopy(), file + ".damaged");
+    const std::string damaged = readFile(file);
+    EXPECT_EQ(readFile(file + ".damaged"), damaged);
+    store.SetValue("Settings", "Status Bar", "True");
+    store.Save();
+    EXPECT_EQ(readFile(file),
+        "[Recent Files]\nFile1=" + latin1Path
+            + "\nFile2=/p/Gen\xc3\xa8ve/B.PO1\n\n[Settings]\nStatus Bar=True\n");
 }
 
 TEST(SettingsStore, FailedSaveKeepsTheOldFileAndNamesIt)
@@ -373,7 +416,21 @@ TEST(SuiteEnvironmentFiles, IsFileMissingCases)
     EXPECT_TRUE(env.IsFileMissing(dir.file("none.P21"), false));
     EXPECT_EQ(host.lastStatus, "File not found: " + dir.file("none.P21"));
     EXPECT_TRUE(env.IsFileMissing(dir.file("folder.P21"), false));
-    EXPECT_EQ(host.lastStatus, "A folder, not a file: " + dir.file("folder.P21"));
+    EXPECT_EQ(host.lastStatus, dir.file("folder.P21") + ": is a folder, not a file");
+    // A named pipe without a writer is refused at once, never opened: an
+    // open would wait for a writer for ever.
+    ASSERT_EQ(::mkfifo(dir.file("pipe.P21").c_str(), 0600), 0);
+    EXPECT_TRUE(env.IsFileMissing(dir.file("pipe.P21"), false));
+    EXPECT_EQ(host.lastStatus, dir.file("pipe.P21") + ": is a named pipe, not a file");
+    for (const char* special : {"/dev/zero", "pipe.P21"}) {
+        const std::string path = special[0] == '/' ? std::string(special) : dir.file(special);
+        try {
+            ReadWholeFile(path, 1000);
+            ADD_FAILURE() << path << " was read";
+        } catch (const FileAccessError& error) {
+            EXPECT_EQ(error.file(), path);
+        }
+    }
     EXPECT_TRUE(env.IsFileMissing("", true));
     if (::geteuid() != 0) { // root reads any file
         EXPECT_TRUE(env.IsFileMissing(dir.file("locked.P21"), true));

@@ -59,7 +59,13 @@ protected:
         return r;
     }
 
-    std::string Settings() { return dir.dir() + "settings"; }
+    // The settings folder of the run: made here, as a --settings folder
+    // must exist.
+    std::string Settings()
+    {
+        std::filesystem::create_directories(dir.dir() + "settings");
+        return dir.dir() + "settings";
+    }
 
     // A plate project (analysis method 1, no options) with the moments of
     // three nodes: node 2 has only zero moments, so the list drops it.

@@ -187,7 +187,8 @@ Page and print options (defaults: the stored print settings):
   --help, --version
 
 Exit status: 0 success, 1 run aborted (missing or unreadable file),
-2 usage error.
+2 usage error, 3 written with errors (a fault inside a file was reported
+on stderr and the lists were written with what was read).
 )";
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <new>
 
 #include "PageSettings.h"
 #include "ReportExport.h"
@@ -48,7 +49,11 @@ public:
             lastStatus = text;
         to_.statusText(text);
     }
-    void fileNotice(const std::string& file, int mode) override { to_.fileNotice(file, mode); }
+    void fileNotice(const std::string& file, int mode) override
+    {
+        lastFile = file;
+        to_.fileNotice(file, mode);
+    }
     void clearFileNotice() override { to_.clearFileNotice(); }
     void progress(const std::string& headline, const std::string& message) override
     {
@@ -63,6 +68,7 @@ public:
     }
 
     std::string lastStatus;
+    std::string lastFile; // the file opened last, for a message
     int errors = 0;
 
 private:
@@ -133,6 +139,34 @@ std::unique_ptr<PagePrinter> SetUpPrinter(
 }
 #endif
 
+// An output that would overwrite a file the run reads (the project's own
+// files, the settings) is refused before anything is written.
+void RefuseOutputsOverInputs(
+    const ReportOptions& options, const ProjectState& project, const std::string& settingsDirectory)
+{
+    namespace fs = std::filesystem;
+    auto upper = [](std::string text) {
+        std::transform(
+            text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+        return text;
+    };
+    std::error_code error;
+    const fs::path projectFolder = fs::weakly_canonical(project.ProjectDirectory, error);
+    std::vector<fs::path> settingsFiles;
+    for (const char* name : {"TESKA-List.ini", "suite.ini", "NOFORMAT", "PAGELAYO.LST"})
+        settingsFiles.push_back(fs::weakly_canonical(settingsDirectory + name, error));
+    for (const std::string& output : {options.textFile, options.pdfFile}) {
+        if (output.empty() || output == "-")
+            continue;
+        const fs::path target = fs::weakly_canonical(output, error);
+        const bool projectFile = target.parent_path() == projectFolder
+            && upper(target.stem().string()) == upper(project.ProjectBaseName);
+        if (projectFile
+            || std::find(settingsFiles.begin(), settingsFiles.end(), target) != settingsFiles.end())
+            throw UsageError{output + ": this is a file the lists are made from; choose another output file"};
+    }
+}
+
 } // namespace
 
 int RunReportCommand(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err)
@@ -164,6 +198,9 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
             throw UsageError{"--pdf: this build has no PDF output (built without Qt)"};
 #endif
         CheckProjectPath(options.project);
+        // A mistyped settings folder is not made: only the default one is.
+        if (!options.settingsDir.empty() && !std::filesystem::is_directory(options.settingsDir))
+            throw UsageError{"--settings: no such folder: " + options.settingsDir};
 
         SessionOptions sessionOptions;
         sessionOptions.settingsDirectory = WithSlash(options.settingsDir);
@@ -210,6 +247,7 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
             err << "teska-report: " << options.project << ": the project could not be opened for lists\n";
             return ExitAborted; // the reason has been reported
         }
+        RefuseOutputsOverInputs(options, project, settingsDirectory);
         ListProject report{
             session, project, formats, session.catalogue.TerminologySwitch() != 0 ? 90063L : 90065L};
 
@@ -319,7 +357,21 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
             err << "teska-report: list " << s << ": this list is not available yet\n";
             status = ExitAborted;
         }
+        // A fault inside an input file was reported and the list written
+        // with what was read: a pipeline must see that.
+        if (status == ExitSuccess && host.errors > 0)
+            status = ExitWrittenWithErrors;
+        // Standard output that could not take everything is a failure.
+        out.flush();
+        if (!out) {
+            err << "teska-report: standard output: the output could not be written\n";
+            return ExitAborted;
+        }
         return status;
+    } catch (const std::bad_alloc&) {
+        err << "teska-report: not enough memory for the lists of " << options.project
+            << (host.lastFile.empty() ? std::string() : " (reading " + host.lastFile + ")") << '\n';
+        return ExitAborted;
     } catch (const UsageError& e) {
         err << "teska-report: " << e.message << "\nTry 'teska-report --help'.\n";
         return ExitUsage;

@@ -21,6 +21,7 @@ enum ExitStatus : int {
     ExitSuccess = 0,
     ExitAborted = 1, // a missing or unreadable file, a failed run
     ExitUsage = 2,
+    ExitWrittenWithErrors = 3, // the lists were written, errors were reported on the way
 };
 
 // Parses \p args (without the program name), handles --help and --version

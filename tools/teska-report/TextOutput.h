@@ -29,7 +29,8 @@ namespace teska::report {
 
 class TextOutput : public TextSink {
 public:
-    // Opens the temporary file next to \p path ("-" = \p out); throws
+    // Opens a temporary file beside \p path, or beside the target of a link
+    // \p path ("-" = \p out; a device or pipe is written directly); throws
     // FileAccessError naming \p path when its folder cannot be written.
     TextOutput(const std::string& path, std::ostream& out);
     ~TextOutput() override;
@@ -38,12 +39,18 @@ public:
 
     // Throws FileAccessError naming the output when a write fails.
     void WriteText(std::string_view text) override;
-    // Completes the output: flushes it, and gives the file its name.
+    // Completes the output: flushes it to the disk and renames it over the
+    // target, keeping the old file's mode. Until then the target is as it
+    // was; an output that is never committed leaves no file.
     void Commit();
 
 private:
+    void Discard();
+
     std::string path_;
+    std::string target_; // the file the temporary one replaces (links resolved)
     std::string temporary_;
+    bool direct_ = false; // a device or pipe, written without a temporary file
     std::FILE* file_ = nullptr;
     std::ostream* out_ = nullptr;
 };

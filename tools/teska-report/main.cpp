@@ -12,9 +12,12 @@
 
 #include "ReportRun.h"
 #include "StderrHost.h"
+#include "suite/TemporaryFiles.h"
 
 int main(int argc, char** argv)
 {
+    // An interrupted run leaves no temporary file behind (exit 130 or 143).
+    teska::RemoveTemporaryFilesOnInterrupt();
     std::vector<std::string> args(argv + 1, argv + argc);
     teska::report::StderrHost host(std::cerr, isatty(STDERR_FILENO) != 0);
     return teska::report::RunReportCommand(args, host, std::cout, std::cerr);

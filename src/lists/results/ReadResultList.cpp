@@ -139,11 +139,19 @@ private:
             if (!in)
                 return false;
             if (!created) {
-                CheckCountFitsFile(*in, rowCount_, 1, "the node count");
+                // The table is made once the first column has been read, so
+                // that a count its files cannot fill costs no memory.
+                const std::vector<float> first = ReadColumnList(*in, rowCount_);
                 table_.Create(rowCount_, columns);
+                float* cell = table_.ColumnStart(1);
+                for (const float value : first) {
+                    *cell = value;
+                    cell += table_.RowStride();
+                }
                 created = true;
+            } else {
+                ReadColumnValues(*in, rowCount_, table_.ColumnStart(column), table_.RowStride());
             }
-            ReadColumnValues(*in, rowCount_, table_.ColumnStart(column), table_.RowStride());
             close();
             if (!runGoesOn())
                 return false;

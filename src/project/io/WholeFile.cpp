@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "suite/Errors.h"
+#include "suite/FileText.h"
 
 namespace teska {
 
@@ -32,34 +33,16 @@ std::string systemReason(int error)
 
 std::string ReadWholeFile(const std::string& path)
 {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status))
+    const std::string problem = RegularFileProblem(path);
+    if (problem == "does not exist")
         throw FileAccessError(path, "the file does not exist");
-    if (!std::filesystem::is_regular_file(status))
-        throw FileAccessError(path, "not a regular file");
-    FilePtr file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        throw FileAccessError(path, "cannot be opened: " + systemReason(errno));
-    std::string bytes;
-    const auto expected = std::filesystem::file_size(path, ec);
-    if (!ec && expected > MaxListFileBytes)
-        throw FileAccessError(path, "the file is too large (" + std::to_string(expected) + " bytes)");
-    if (!ec)
-        bytes.reserve(static_cast<std::size_t>(expected));
-    char chunk[65536];
-    for (;;) {
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-        bytes.append(chunk, got);
-        if (bytes.size() > MaxListFileBytes)
-            throw FileAccessError(path, "the file is too large");
-        if (got < sizeof chunk) {
-            if (std::ferror(file.get()))
-                throw FileAccessError(path, "cannot be read: " + systemReason(errno));
-            break;
-        }
+    if (!problem.empty())
+        throw FileAccessError(path, problem);
+    try {
+        return teska::ReadWholeFile(path, MaxListFileBytes);
+    } catch (const FileFormatError&) {
+        throw FileAccessError(path, "the file is too large");
     }
-    return bytes;
 }
 
 std::string TemporaryPathFor(const std::string& path)

@@ -10,6 +10,7 @@
 #include "project/io/FieldReader.h"
 #include "project/opening/ProjectFileReader.h"
 #include "suite/Errors.h"
+#include "suite/FileText.h"
 
 namespace teska {
 
@@ -51,6 +52,11 @@ ProjectCheck ProjectReader::CheckProjectFile(const std::string& path)
     }
     if (DataFileRefused(path, 1, &check.Reason))
         return check;
+    // A pipe or device named *.PO1 is refused before an open could block.
+    if (const std::string problem = RegularFileProblem(path); !problem.empty()) {
+        check.Reason = path + ": " + problem;
+        return check;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         check.Reason = path + ": the file cannot be opened for reading";

@@ -13,6 +13,8 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "suite/FileText.h"
+
 namespace teska {
 
 namespace {
@@ -29,6 +31,8 @@ std::string LockText(const LockOwner& owner)
 // oversized or not in the lock form.
 std::optional<LockOwner> ReadLock(const std::string& path)
 {
+    if (!RegularFileProblem(path).empty())
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;

@@ -43,7 +43,8 @@ std::vector<std::string> LoadRecentPaths(const SettingsStore& store)
 {
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < kRecentFileCount; ++i) {
-        const std::string path = store.Value(kRecentFilesSection, KeyOf(i));
+        // Paths are the file system's bytes, whatever their encoding.
+        const std::string path = store.RawValue(kRecentFilesSection, KeyOf(i));
         if (!path.empty() && std::find(paths.begin(), paths.end(), path) == paths.end())
             paths.push_back(path);
     }

@@ -75,6 +75,19 @@ void ReadColumnValues(FieldReader& in, std::int32_t count, float* first, std::si
         *out = in.ReadSingle();
 }
 
+std::vector<float> ReadColumnList(FieldReader& in, std::int32_t count)
+{
+    if (count < 0)
+        refuse(in, "a node count of 0 or more was expected, found " + std::to_string(count));
+    CheckCountFitsFile(in, count, 1, "the node count");
+    std::vector<float> values;
+    // A value takes two bytes at least ("0" and a separator).
+    values.reserve(std::min<std::size_t>(static_cast<std::size_t>(count), in.byteSize() / 2 + 1));
+    for (std::int32_t i = 0; i < count; ++i)
+        values.push_back(in.ReadSingle());
+    return values;
+}
+
 std::vector<float> ReadCountedValues(FieldReader& in)
 {
     const std::int32_t count = readFittingCount(in, "a count", 1, "the count");

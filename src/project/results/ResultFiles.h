@@ -54,6 +54,9 @@ std::int32_t ReadNodeCountFile(FieldReader& in);
 // A column file: \p count singles into first[0], first[stride], ...
 // \p count is checked against the file's size first.
 void ReadColumnValues(FieldReader& in, std::int32_t count, float* first, std::size_t stride);
+// The same values into a vector that grows as they are read: memory follows
+// the values the file really holds, not the count announced ahead of them.
+std::vector<float> ReadColumnList(FieldReader& in, std::int32_t count);
 
 // .PL4: the count, then that many singles.
 std::vector<float> ReadCountedValues(FieldReader& in);
