@@ -113,7 +113,8 @@ std::string Section(std::string_view s)
                 placeMoved();
             else
                 out += '.';
-        } else if (c == ',' && !inExponent) {
+        } else if (c == ',' && !pointSeen && !inExponent) {
+            // Grouping or scaling; after the point a comma is printed.
             out += ',';
         } else if (c == '%') {
             out += '%';
@@ -148,8 +149,10 @@ std::string SpreadsheetNumberFormat(std::string_view pattern)
 
     const std::vector<std::string_view> sections = Sections(pattern);
     const std::string positive = Section(sections[0]);
+    // Always a negative section: a spreadsheet leaves out the sign of a
+    // negative value that rounds to zero, the list writes "-0.0".
     if (sections.size() == 1)
-        return positive;
+        return positive + ";-" + positive;
     std::string out = positive + ';';
     out += sections[1].empty() ? "-" + positive : Section(sections[1]);
     if (sections.size() >= 3)

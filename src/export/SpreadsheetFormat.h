@@ -19,9 +19,14 @@ namespace teska {
 //   - 0 # , . % E+ E- "text" and \c keep their meaning; a second decimal
 //     point and every other character become escaped literals (a
 //     spreadsheet reads letters such as d, m, y, h, s as date codes);
+//   - a comma after the decimal point is a printed comma (before it,
+//     grouping or scaling by 1000 as in a spreadsheet);
 //   - sections: an empty or missing negative section becomes "-" and the
-//     positive section (the list writes a minus sign there, a spreadsheet
-//     would write nothing), an empty zero section the positive section;
+//     positive section (the list writes a minus sign there, also for a
+//     value that rounds to zero; a spreadsheet would write nothing), an
+//     empty zero section the positive section;
+//   - a pattern ending in a decimal point ("#.") shows the point in Excel
+//     but not in LibreOffice, which leaves a trailing point out;
 //   - an exponent pattern with more than one integer placeholder (the list
 //     fills them all: "0000E+00" gives "1235E+01") has no equal in a
 //     spreadsheet, which steps its exponents by the placeholder count; it
