@@ -80,6 +80,10 @@ void ClsListExe::setTESKAGroup(const GroupObject& object)
 {
     m_window.groupProgram().SetObject(m_connection, object);
     m_watcher->setWatchedServices(object.Service.isEmpty() ? QStringList() : QStringList(object.Service));
+    // A round trip to the bus: the watch is in place once it answers, so a
+    // group program that leaves right after naming itself is noticed.
+    if (!object.Service.isEmpty() && m_connection.interface())
+        m_connection.interface()->isServiceRegistered(object.Service);
 }
 
 void ClsListExe::MDIHide()

@@ -1,0 +1,371 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The automation object on a private session bus that this test starts
+// (dbus-daemon with its own configuration and service folder), driven
+// through the proxy generated from the interface XML, with FakeGroup as the
+// group program. One case lets the bus start teska-list --automation as a
+// separate process; the others export the object of a window in this process
+// so that the window can be looked at.
+
+#include <QAction>
+#include <QApplication>
+#include <QDBusConnectionInterface>
+#include <QDBusMetaType>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "FakeGroup.h"
+#include "clslistexeproxy.h"
+#include "fakegroupadaptor.h"
+#include "shell/ClsListExe.h"
+#include "shell/MDIList.h"
+#include "shell/MenuTable.h"
+#include "shell/StartUp.h"
+#include "suite/SuiteEnvironment.h"
+
+using namespace teska;
+
+namespace {
+
+const QString kGroupPath = "/org/teska/Group";
+const QString kDemo = TESKA_SOURCE_DIR "/examples/demo/DEMO.PO1";
+
+QString fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Waits for an asynchronous call while this thread keeps serving the fake.
+template <typename Reply> bool finish(Reply& reply, int ms = 20000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!reply.isFinished() && clock.elapsed() < ms)
+        QTest::qWait(10);
+    return reply.isFinished();
+}
+
+} // namespace
+
+class AutomationTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QProcess m_bus;
+    QString m_address;
+    int m_connections = 0;
+
+    // A new connection to the test bus.
+    QDBusConnection connect()
+    {
+        return QDBusConnection::connectToBus(m_address, QString("c%1").arg(++m_connections));
+    }
+    // Closes a connection of connect(); it leaves the bus once no
+    // QDBusConnection object refers to it any more.
+    static void leaveBus(QDBusConnection&& connection)
+    {
+        const QString name = connection.name();
+        connection = QDBusConnection(QString());
+        QDBusConnection::disconnectFromBus(name);
+    }
+    // A fake group program on a connection of its own.
+    FakeGroup* fakeOn(QDBusConnection connection)
+    {
+        auto* fake = new FakeGroup;
+        new FakeGroupAdaptor(fake);
+        connection.registerObject(kGroupPath, fake);
+        return fake;
+    }
+    std::string settingsDir(const QString& name)
+    {
+        QDir().mkpath(m_dir.path() + "/" + name);
+        return (m_dir.path() + "/" + name + "/").toStdString();
+    }
+
+    // A window started for automation, its object exported on a connection
+    // of its own and named the fake as group program; the returned proxy
+    // calls it over the bus.
+    struct Served {
+        std::unique_ptr<MDIList> window;
+        ClsListExe* object = nullptr;
+        std::unique_ptr<FakeGroup> fake;
+        std::unique_ptr<OrgTeskaListClsListExeInterface> proxy;
+        int ended = 0;
+    };
+    std::unique_ptr<Served> serve(const std::string& settings)
+    {
+        auto s = std::make_unique<Served>();
+        s->window = Main({"teska-list", kAutomationSwitch, "ignored.PO1"}, settings);
+        QDBusConnection listConnection = connect();
+        s->object = new ClsListExe(*s->window, listConnection);
+        s->object->EndProcess = [raw = s.get()] { ++raw->ended; };
+        listConnection.registerObject(kAutomationPath, s->object, QDBusConnection::ExportAdaptors);
+        QDBusConnection fakeConnection = connect();
+        s->fake.reset(fakeOn(fakeConnection));
+        s->proxy = std::make_unique<OrgTeskaListClsListExeInterface>(
+            listConnection.baseService(), kAutomationPath, connect());
+        s->object->setTESKAGroup(GroupObject{fakeConnection.baseService(), QDBusObjectPath(kGroupPath)});
+        return s;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qDBusRegisterMetaType<GroupObject>();
+        const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
+        if (daemon.isEmpty())
+            QSKIP("no session bus for the automation tests: dbus-daemon is not installed (Debian package "
+                  "dbus-daemon)");
+        QDir().mkpath(m_dir.path() + "/services");
+        QFile service(m_dir.path() + "/services/org.teska.List.service");
+        QVERIFY(service.open(QIODevice::WriteOnly));
+        service.write(
+            QString("[D-BUS Service]\nName=org.teska.List\nExec=/usr/bin/env QT_QPA_PLATFORM=offscreen "
+                    "TESKA_SETTINGS_DIR=%1/activated/ %2 --automation\n")
+                .arg(m_dir.path(), TESKA_LIST_EXE)
+                .toUtf8());
+        service.close();
+        QDir().mkpath(m_dir.path() + "/activated");
+        QFile config(m_dir.path() + "/bus.conf");
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write(
+            QString("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\" "
+                    "\"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                    "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
+                    "<servicedir>%1/services</servicedir><policy context=\"default\">"
+                    "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                    "<allow own=\"*\"/></policy></busconfig>\n")
+                .arg(m_dir.path())
+                .toUtf8());
+        config.close();
+        m_bus.start(daemon, {"--config-file=" + config.fileName(), "--nofork", "--print-address"});
+        if (!m_bus.waitForStarted() || !m_bus.waitForReadyRead(10000))
+            QSKIP(qPrintable("no session bus for the automation tests: dbus-daemon did not start: "
+                + m_bus.readAllStandardError()));
+        m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
+        if (!connect().isConnected())
+            QSKIP(qPrintable("no session bus for the automation tests: cannot connect to " + m_address));
+    }
+    void cleanupTestCase()
+    {
+        m_bus.terminate();
+        m_bus.waitForFinished();
+    }
+
+    // The bus starts the program, which takes the project and calls back;
+    // the group's Release ends it without TESKAGroup_EndProg, its layout
+    // saved; a group that leaves the bus ends it the same way.
+    void activationShowsProjectAndReleaseEndsIt()
+    {
+        for (const bool byRelease : {true, false}) {
+            QDBusConnection fakeConnection = connect();
+            FakeGroup* fake = fakeOn(fakeConnection);
+            const QString layout = m_dir.path() + "/activated/TESKA-List.ini";
+            QFile::remove(layout);
+            OrgTeskaListClsListExeInterface proxy(kAutomationService, kAutomationPath, connect());
+            auto set
+                = proxy.connection().asyncCall(QDBusMessage::createMethodCall(kAutomationService,
+                                                   kAutomationPath, "org.freedesktop.DBus.Properties", "Set")
+                    << QString("org.teska.List.ClsListExe") << QString("TESKAGroup")
+                    << QVariant::fromValue(QDBusVariant(QVariant::fromValue(
+                           GroupObject{fakeConnection.baseService(), QDBusObjectPath(kGroupPath)}))));
+            QVERIFY(finish(set));
+            QVERIFY2(!set.isError(), qPrintable(set.error().message()));
+            auto show = proxy.MDIShow(kDemo);
+            QVERIFY(finish(show));
+            QVERIFY2(!show.isError(), qPrintable(show.error().message()));
+            QCOMPARE(fake->Calls.mid(0, 6),
+                QStringList({"GetUpdate_Firma(2)", "SetUpdate_Firma(2,false)", "GetUpdate_NumberFormat(2)",
+                    "SetUpdate_NumberFormat(2,false)", "GetUpdate_mnuUnits(2)",
+                    "SetUpdate_mnuUnits(2,false)"}));
+            QCOMPARE(fake->Calls.mid(6), QStringList({"PrjFileName=" + kDemo, "Update_File(3)"}));
+            QVERIFY(proxy.connection().interface()->isServiceRegistered(kAutomationService));
+            if (byRelease) {
+                auto release = proxy.Release();
+                QVERIFY(finish(release));
+            } else {
+                leaveBus(std::move(fakeConnection));
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(
+                !proxy.connection().interface()->isServiceRegistered(kAutomationService), 10000);
+            QVERIFY(!fake->Calls.contains("TESKAGroup_EndProg()"));
+            QVERIFY2(fileText(layout).contains("Toolbar Layout="), qPrintable(layout));
+            delete fake;
+        }
+    }
+
+    // Each update flag reloads only its own part of the settings and is set
+    // false again.
+    void updateFlagsReloadTheirPart_data()
+    {
+        QTest::addColumn<QString>("flag");
+        QTest::newRow("none") << QString();
+        QTest::newRow("company header") << QString("Update_Firma");
+        QTest::newRow("number formats") << QString("Update_NumberFormat");
+        QTest::newRow("units") << QString("Update_mnuUnits");
+    }
+    void updateFlagsReloadTheirPart()
+    {
+        QFETCH(QString, flag);
+        const std::string settings = settingsDir("flags-" + flag);
+        auto s = serve(settings);
+        // The settings change behind the window's back.
+        SuiteEnvironment changed(s->window->host(), settings);
+        changed.CompanyLine1 = "Changed header";
+        changed.Units().LengthUnit = "[mm]";
+        changed.SaveSettings();
+        QString formats;
+        for (int i = 1; i <= 18; ++i)
+            formats += QString("F%1\r\n").arg(i);
+        QFile noformat(QString::fromStdString(settings) + "NOFORMAT");
+        QVERIFY(noformat.open(QIODevice::WriteOnly));
+        noformat.write(formats.toUtf8());
+        noformat.close();
+        if (!flag.isEmpty())
+            s->fake->Flags[flag] = true;
+        auto show = s->proxy->MDIShow(QString());
+        QVERIFY(finish(show));
+        QVERIFY2(!show.isError(), qPrintable(show.error().message()));
+        const SuiteEnvironment& environment = s->window->session().environment;
+        QCOMPARE(environment.CompanyLine1 == "Changed header", flag == "Update_Firma");
+        QCOMPARE(s->window->numberFormats.Slot(1) == "F1", flag == "Update_NumberFormat");
+        QCOMPARE(environment.Units().LengthUnit == "[mm]", flag == "Update_mnuUnits");
+        for (const bool value : s->fake->Flags)
+            QVERIFY(!value);
+        // An empty name shows the window and opens nothing.
+        QVERIFY(s->window->isVisible());
+        QCOMPARE(s->window->tree()->topLevelItemCount(), 0);
+        QVERIFY(!s->fake->Calls.join(' ').contains("PrjFileName"));
+    }
+
+    // The same project twice: one navigator entry, one recent file, both
+    // hand-overs told to the group program; the program bar without
+    // program 3; MDIHide hides the window and stores the bar layout.
+    void showSameProjectTwiceThenHide()
+    {
+        const std::string settings = settingsDir("twice");
+        auto s = serve(settings);
+        for (int i = 0; i < 2; ++i) {
+            auto show = s->proxy->MDIShow(kDemo);
+            QVERIFY(finish(show));
+            QVERIFY2(!show.isError(), qPrintable(show.error().message()));
+        }
+        QCOMPARE(s->window->tree()->topLevelItemCount(), 1);
+        QCOMPARE(s->window->recentFiles()[0].Visible, true);
+        QCOMPARE(s->window->recentFiles()[1].Visible, false);
+        QCOMPARE(s->fake->Calls.count("PrjFileName=" + kDemo), 2);
+        QCOMPARE(s->fake->Calls.count("Update_File(3)"), 2);
+        QVERIFY(s->window->isVisible());
+        QToolBar* programs = s->window->bar("MENUProgram");
+        QVERIFY(programs->isVisible());
+        for (int program = 1; program <= 5; ++program)
+            QCOMPARE(s->window->action(IndexedKey("mnuPrjLink(", program))->isVisible(), program != 3);
+        QVERIFY(!s->window->action(IndexedKey("mnuPrjLink(", 3))->isVisible());
+        // The reset keeps program 3 hidden.
+        auto reset = s->proxy->RestToolBar();
+        QVERIFY(finish(reset));
+        QVERIFY(!s->window->action(IndexedKey("mnuPrjLink(", 3))->isVisible());
+        QVERIFY(s->window->action(IndexedKey("mnuPrjLink(", 2))->isVisible());
+
+        auto hide = s->proxy->MDIHide();
+        QVERIFY(finish(hide));
+        QVERIFY(!s->window->isVisible());
+        QVERIFY(fileText(QString::fromStdString(settings) + "TESKA-List.ini").contains("Toolbar Layout="));
+        QCOMPARE(s->ended, 0);
+    }
+
+    // A program-bar entry: SwitchProg(3, n) while the window is disabled.
+    void programBarSwitches()
+    {
+        auto s = serve(settingsDir("switch"));
+        QStringList enabledDuringCall;
+        s->fake->OnCall = [&](const QString& call) {
+            enabledDuringCall << call + (s->window->isEnabled() ? " enabled" : " disabled");
+        };
+        for (int program : {1, 2, 4, 5})
+            s->window->action(IndexedKey("mnuPrjLink(", program))->trigger();
+        QCOMPARE(enabledDuringCall,
+            QStringList({"SwitchProg(3,1) disabled", "SwitchProg(3,2) disabled", "SwitchProg(3,4) disabled",
+                "SwitchProg(3,5) disabled"}));
+        QVERIFY(s->window->isEnabled());
+        QVERIFY(s->window->host().errors().empty());
+    }
+
+    // The user's end tells the group program once; the group's release and
+    // its leaving the bus end the program without telling it.
+    void endOfTheProgram()
+    {
+        {
+            auto s = serve(settingsDir("user-exit"));
+            QTimer::singleShot(0, [] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    box->button(QMessageBox::Yes)->click();
+            });
+            s->window->show();
+            QVERIFY(s->window->close());
+            s->window->ShutDown(false);
+            QCOMPARE(s->fake->Calls.count("TESKAGroup_EndProg()"), 1);
+            QCOMPARE(s->ended, 0);
+        }
+        {
+            auto s = serve(settingsDir("release"));
+            auto release = s->proxy->Release();
+            QVERIFY(finish(release));
+            QTRY_COMPARE(s->ended, 1);
+            QVERIFY(s->window->shutDownDone());
+            QVERIFY(!s->fake->Calls.contains("TESKAGroup_EndProg()"));
+        }
+        {
+            auto s = serve(settingsDir("group-gone"));
+            QDBusConnection gone = connect();
+            s->object->setTESKAGroup(GroupObject{gone.baseService(), QDBusObjectPath(kGroupPath)});
+            leaveBus(std::move(gone));
+            QTRY_COMPARE(s->ended, 1);
+            QVERIFY(s->window->shutDownDone());
+        }
+    }
+
+    // A group program that never answers: the call gives up after the
+    // timeout, the window painted on meanwhile, and the error is reported
+    // (program bar) or returned to the caller (MDIShow).
+    void hungGroupProgramTimesOut()
+    {
+        auto s = serve(settingsDir("hung"));
+        s->fake->Hang = true;
+        s->window->groupProgram().SetTimeout(300);
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(20);
+        QElapsedTimer clock;
+        clock.start();
+        s->window->action(IndexedKey("mnuPrjLink(", 4))->trigger();
+        QVERIFY(clock.elapsed() >= 250 && clock.elapsed() < 5000);
+        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+        QVERIFY(s->window->isEnabled());
+        QCOMPARE(s->window->host().errors().size(), std::size_t(1));
+        const std::string& error = s->window->host().errors().front();
+        QVERIFY2(
+            error.find("\"SwitchProg\"") != std::string::npos && error.find("NoReply") != std::string::npos,
+            error.c_str());
+
+        auto show = s->proxy->MDIShow(kDemo);
+        QVERIFY(finish(show));
+        QVERIFY(show.isError());
+        QVERIFY2(show.error().message().contains("\"GetUpdate_Firma\""), qPrintable(show.error().message()));
+        QCOMPARE(s->window->tree()->topLevelItemCount(), 0);
+    }
+};
+
+QTEST_MAIN(AutomationTest)
+#include "automation_test.moc"
