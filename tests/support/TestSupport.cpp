@@ -3,6 +3,8 @@
 
 #include "support/TestSupport.h"
 
+#include <sys/wait.h>
+
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
@@ -44,6 +46,30 @@ void writeFile(const std::string& path, const std::string& content)
     out << content;
     if (!out)
         throw std::runtime_error("cannot write " + path);
+}
+
+CommandResult RunCommand(
+    const std::string& program, const std::vector<std::string>& args, const ScratchDir& scratch, int seconds)
+{
+    auto quote = [](const std::string& s) {
+        std::string q = "'";
+        for (char c : s)
+            q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return q + "'";
+    };
+    std::string command = "timeout " + std::to_string(seconds) + " " + quote(program);
+    for (const std::string& a : args)
+        command += " " + quote(a);
+    const std::string out = scratch.file(".stdout"), err = scratch.file(".stderr");
+    command += " >" + quote(out) + " 2>" + quote(err) + " </dev/null";
+    const int raw = std::system(command.c_str());
+    CommandResult r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = readFile(out);
+    r.err = readFile(err);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return r;
 }
 
 std::string dataPath(const std::string& relative)

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "suite/Errors.h"
 
@@ -34,6 +35,19 @@ private:
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
+
+// A program run to its end: exit status (124 when it outlived its time, -1
+// when a signal ended it), standard output and error.
+struct CommandResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+// Runs \p program with \p args (no shell between them), standard input
+// from /dev/null, ended after \p seconds; \p scratch holds the captured
+// output.
+CommandResult RunCommand(const std::string& program, const std::vector<std::string>& args,
+    const ScratchDir& scratch, int seconds = 60);
 
 // Path of a file under tests/data.
 std::string dataPath(const std::string& relative);

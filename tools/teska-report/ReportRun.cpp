@@ -24,6 +24,7 @@
 #include "lists/writer/ListState.h"
 #include "project/opening/OpenProject.h"
 #include "suite/Errors.h"
+#include "suite/FileText.h"
 #include "suite/SettingsStore.h"
 
 #ifdef TESKA_REPORT_HAVE_PDF
@@ -97,12 +98,12 @@ void CheckProjectPath(const std::string& path)
         [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (extension != ".PO1")
         throw UsageError{"the project file must have the extension .PO1: " + path};
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    // Looked at, not opened: a pipe named *.PO1 would block the open.
+    const std::string problem = RegularFileProblem(path);
+    if (problem == "does not exist")
         throw FileAccessError(path, "no such project file");
-    std::ifstream probe(path, std::ios::binary);
-    if (!probe)
-        throw FileAccessError(path, "the project file cannot be read");
+    if (!problem.empty())
+        throw FileAccessError(path, "the project file " + problem);
 }
 
 struct MeasuredPage {
