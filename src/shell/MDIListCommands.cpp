@@ -311,9 +311,15 @@ frmViList* MDIList::ShowResultInViewer()
     context.linesPerPage = LinesPerPage;
     context.charsPerLine = CharsPerLine;
     context.startedByGroup = m_startup.StartedByGroup;
-    // "Update_File" of the group program: nothing to call until the group
-    // program can be reached.
-    context.updateFile = [](int) {};
+    // "Update_File" of the group program before an export; a failure is
+    // reported and the export goes on.
+    context.updateFile = [this](int) {
+        try {
+            m_group->UpdateFile();
+        } catch (const std::exception& error) {
+            m_host->reportError(error.what());
+        }
+    };
     auto* viewer = new frmViList(context);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = m_mdi->addSubWindow(viewer);
