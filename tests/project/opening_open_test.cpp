@@ -119,7 +119,9 @@ TEST_F(OpenProjectTest, MissingDesignParametersEndBeforeTheMenus)
     EXPECT_FALSE(state.DesignSwitch2); // .P21 was not reached
     EXPECT_FALSE(state.ListMenuEnabled);
     EXPECT_EQ(state.MainCaption, "before");
-    EXPECT_TRUE(host.errors.empty()); // silent
+    // The user is told which file is missing.
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("SLAB.P23"), std::string::npos) << host.errors[0];
 }
 
 TEST_F(OpenProjectTest, SlabFileDecidesDesignSwitchTwo)
@@ -162,7 +164,8 @@ TEST_F(OpenProjectTest, UnopenableSlabFileEndsBeforeTheMenus)
     EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::SlabFileUnopened);
     EXPECT_FALSE(state.ListMenuEnabled);
     EXPECT_EQ(state.MainCaption, "before");
-    EXPECT_TRUE(host.errors.empty());
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("SLAB.P21"), std::string::npos) << host.errors[0];
 }
 
 TEST_F(OpenProjectTest, UnreadableOptionsChangeNothing)

@@ -186,6 +186,7 @@ TEST_F(ReportPrinter, PrintedSheetsCarryThePagesOfTheEditorText)
     // once, on the printer, for both, and each is written by its own pass
     // of the list engine. Fresh settings: A4 paper, the default layout.
     const std::string textFile = dir.file("lists.txt");
+    fs::create_directories(dir.file("settings"));
     const std::set<std::string> before = PdfFiles();
     const CommandOutput run = Run(TESKA_REPORT_EXE,
         {project, "--data", "90054", "--results", "140", "--settings", dir.file("settings"), "--text",

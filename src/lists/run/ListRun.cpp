@@ -105,6 +105,8 @@ private:
             result_.Unavailable.push_back(key);
             return true;
         }
+        if (content->Empty())
+            return true;
         if (KeyIs(key, 90045)) {
             // The cover page has no section opening: it begins its own
             // section and stands on a page of its own.

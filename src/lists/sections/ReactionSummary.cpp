@@ -72,7 +72,7 @@ std::unique_ptr<SectionContent> ReadReactionSummary(const SectionInputs& inputs)
     ListWriter warner(session, warningState);
     ResultRows rows = RowsOf(table);
     if (CheckNonzeroRows(warner, rows, project.AnalysisMethod))
-        return nullptr;
+        return std::make_unique<EmptySection>(); // warned: the run goes on
 
     const ColumnDefinition columns = DataColumns(inputs, ReactionKey, 0);
     const TableHeading heading = DataTableHeading(inputs, columns);

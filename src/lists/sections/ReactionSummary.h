@@ -15,8 +15,8 @@
 namespace teska {
 
 // Reads the result table of 142. nullptr when the reading stopped (a
-// missing result file aborts the run; the run state says so) or when every
-// row is zero (warned, as for a result table).
+// missing result file aborts the run; the run state says so); an
+// EmptySection when every row is zero (warned, as for a result table).
 std::unique_ptr<SectionContent> ReadReactionSummary(const SectionInputs& inputs);
 
 } // namespace teska

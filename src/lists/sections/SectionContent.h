@@ -38,6 +38,16 @@ public:
     // The body that follows the head for keys that have one; EndList is the
     // run's.
     virtual void WriteBody(ListWriter&) { }
+    // True for a section that has nothing to show (a table whose rows are
+    // all zero, warned about while reading): the run passes it over.
+    virtual bool Empty() const { return false; }
+};
+
+// The content of a section with nothing to show.
+class EmptySection : public SectionContent {
+public:
+    void WriteHead(ListWriter&) override { }
+    bool Empty() const override { return true; }
 };
 
 // The sections of the soil, load, pile and summary modules: reads the files

@@ -46,7 +46,9 @@ void ReadSiblings(ProjectState& state, OpeningContext& context, OpenResult& resu
         if (FileExists(punchingPath) && !DataFileRefused(punchingPath, 1))
             firstPunching = ReadPunchingFirstNumber(punchingPath);
         const std::string designPath = state.SiblingPath(".P23");
-        if (DataFileRefused(designPath, 1)) {
+        std::string refused;
+        if (DataFileRefused(designPath, 1, &refused)) {
+            context.host.reportError(refused + " (the design parameters, needed with punching results)");
             result.Outcome = OpenOutcome::NoDesignParameters;
             return;
         }
@@ -66,7 +68,8 @@ void ReadSiblings(ProjectState& state, OpeningContext& context, OpenResult& resu
         std::optional<RecordFile> slab;
         try {
             slab.emplace(RecordFile::FromFile(slabPath));
-        } catch (const FileAccessError&) {
+        } catch (const FileAccessError& error) {
+            context.host.reportError(error.what());
             result.Outcome = OpenOutcome::SlabFileUnopened;
             return;
         }
