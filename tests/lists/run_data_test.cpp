@@ -183,6 +183,86 @@ TEST_F(ListRunTest, ResultTargetsSkipWhatTheyDoNotWrite)
     EXPECT_EQ(session->tools.RunState(), RunCancelled); // 4: the run is over
 }
 
+// The reader rules through a whole list: a negative count reads no items;
+// a fault inside a file is reported once naming the file and the place, the
+// file is closed and the run goes on.
+TEST_F(ListRunTest, ReaderRulesThroughTheWholeList)
+{
+    const std::string p71 = WriteSupportFileP71({"t", {{11, "a", "b"}, {12, "c", "d"}}});
+    const std::string p31
+        = WriteSupportFileP31({"t", {{1, 21, {"F", "0.5", "F"}}, {2, 22, {"1", "2", "3"}}}, {}});
+    struct Case {
+        const char* name;
+        std::vector<ListKey> keys;
+        std::function<void()> files;
+        std::function<void()> sameAs; // files of a list that must read alike, or none
+        std::vector<std::string> shown; // each must be in the text
+        std::string error; // the extension of the file the error names, or "" for none
+    };
+    const Case cases[] = {
+        {"NegativeP61CountListsP71AndP31", {60005L},
+            [&] {
+                SaveInputFile(File(".P61"), "t\r\n-3,0\r\n");
+                SaveInputFile(File(".P71"), p71);
+                SaveInputFile(File(".P31"), p31);
+            },
+            [&] { SaveInputFile(File(".P61"), "t\r\n0,0\r\n"); }, {"Supports"}, ""},
+        {"NegativePP1CountIsWrittenAsItStands", {60004L}, [&] { SaveInputFile(File(".PP1"), "-1\r\n"); },
+            nullptr, {"Nex = -1"}, ""},
+        {"PT1EndingEarlyIsReportedAndTheNextSectionWritten", {140175L, 60004L},
+            [&] {
+                SaveInputFile(File(".PT1"), "15\r\n");
+                SaveInputFile(File(".PP1"), WriteDataFilePP1({{"4", "9"}}));
+            },
+            nullptr, {"Temp loads", "DT    [°C]   = 15", "Nex = 2"}, ".PT1"},
+        {"PP1EndingEarlyKeepsItsCount", {60004L}, [&] { SaveInputFile(File(".PP1"), "2\r\n\"a\"\r\n"); },
+            nullptr, {"Nex = 2"}, ".PP1"},
+    };
+    const int firstPage = state.PageNumber;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.errors.clear();
+        state.PageNumber = firstPage;
+        c.files();
+        ASSERT_EQ(Run(TargetEditorData, c.keys).Outcome, ListRunOutcome::Completed);
+        const std::string text = state.ListText;
+        for (const std::string& part : c.shown)
+            EXPECT_NE(text.find(part), std::string::npos) << part << " not in:\n" << text;
+        if (c.error.empty()) {
+            EXPECT_TRUE(host.errors.empty()) << host.errors.front();
+        } else {
+            ASSERT_EQ(host.errors.size(), 1u);
+            EXPECT_NE(host.errors[0].find(File(c.error)), std::string::npos) << host.errors[0];
+            EXPECT_NE(host.errors[0].find("line "), std::string::npos) << host.errors[0];
+        }
+        EXPECT_FALSE(session->file.IsOpen());
+        if (c.sameAs) {
+            c.sameAs();
+            state.PageNumber = firstPage;
+            ASSERT_EQ(Run(TargetEditorData, c.keys).Outcome, ListRunOutcome::Completed);
+            EXPECT_EQ(text, state.ListText);
+        }
+    }
+}
+
+// An "RFT" fault ends the reading before .P23: the section is written with
+// the values in memory, among them the open project's design code.
+TEST_F(ListRunTest, DesignCodeOfTheProjectSurvivesAnRftFault)
+{
+    project.DesignCode = "EC 2";
+    writeFile(
+        session->environment.SettingsDirectory() + "RFT", "#FALSE#,1,1,1,1\r\nroh_t  [%]\r\nabc\r\nx\r\n");
+    writeFile(File(".P23"), "30,500,5,4,6,3.5\r\nACI\r\n");
+    ASSERT_EQ(Run(TargetEditorData, {90062L}).Outcome, ListRunOutcome::Completed)
+        << ::testing::PrintToString(host.errors);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("RFT"), std::string::npos) << host.errors[0];
+    // EC 2's symbols and built classes (fc and fs were not read: 0).
+    for (const char* part : {"fck", "fyk", "C 0/0", "BSt 0"})
+        EXPECT_NE(state.ListText.find(part), std::string::npos) << part << " not in:\n" << state.ListText;
+    EXPECT_EQ(state.ListText.find("f'c"), std::string::npos);
+}
+
 TEST_F(ListRunTest, DataKeyWithoutASectionWriterIsReportedUnavailable)
 {
     const ListRunResult result = Run(TargetEditorData, {140L});

@@ -43,6 +43,12 @@ inline const char* RunCatalogue
       "120064\tSettlement\n60003\tSettlements\n"
       "10032\tBeams\n90122\tCross-sections\n13\tBeam\n10286\tNode i\n10287\tNode j\n"
       "10091\tE\n10092\tG\n10093\tI\n10094\tJ\n10095\tWeight\n140102\tBeam list\n"
+      "90062\tDesign params\n90137\tDesign\n90135\tCode\n10277\tConcrete\n90136\tSteel\n"
+      "10281\tfck char\n10280\tfyk char\n90134\tAllowed\n90133\tYield\n"
+      "10279\tCovers\n90138\tBottom |1\n10040\tTop |1\n"
+      "90124\tSafety\n90128\tLoad\n90130\tConcr\n90129\tSteel f\n90126\tDiagram\n"
+      "90131\tReduction\n90132\tLong term\n10250\tXi limit\n90125\tGlobal\n"
+      "10253\tMinimum\n10255\tCompr\n10254\tTension\n10256\tmax(|1; |2)\n10257\tmax(|1; |2; |3)\n"
       "555\t\n";
 
 class RunTest : public ListFixture {

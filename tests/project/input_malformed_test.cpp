@@ -73,10 +73,6 @@ std::vector<MalformedCase> malformedCases()
     };
 
     return {
-        {"P61NegativeItemCount", "S.P61", p61, "title\r\n-2,0\r\n",
-            {"S.P61", "line 2", "negative count of support items (-2)"}},
-        {"P61NegativePairCount", "S.P61", p61, "title\r\n0,-1\r\n",
-            {"S.P61", "negative count of pairs (-1)"}},
         {"P61ItemsBeyondTheFile", "S.P61", p61, "title\r\n9000,0\r\n1\r\n",
             {"S.P61", "line 2", "count of support items (9000) larger than the file can hold"}},
         {"P61BothCountsTogetherBeyondTheFile", "S.P61", p61,
@@ -89,21 +85,14 @@ std::vector<MalformedCase> malformedCases()
         {"P31PointsBeyondTheFile", "S.P31", p31, "title\r\n0,20000\r\n1,2\r\n",
             {"S.P31", "count of points (20000) larger than the file can hold"}},
         {"P31ShortPointList", "S.P31", p31, "title\r\n0,2\r\n1.5,2.5\r\n", {"S.P31"}},
-        {"PCFNegativeGroupCount", "L.PCF", pcf, "t\r\n0,-5\r\n",
-            {"L.PCF", "negative count of load groups (-5)"}},
         {"PCFValueNotANumber", "L.PCF", pcf, "t\r\n1,0\r\n1,2.5,abc,3\r\n", {"L.PCF", "line 3"}},
         {"PP1TextsBeyondTheFile", "P.PP1", pp1, "30000\r\n\"a\"\r\n",
             {"P.PP1", "line 1", "count of texts (30000) larger than the file can hold"}},
         {"PP1Empty", "P.PP1", pp1, "", {"P.PP1"}},
         {"PL9CountBeyondSixteenBits", "P.PL9", pl9, "32768\r\n", {"P.PL9", "line 1"}},
-        {"PL9NegativeCount", "P.PL9", pl9, "-1\r\n", {"P.PL9", "negative count of pairs (-1)"}},
         {"PILPilesBeyondTheFile", "P.PIL", pil, "100,1,2,3\r\n", {"P.PIL", "count of piles (100) larger"}},
-        {"PILNegativeBlockEntries", "P.PIL", pil, "0,1,2,3\r\n1,2,3,4,-3\r\n",
-            {"P.PIL", "negative count of block entries (-3)"}},
         {"GL1SwitchMissing", "G.GL1", gl1, "t\r\n0,1\r\n1,2,3,4,5\r\n", {"G.GL1"}},
         {"PT1OneValueOnly", "T.PT1", pt1, "15\r\n", {"T.PT1"}},
-        {"PC1NegativeCount", "L.PC1", pc1, pc1Counts({0, 0, -4, 0, 0, 0, 0, 0, 0}, 2),
-            {"L.PC1", "record 3", "negative count of items C (-4)"}},
         {"PC1BlocksBeyondTheFile", "L.PC1", pc1, pc1Counts({1000, 0, 0, 0, 0, 0, 0, 0, 0}, 4),
             {"L.PC1", "record 1", "needs records up to 6011, the file has 13"}},
         {"PC1PolylineLongerThanQ", "L.PC1", pc1, pc1Counts({0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 3}, 9),
@@ -117,8 +106,6 @@ std::vector<MalformedCase> malformedCases()
              out.PutString(3, "a");
          }),
             {"L.P41", "record 1", "count of load items (5) needs records up to 11, the file has 3"}},
-        {"P41NegativeCount", "L.P41", p41, recordBytes([](RecordWriter& out) { out.PutInt16(1, -1); }),
-            {"L.P41", "record 1", "negative count of load items (-1)"}},
         {"P41Empty", "L.P41", p41, "", {"L.P41", "record 1"}},
         {"P21ItemsBeyondTheFile", "S.P21", p21, recordBytes([](RecordWriter& out) {
              out.PutInt16(2, 20000);
@@ -139,12 +126,6 @@ std::vector<MalformedCase> malformedCases()
              out.PutSingle(11, 0);
          }),
             {"S.BAU", "record 9", "count of layer records (4500) needs records up to 4510, the file has 11"}},
-        {"BAUNegativeLayers", "S.BAU", bau, recordBytes([](RecordWriter& out) {
-             out.PutInt16(4, 1);
-             out.PutInt16(9, -2);
-             out.PutSingle(11, 0);
-         }),
-            {"S.BAU", "record 9", "negative count of layers (-2)"}},
     };
 }
 
@@ -166,6 +147,79 @@ TEST_P(InputMalformed, ThrowsNamingFileAndPlace)
 
 INSTANTIATE_TEST_SUITE_P(AllReaders, InputMalformed, testing::ValuesIn(malformedCases()),
     [](const testing::TestParamInfo<MalformedCase>& info) { return info.param.name; });
+
+// A negative or zero count reads no items; only a count the file cannot
+// hold is an error. Each row reads a file whose count is negative and gives
+// the number of items read from it.
+TEST(InputNegativeCount, ReadsNoItems)
+{
+    const auto counts = [](std::vector<std::int16_t> values, std::size_t extraRecords) {
+        return recordBytes([&](RecordWriter& out) {
+            for (std::size_t r = 0; r < values.size(); ++r)
+                out.PutInt16(r + 1, values[r]);
+            for (std::size_t r = 0; r < extraRecords; ++r)
+                out.AppendInt16(0);
+        });
+    };
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::function<std::size_t(const std::string&)> read;
+    };
+    const auto fields = [](auto read) {
+        return [read](const std::string& bytes) {
+            FieldReader in("F", bytes);
+            return read(in);
+        };
+    };
+    const auto recordFile
+        = [](auto read) { return [read](const std::string& bytes) { return read(RecordFile("R", bytes)); }; };
+    const Case cases[] = {
+        {"P61Items", "title\r\n-3,0\r\n", fields([](FieldReader& in) {
+             const auto f = ReadSupportFileP61(in);
+             return f.Items.size() + f.Pairs.size();
+         })},
+        {"P61Pairs", "title\r\n0,-1\r\n",
+            fields([](FieldReader& in) { return ReadSupportFileP61(in).Pairs.size(); })},
+        {"P71Items", "t\r\n-32768\r\n",
+            fields([](FieldReader& in) { return ReadSupportFileP71(in).Items.size(); })},
+        {"PCFItemsAndGroups", "t\r\n-2,-5\r\n", fields([](FieldReader& in) {
+             const auto f = ReadLoadFilePCF(in);
+             return f.Items.size() + f.Groups.size();
+         })},
+        {"PCWItems", "t\r\n-1\r\n", fields([](FieldReader& in) { return ReadLoadFilePCW(in).Items.size(); })},
+        {"PP1Texts", "-1\r\n", fields([](FieldReader& in) {
+             const auto f = ReadDataFilePP1(in);
+             return f.Count == -1 ? f.Texts.size() : 99;
+         })},
+        {"PL9Pairs", "-1\r\n", fields([](FieldReader& in) { return ReadPileFilePL9(in).Pairs.size(); })},
+        {"PILBlockEntries", "0,1,2,3\r\n1,2,3,4,-3\r\n", fields([](FieldReader& in) {
+             const auto f = ReadPileFilePIL(in);
+             return f.Blocks.size() == 1 ? f.Blocks[0].Entries.size() : 99;
+         })},
+        {"PC1BlockC", counts({0, 0, -4, 0, 0, 0, 0, 0, 0}, 2),
+            recordFile([](const RecordFile& in) { return ReadLoadFilePC1(in).BlockC.size(); })},
+        {"P41Items", counts({-1}, 0),
+            recordFile([](const RecordFile& in) { return ReadLoadFileP41(in).Items.size(); })},
+        {"BAULayers", recordBytes([](RecordWriter& out) {
+             out.PutInt16(4, 1);
+             out.PutInt16(9, -2);
+             out.PutSingle(15, 0);
+         }),
+            recordFile([](const RecordFile& in) {
+                const auto f = ReadSoilFileBAU(in);
+                return f.Borings.size() == 1 ? f.Borings[0].Layers.size() : 99;
+            })},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            EXPECT_EQ(c.read(c.bytes), 0u);
+        } catch (const FileFormatError& error) {
+            ADD_FAILURE() << error.what();
+        }
+    }
+}
 
 // Every prefix of a valid file either reads or fails with FileFormatError:
 // no other exception, no crash (the sanitizer builds watch the rest).

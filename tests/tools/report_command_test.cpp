@@ -441,6 +441,30 @@ TEST_F(ReportCommand, DataListWithMissingFileAbortsWithoutText)
     EXPECT_NE(r.err.find("MESH.NOD"), std::string::npos) << r.err;
 }
 
+// A fault inside an input file is reported on stderr with the file and the
+// place; the list is still written, with what was read, and the exit status
+// is 3. A negative count is no fault: it reads no items.
+TEST_F(ReportCommand, FaultInsideAFileWritesTheListWithStatus3)
+{
+    ProjectFileData data;
+    data.ProjectType = 2;
+    data.AnalysisMethod = 2;
+    data.Options[0] = 1; // pile nodes (.PP1)
+    data.Options[1] = 1; // temperature loads (.PT1)
+    WriteProjectFile(dir.file("FAULT.PO1"), data);
+    test::writeFile(dir.file("FAULT.PT1"), "15\r\n"); // AlfaT missing
+    test::writeFile(dir.file("FAULT.PP1"), "-1\r\n");
+    const RunOutput r = RunList(dir.file("FAULT.PO1"), {"--data", "140175,60004", "--text", "-"});
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_NE(r.err.find(dir.file("FAULT.PT1") + ", line 2"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("FAULT.PP1"), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("= 15"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("= -1"), std::string::npos) << r.out;
+    // Without the fault the same run succeeds.
+    test::writeFile(dir.file("FAULT.PT1"), "15,1.2E-05\r\n");
+    EXPECT_EQ(RunList(dir.file("FAULT.PO1"), {"--data", "140175,60004", "--text", "-"}).status, 0);
+}
+
 TEST_F(ReportCommand, DataKeysMustBeOfferedForTheTarget)
 {
     // The cover page is offered for printing and the editor, not the viewer.

@@ -158,7 +158,7 @@ std::unique_ptr<SectionContent> ReadSettlementSection(const SectionInputs& input
 {
     DataFilePV1 file;
     ReadDataText(
-        inputs, DataSectionPath(inputs, ".PV1"), [&file](FieldReader& in) { file = ReadDataFilePV1(in); });
+        inputs, DataSectionPath(inputs, ".PV1"), [&file](FieldReader& in) { ReadDataFilePV1(in, file); });
     const ColumnDefinition columns = DataColumns(inputs, 60003L, 0);
     const double factor = DataColumnFactor(inputs, columns, 1);
     TableCells cells;

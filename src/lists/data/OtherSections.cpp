@@ -72,7 +72,7 @@ private:
 
 class PileNodeSection : public SectionContent {
 public:
-    PileNodeSection(const SectionInputs& inputs, std::size_t count)
+    PileNodeSection(const SectionInputs& inputs, long count)
         : in_(inputs)
         , count_(count)
     { }
@@ -84,7 +84,7 @@ public:
 
 private:
     SectionInputs in_;
-    std::size_t count_;
+    long count_;
 };
 
 class TemperatureSection : public SectionContent {
@@ -128,7 +128,7 @@ std::unique_ptr<SectionContent> ReadBeamSection(const SectionInputs& inputs)
     const std::string gl1 = DataSectionPath(inputs, ".GL1");
     DataFileGL1 file;
     if (!DataFileCheckRefuses(gl1, ModeInput))
-        ReadDataText(inputs, gl1, [&file](FieldReader& in) { file = ReadDataFileGL1(in); });
+        ReadDataText(inputs, gl1, [&file](FieldReader& in) { ReadDataFileGL1(in, file); });
     return std::make_unique<BeamSection>(inputs, std::move(file));
 }
 
@@ -136,15 +136,15 @@ std::unique_ptr<SectionContent> ReadPileNodeSection(const SectionInputs& inputs)
 {
     DataFilePP1 file;
     ReadDataText(
-        inputs, DataSectionPath(inputs, ".PP1"), [&file](FieldReader& in) { file = ReadDataFilePP1(in); });
-    return std::make_unique<PileNodeSection>(inputs, file.Texts.size());
+        inputs, DataSectionPath(inputs, ".PP1"), [&file](FieldReader& in) { ReadDataFilePP1(in, file); });
+    return std::make_unique<PileNodeSection>(inputs, file.Count);
 }
 
 std::unique_ptr<SectionContent> ReadTemperatureSection(const SectionInputs& inputs)
 {
     TemperatureFilePT1 file;
     ReadDataText(inputs, DataSectionPath(inputs, ".PT1"),
-        [&file](FieldReader& in) { file = ReadTemperatureFilePT1(in); });
+        [&file](FieldReader& in) { ReadTemperatureFilePT1(in, file); });
     return std::make_unique<TemperatureSection>(inputs, file);
 }
 
@@ -152,7 +152,10 @@ std::unique_ptr<SectionContent> ReadDesignSection(const SectionInputs& inputs)
 {
     Session& s = inputs.session;
     DesignParameters parameters;
+    // The code in memory is the open project's; .P23 replaces it when it is
+    // read, and it stays when an "RFT" fault ends the reading before .P23.
     ProjectDesignData design;
+    design.DesignCode = inputs.project.DesignCode;
     const std::string p23 = DataSectionPath(inputs, ".P23");
     ReadDesignParameters(s, nullptr, s.environment.SettingsDirectory(), p23, parameters, design);
     // A missing .P23 aborts the run like every file of the data list.

@@ -34,6 +34,12 @@ void ReadSectionFile(const SectionInputs& inputs, const std::string& path, int m
     }
     try {
         read();
+    } catch (const RuntimeError& error) {
+        // A fault inside the file is reported once and closes it; the
+        // section goes on with what had been read.
+        s.environment.SetPendingError(error.what());
+        ReportRuntimeError(services, s.file);
+        return;
     } catch (...) {
         CloseListFile(services, s.file);
         throw;

@@ -28,8 +28,10 @@ std::string DataProjectStem(const SectionInputs& inputs);
 
 // Announces \p path, opens it as the list file (mode 1 text, mode 3
 // records), runs \p read and closes it. A file that is not there throws
-// FileAccessError naming it (the run state is then 3, aborted); errors of
-// \p read leave after the file is closed.
+// FileAccessError naming it (the run state is then 3, aborted). A
+// RuntimeError of \p read (a value out of range, a file that ends early, a
+// non-number) is reported once through ReportRuntimeError, which closes the
+// file, and the call returns: the section goes on with what was read.
 void ReadDataText(
     const SectionInputs& inputs, const std::string& path, const std::function<void(FieldReader&)>& read);
 void ReadDataRecords(

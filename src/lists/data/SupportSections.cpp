@@ -123,20 +123,25 @@ private:
 
 std::unique_ptr<SectionContent> ReadSupportSection(const SectionInputs& inputs)
 {
+    // Each file fills its record in place and is applied also after a
+    // fault inside it, so the list shows what was read up to the fault.
     InputArrays arrays;
     SupportFileP61 p61;
-    ReadDataText(inputs, DataSectionPath(inputs, ".P61"), [&](FieldReader& in) {
-        p61 = ReadSupportFileP61(in);
-        ApplySupportFileP61(p61, arrays.Supports);
-    });
-    ReadDataText(inputs, DataSectionPath(inputs, ".P71"),
-        [&](FieldReader& in) { ApplySupportFileP71(ReadSupportFileP71(in), arrays.Supports); });
+    ReadDataText(
+        inputs, DataSectionPath(inputs, ".P61"), [&](FieldReader& in) { ReadSupportFileP61(in, p61); });
+    ApplySupportFileP61(p61, arrays.Supports);
+    SupportFileP71 p71;
+    ReadDataText(
+        inputs, DataSectionPath(inputs, ".P71"), [&](FieldReader& in) { ReadSupportFileP71(in, p71); });
+    ApplySupportFileP71(p71, arrays.Supports);
     // A .P31 that the data file check refuses leaves the arrays as .P71 left
     // them.
     const std::string p31 = DataSectionPath(inputs, ".P31");
-    if (!DataFileCheckRefuses(p31, ModeInput))
-        ReadDataText(
-            inputs, p31, [&](FieldReader& in) { ApplySupportFileP31(ReadSupportFileP31(in), arrays); });
+    if (!DataFileCheckRefuses(p31, ModeInput)) {
+        SupportFileP31 file;
+        ReadDataText(inputs, p31, [&](FieldReader& in) { ReadSupportFileP31(in, file); });
+        ApplySupportFileP31(file, arrays);
+    }
 
     const ColumnDefinition columns = DataColumns(inputs, 60005L, 0);
     TableCells supports;
@@ -167,7 +172,7 @@ std::unique_ptr<SectionContent> ReadSpringSection(const SectionInputs& inputs)
 {
     PointFileP35 file;
     ReadDataText(
-        inputs, DataSectionPath(inputs, ".P35"), [&file](FieldReader& in) { file = ReadPointFileP35(in); });
+        inputs, DataSectionPath(inputs, ".P35"), [&file](FieldReader& in) { ReadPointFileP35(in, file); });
 
     const UnitSettings& units = inputs.session.environment.Units();
     const double length2 = units.Length2Factor;

@@ -138,18 +138,18 @@ Files ReadFiles(const SectionInputs& inputs)
 {
     Files f;
     ReadDataText(
-        inputs, DataSectionPath(inputs, ".PCF"), [&](FieldReader& in) { f.pcf = ReadLoadFilePCF(in); });
+        inputs, DataSectionPath(inputs, ".PCF"), [&](FieldReader& in) { ReadLoadFilePCF(in, f.pcf); });
     ReadDataText(
-        inputs, DataSectionPath(inputs, ".PCW"), [&](FieldReader& in) { f.pcw = ReadLoadFilePCW(in); });
+        inputs, DataSectionPath(inputs, ".PCW"), [&](FieldReader& in) { ReadLoadFilePCW(in, f.pcw); });
     // The check takes the name as the file system holds it: on a system that
     // tells case apart, ".Pc1" would never be found.
     const std::string pc1 = DataSectionPath(inputs, ".PC1");
     if (!DataFileCheckRefuses(pc1, ModeRecord))
         ReadDataRecords(inputs, pc1, [&](const RecordFile& in) { f.pc1 = ReadLoadFilePC1(in); });
     ReadDataText(
-        inputs, DataSectionPath(inputs, ".PC7"), [&](FieldReader& in) { f.pc7 = ReadLoadFilePC7(in); });
+        inputs, DataSectionPath(inputs, ".PC7"), [&](FieldReader& in) { ReadLoadFilePC7(in, f.pc7); });
     ReadDataText(
-        inputs, DataSectionPath(inputs, ".PC8"), [&](FieldReader& in) { f.pc8 = ReadLoadFilePC8(in); });
+        inputs, DataSectionPath(inputs, ".PC8"), [&](FieldReader& in) { ReadLoadFilePC8(in, f.pc8); });
     return f;
 }
 

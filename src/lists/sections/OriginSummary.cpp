@@ -56,7 +56,7 @@ std::unique_ptr<SectionContent> ReadOriginSummary(const SectionInputs& inputs)
     DataFilePS1 values;
     if (inputs.project.AnalysisMethod == OriginMethod) {
         FieldReader in = OpenSectionTextFile(inputs, ".PS1");
-        values = ReadDataFilePS1(in);
+        ReadDataFilePS1(in, values);
     }
     Session& session = inputs.session;
     return std::make_unique<OriginSummary>(values, session.environment.Units().Length2Unit,

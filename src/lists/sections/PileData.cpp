@@ -230,9 +230,9 @@ std::unique_ptr<SectionContent> ReadPileData(const SectionInputs& inputs)
     const std::string pl9Path = DataSectionPath(inputs, ".PL9");
     const std::string pl3Path = DataSectionPath(inputs, ".PL3");
     const std::string pilPath = DataSectionPath(inputs, ".PIL");
-    ReadDataText(inputs, pl9Path, [&pl9](FieldReader& in) { pl9 = ReadPileFilePL9(in); });
-    ReadDataText(inputs, pl3Path, [&pl3](FieldReader& in) { pl3 = ReadPileFilePL3(in); });
-    ReadDataText(inputs, pilPath, [&pil](FieldReader& in) { pil = ReadPileFilePIL(in); });
+    ReadDataText(inputs, pl9Path, [&pl9](FieldReader& in) { ReadPileFilePL9(in, pl9); });
+    ReadDataText(inputs, pl3Path, [&pl3](FieldReader& in) { ReadPileFilePL3(in, pl3); });
+    ReadDataText(inputs, pilPath, [&pil](FieldReader& in) { ReadPileFilePIL(in, pil); });
 
     const std::size_t piles = pil.Piles.size();
     if (pl3.Numbers.size() < piles)

@@ -11,10 +11,10 @@
 // Conventions of every struct here:
 // - arrays are 0-based vectors: item i of the file (1-based) is element i-1;
 //   the file's count is the vector's size and is written back from it;
-// - counts in the files are 16-bit whole numbers; a negative count, or one
-//   larger than the rest of the file can hold, throws FileFormatError naming
-//   the file and the line (text) or record (record files) before anything is
-//   allocated;
+// - counts in the files are 16-bit whole numbers; a negative or zero count
+//   reads no items; a count larger than the rest of the file can hold, or
+//   one beyond 16 bits, throws FileFormatError naming the file and the line
+//   (text) or record (record files) before anything is allocated;
 // - a title line that the data list does not use is still kept, so that a
 //   file read and written again keeps its content.
 //
@@ -251,10 +251,12 @@ struct TemperatureFilePT1 {
     bool operator==(const TemperatureFilePT1&) const = default;
 };
 
-// .PP1: N, then N strings.
+// .PP1: N, then N strings. Count is N as the file has it (the section
+// writes it as it stands); a negative N reads no texts.
 struct DataFilePP1 {
     std::vector<std::string> Texts;
-    bool operator==(const DataFilePP1&) const = default;
+    std::int16_t Count = 0;
+    bool operator==(const DataFilePP1& other) const { return Texts == other.Texts; }
 };
 
 // .PV1: one single value per table row, up to the end of the file.
@@ -385,6 +387,29 @@ DataFileLD1 ReadDataFileLD1(FieldReader& in);
 DataFileQP1 ReadDataFileQP1(FieldReader& in);
 DataFileQP2 ReadDataFileQP2(FieldReader& in);
 DataFileQP3 ReadDataFileQP3(FieldReader& in);
+
+// The same readers filling \p file in place (emptied first): when a fault
+// throws, \p file keeps what was read up to it, as the data list shows it.
+// Item arrays are sized by their count before their items are read.
+void ReadLoadFilePCF(FieldReader& in, LoadFilePCF& file);
+void ReadLoadFilePCW(FieldReader& in, LoadFilePCW& file);
+void ReadLoadFilePC7(FieldReader& in, LoadFilePC7& file);
+void ReadLoadFilePC8(FieldReader& in, LoadFilePC8& file);
+void ReadDataFileGL1(FieldReader& in, DataFileGL1& file);
+void ReadTemperatureFilePT1(FieldReader& in, TemperatureFilePT1& file);
+void ReadDataFilePP1(FieldReader& in, DataFilePP1& file);
+void ReadDataFilePV1(FieldReader& in, DataFilePV1& file);
+void ReadPileFilePL9(FieldReader& in, PileFilePL9& file);
+void ReadPileFilePL3(FieldReader& in, PileFilePL3& file);
+void ReadPileFilePIL(FieldReader& in, PileFilePIL& file);
+void ReadDataFilePS1(FieldReader& in, DataFilePS1& file);
+void ReadDataFileLDH(FieldReader& in, DataFileLDH& file);
+void ReadDataFileLD1(FieldReader& in, DataFileLD1& file);
+void ReadDataFileQP1(FieldReader& in, DataFileQP1& file);
+void ReadSupportFileP61(FieldReader& in, SupportFileP61& file);
+void ReadSupportFileP71(FieldReader& in, SupportFileP71& file);
+void ReadSupportFileP31(FieldReader& in, SupportFileP31& file);
+void ReadPointFileP35(FieldReader& in, PointFileP35& file);
 
 // Writers: the bytes of the file (text files with CRLF line ends, numbers in
 // their shortest exact form, strings quoted). A count that does not fit in 16

@@ -16,9 +16,8 @@ std::int16_t ReadCount(FieldReader& in, const char* what, long fieldsPerItem)
 {
     const std::size_t line = in.line(); // reading the count may pass its line end
     const std::int16_t count = in.ReadInt16();
-    if (count < 0)
-        throw FileFormatError(in.fileName(), line, 0, 0,
-            std::string("negative count of ") + what + " (" + std::to_string(count) + ")");
+    if (count <= 0)
+        return 0; // a negative or zero count reads no items
     CheckFits(in, static_cast<unsigned long long>(count) * static_cast<unsigned long long>(fieldsPerItem),
         std::string(what) + " (" + std::to_string(count) + ")", line);
     return count;
@@ -33,11 +32,9 @@ void CheckFits(const FieldReader& in, unsigned long long fields, const std::stri
 
 std::int16_t RecordCount(const RecordFile& in, std::size_t record, const char* what)
 {
+    (void)what;
     const std::int16_t count = in.GetInt16(record);
-    if (count < 0)
-        throw FileFormatError(in.fileName(), 0, 0, record,
-            std::string("negative count of ") + what + " (" + std::to_string(count) + ")");
-    return count;
+    return count < 0 ? std::int16_t(0) : count; // a negative count reads no items
 }
 
 void CheckRecords(const RecordFile& in, std::size_t countRecord, const char* what, long count,

@@ -19,6 +19,7 @@ namespace input {
 
 // Reads a 16-bit count named \p what and checks that \p fieldsPerItem fields
 // per item can still be in the file (every field takes at least one byte).
+// A negative count reads no items: the result is then 0.
 std::int16_t ReadCount(FieldReader& in, const char* what, long fieldsPerItem);
 
 // Throws when \p fields fields (at least one byte each) cannot be in the
@@ -26,8 +27,9 @@ std::int16_t ReadCount(FieldReader& in, const char* what, long fieldsPerItem);
 void CheckFits(
     const FieldReader& in, unsigned long long fields, const std::string& what, std::size_t line = 0);
 
-// Reads the 16-bit count of record \p record and checks that \p count items
-// of \p recordsPerItem records starting at record \p first fit in the file.
+// Reads the 16-bit count of record \p record (a negative count gives 0, no
+// items) and checks that \p count items of \p recordsPerItem records
+// starting at record \p first fit in the file.
 std::int16_t RecordCount(const RecordFile& in, std::size_t record, const char* what);
 void CheckRecords(const RecordFile& in, std::size_t countRecord, const char* what, long count,
     std::size_t first, long recordsPerItem);

@@ -13,9 +13,9 @@ using input::CountOf;
 using input::ReadCount;
 using input::TextBuilder;
 
-LoadFilePCF ReadLoadFilePCF(FieldReader& in)
+void ReadLoadFilePCF(FieldReader& in, LoadFilePCF& file)
 {
-    LoadFilePCF file;
+    file = LoadFilePCF{};
     file.Title = in.LineInput();
     const auto k = ReadCount(in, "load items", 4);
     const auto l = ReadCount(in, "load groups", 3);
@@ -32,6 +32,12 @@ LoadFilePCF ReadLoadFilePCF(FieldReader& in)
         group.Number2 = in.ReadInt16();
         group.Value = in.ReadSingle();
     }
+}
+
+LoadFilePCF ReadLoadFilePCF(FieldReader& in)
+{
+    LoadFilePCF file;
+    ReadLoadFilePCF(in, file);
     return file;
 }
 
@@ -49,9 +55,9 @@ std::string WriteLoadFilePCF(const LoadFilePCF& data)
     return out.Take();
 }
 
-LoadFilePCW ReadLoadFilePCW(FieldReader& in)
+void ReadLoadFilePCW(FieldReader& in, LoadFilePCW& file)
 {
-    LoadFilePCW file;
+    file = LoadFilePCW{};
     file.Title = in.LineInput();
     file.Items.resize(static_cast<std::size_t>(ReadCount(in, "load items", 3)));
     for (auto& item : file.Items) {
@@ -59,6 +65,12 @@ LoadFilePCW ReadLoadFilePCW(FieldReader& in)
         for (auto& value : item.Values)
             value = in.ReadSingle();
     }
+}
+
+LoadFilePCW ReadLoadFilePCW(FieldReader& in)
+{
+    LoadFilePCW file;
+    ReadLoadFilePCW(in, file);
     return file;
 }
 
@@ -71,11 +83,17 @@ std::string WriteLoadFilePCW(const LoadFilePCW& data)
     return out.Take();
 }
 
+void ReadLoadFilePC7(FieldReader& in, LoadFilePC7& file)
+{
+    file = LoadFilePC7{};
+    for (auto& value : file.Values)
+        value = in.ReadSingle();
+}
+
 LoadFilePC7 ReadLoadFilePC7(FieldReader& in)
 {
     LoadFilePC7 file;
-    for (auto& value : file.Values)
-        value = in.ReadSingle();
+    ReadLoadFilePC7(in, file);
     return file;
 }
 
@@ -87,11 +105,17 @@ std::string WriteLoadFilePC7(const LoadFilePC7& data)
     return out.Take();
 }
 
+void ReadLoadFilePC8(FieldReader& in, LoadFilePC8& file)
+{
+    file = LoadFilePC8{};
+    for (auto& value : file.Values)
+        value = in.ReadSingle();
+}
+
 LoadFilePC8 ReadLoadFilePC8(FieldReader& in)
 {
     LoadFilePC8 file;
-    for (auto& value : file.Values)
-        value = in.ReadSingle();
+    ReadLoadFilePC8(in, file);
     return file;
 }
 

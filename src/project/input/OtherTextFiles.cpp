@@ -32,9 +32,9 @@ template <std::size_t N> void writeSingles(TextBuilder& out, const std::array<fl
 
 } // namespace
 
-DataFileGL1 ReadDataFileGL1(FieldReader& in)
+void ReadDataFileGL1(FieldReader& in, DataFileGL1& file)
 {
-    DataFileGL1 file;
+    file = DataFileGL1{};
     file.Title = in.LineInput();
     const auto a = ReadCount(in, "items A", 3);
     const auto b = ReadCount(in, "items B", 7);
@@ -50,6 +50,12 @@ DataFileGL1 ReadDataFileGL1(FieldReader& in)
     file.ItemsB2.resize(static_cast<std::size_t>(b));
     for (auto& item : file.ItemsB2)
         readSingles(in, item);
+}
+
+DataFileGL1 ReadDataFileGL1(FieldReader& in)
+{
+    DataFileGL1 file;
+    ReadDataFileGL1(in, file);
     return file;
 }
 
@@ -76,11 +82,17 @@ std::string WriteDataFileGL1(const DataFileGL1& data)
     return out.Take();
 }
 
+void ReadTemperatureFilePT1(FieldReader& in, TemperatureFilePT1& file)
+{
+    file = TemperatureFilePT1{};
+    file.DT = in.ReadSingle();
+    file.AlfaT = in.ReadSingle();
+}
+
 TemperatureFilePT1 ReadTemperatureFilePT1(FieldReader& in)
 {
     TemperatureFilePT1 file;
-    file.DT = in.ReadSingle();
-    file.AlfaT = in.ReadSingle();
+    ReadTemperatureFilePT1(in, file);
     return file;
 }
 
@@ -89,12 +101,23 @@ std::string WriteTemperatureFilePT1(const TemperatureFilePT1& data)
     return TextBuilder().Field(data.DT).Field(data.AlfaT).Take();
 }
 
+void ReadDataFilePP1(FieldReader& in, DataFilePP1& file)
+{
+    file = DataFilePP1{};
+    const std::size_t line = in.line();
+    file.Count = in.ReadInt16();
+    if (file.Count > 0)
+        input::CheckFits(in, static_cast<unsigned long long>(file.Count),
+            "texts (" + std::to_string(file.Count) + ")", line);
+    file.Texts.resize(file.Count > 0 ? static_cast<std::size_t>(file.Count) : 0);
+    for (auto& text : file.Texts)
+        text = in.ReadString();
+}
+
 DataFilePP1 ReadDataFilePP1(FieldReader& in)
 {
     DataFilePP1 file;
-    file.Texts.resize(static_cast<std::size_t>(ReadCount(in, "texts", 1)));
-    for (auto& text : file.Texts)
-        text = in.ReadString();
+    ReadDataFilePP1(in, file);
     return file;
 }
 
@@ -107,11 +130,17 @@ std::string WriteDataFilePP1(const DataFilePP1& data)
     return out.Take();
 }
 
+void ReadDataFilePV1(FieldReader& in, DataFilePV1& file)
+{
+    file = DataFilePV1{};
+    while (!in.AtEnd())
+        file.Values.push_back(in.ReadSingle());
+}
+
 DataFilePV1 ReadDataFilePV1(FieldReader& in)
 {
     DataFilePV1 file;
-    while (!in.AtEnd())
-        file.Values.push_back(in.ReadSingle());
+    ReadDataFilePV1(in, file);
     return file;
 }
 
@@ -123,12 +152,18 @@ std::string WriteDataFilePV1(const DataFilePV1& data)
     return out.Take();
 }
 
-PileFilePL9 ReadPileFilePL9(FieldReader& in)
+void ReadPileFilePL9(FieldReader& in, PileFilePL9& file)
 {
-    PileFilePL9 file;
+    file = PileFilePL9{};
     file.Pairs.resize(static_cast<std::size_t>(ReadCount(in, "pairs", 2)));
     for (auto& pair : file.Pairs)
         readSingles(in, pair);
+}
+
+PileFilePL9 ReadPileFilePL9(FieldReader& in)
+{
+    PileFilePL9 file;
+    ReadPileFilePL9(in, file);
     return file;
 }
 
@@ -141,11 +176,17 @@ std::string WritePileFilePL9(const PileFilePL9& data)
     return out.Take();
 }
 
+void ReadPileFilePL3(FieldReader& in, PileFilePL3& file)
+{
+    file = PileFilePL3{};
+    while (!in.AtEnd())
+        file.Numbers.push_back(in.ReadInt16());
+}
+
 PileFilePL3 ReadPileFilePL3(FieldReader& in)
 {
     PileFilePL3 file;
-    while (!in.AtEnd())
-        file.Numbers.push_back(in.ReadInt16());
+    ReadPileFilePL3(in, file);
     return file;
 }
 
@@ -157,9 +198,9 @@ std::string WritePileFilePL3(const PileFilePL3& data)
     return out.Take();
 }
 
-PileFilePIL ReadPileFilePIL(FieldReader& in)
+void ReadPileFilePIL(FieldReader& in, PileFilePIL& file)
 {
-    PileFilePIL file;
+    file = PileFilePIL{};
     // A pile takes at least 12 fields: its whole number in the first list,
     // then two whole numbers, seven values, a line and a value.
     const auto piles = ReadCount(in, "piles", 12);
@@ -185,6 +226,12 @@ PileFilePIL ReadPileFilePIL(FieldReader& in)
             entry = in.ReadSingle();
         file.Blocks.push_back(std::move(block));
     }
+}
+
+PileFilePIL ReadPileFilePIL(FieldReader& in)
+{
+    PileFilePIL file;
+    ReadPileFilePIL(in, file);
     return file;
 }
 
@@ -216,12 +263,18 @@ std::string WritePileFilePIL(const PileFilePIL& data)
     return out.Take();
 }
 
-DataFilePS1 ReadDataFilePS1(FieldReader& in)
+void ReadDataFilePS1(FieldReader& in, DataFilePS1& file)
 {
-    DataFilePS1 file;
+    file = DataFilePS1{};
     file.Wo = in.ReadSingle();
     file.ThetaOx = in.ReadSingle();
     file.ThetaOy = in.ReadSingle();
+}
+
+DataFilePS1 ReadDataFilePS1(FieldReader& in)
+{
+    DataFilePS1 file;
+    ReadDataFilePS1(in, file);
     return file;
 }
 
@@ -230,9 +283,9 @@ std::string WriteDataFilePS1(const DataFilePS1& data)
     return TextBuilder().Field(data.Wo).Field(data.ThetaOx).Field(data.ThetaOy).Take();
 }
 
-DataFileLDH ReadDataFileLDH(FieldReader& in)
+void ReadDataFileLDH(FieldReader& in, DataFileLDH& file)
 {
-    DataFileLDH file;
+    file = DataFileLDH{};
     readSingles(in, file.Values);
     while (!in.AtEnd()) {
         LineItemLDH item;
@@ -240,6 +293,12 @@ DataFileLDH ReadDataFileLDH(FieldReader& in)
         readSingles(in, item.Values);
         file.Items.push_back(std::move(item));
     }
+}
+
+DataFileLDH ReadDataFileLDH(FieldReader& in)
+{
+    DataFileLDH file;
+    ReadDataFileLDH(in, file);
     return file;
 }
 
@@ -256,9 +315,9 @@ std::string WriteDataFileLDH(const DataFileLDH& data)
     return out.Take();
 }
 
-DataFileLD1 ReadDataFileLD1(FieldReader& in)
+void ReadDataFileLD1(FieldReader& in, DataFileLD1& file)
 {
-    DataFileLD1 file;
+    file = DataFileLD1{};
     const auto n = ReadCount(in, "values", 1);
     file.Value = in.ReadSingle();
     const auto m = ReadCount(in, "rows", 4);
@@ -271,6 +330,12 @@ DataFileLD1 ReadDataFileLD1(FieldReader& in)
         readSingles(in, row);
     readSingles(in, file.EndValues);
     file.EndLine = in.LineInput();
+}
+
+DataFileLD1 ReadDataFileLD1(FieldReader& in)
+{
+    DataFileLD1 file;
+    ReadDataFileLD1(in, file);
     return file;
 }
 
@@ -294,9 +359,9 @@ std::string WriteDataFileLD1(const DataFileLD1& data)
     return out.Take();
 }
 
-DataFileQP1 ReadDataFileQP1(FieldReader& in)
+void ReadDataFileQP1(FieldReader& in, DataFileQP1& file)
 {
-    DataFileQP1 file;
+    file = DataFileQP1{};
     const auto n = ReadCount(in, "items", 7);
     readSingles(in, file.Head);
     file.Items.resize(static_cast<std::size_t>(n));
@@ -305,6 +370,12 @@ DataFileQP1 ReadDataFileQP1(FieldReader& in)
         item.Number = in.ReadInt16();
         readSingles(in, item.Second);
     }
+}
+
+DataFileQP1 ReadDataFileQP1(FieldReader& in)
+{
+    DataFileQP1 file;
+    ReadDataFileQP1(in, file);
     return file;
 }
 

@@ -34,9 +34,9 @@ void writePoints(TextBuilder& out, const std::vector<PointXY>& points)
 
 } // namespace
 
-SupportFileP61 ReadSupportFileP61(FieldReader& in)
+void ReadSupportFileP61(FieldReader& in, SupportFileP61& file)
 {
-    SupportFileP61 file;
+    file = SupportFileP61{};
     file.Title = in.LineInput();
     const auto n = ReadCount(in, "support items", 4);
     const auto m = ReadCount(in, "pairs", 2);
@@ -54,6 +54,12 @@ SupportFileP61 ReadSupportFileP61(FieldReader& in)
         pair[0] = in.ReadInt16();
         pair[1] = in.ReadInt16();
     }
+}
+
+SupportFileP61 ReadSupportFileP61(FieldReader& in)
+{
+    SupportFileP61 file;
+    ReadSupportFileP61(in, file);
     return file;
 }
 
@@ -71,9 +77,9 @@ std::string WriteSupportFileP61(const SupportFileP61& data)
     return out.Take();
 }
 
-SupportFileP71 ReadSupportFileP71(FieldReader& in)
+void ReadSupportFileP71(FieldReader& in, SupportFileP71& file)
 {
-    SupportFileP71 file;
+    file = SupportFileP71{};
     file.Title = in.LineInput();
     file.Items.resize(static_cast<std::size_t>(ReadCount(in, "support items", 3)));
     for (auto& item : file.Items) {
@@ -81,6 +87,12 @@ SupportFileP71 ReadSupportFileP71(FieldReader& in)
         item.Text1 = in.LineInput();
         item.Text2 = in.LineInput();
     }
+}
+
+SupportFileP71 ReadSupportFileP71(FieldReader& in)
+{
+    SupportFileP71 file;
+    ReadSupportFileP71(in, file);
     return file;
 }
 
@@ -93,9 +105,9 @@ std::string WriteSupportFileP71(const SupportFileP71& data)
     return out.Take();
 }
 
-SupportFileP31 ReadSupportFileP31(FieldReader& in)
+void ReadSupportFileP31(FieldReader& in, SupportFileP31& file)
 {
-    SupportFileP31 file;
+    file = SupportFileP31{};
     file.Title = in.LineInput();
     const auto n = ReadCount(in, "support items", 5);
     const auto p = ReadCount(in, "points", 2);
@@ -109,6 +121,12 @@ SupportFileP31 ReadSupportFileP31(FieldReader& in)
             condition = in.LineInput();
     }
     file.Points = readPoints(in, p);
+}
+
+SupportFileP31 ReadSupportFileP31(FieldReader& in)
+{
+    SupportFileP31 file;
+    ReadSupportFileP31(in, file);
     return file;
 }
 
@@ -128,9 +146,9 @@ std::string WriteSupportFileP31(const SupportFileP31& data)
     return out.Take();
 }
 
-PointFileP35 ReadPointFileP35(FieldReader& in)
+void ReadPointFileP35(FieldReader& in, PointFileP35& file)
 {
-    PointFileP35 file;
+    file = PointFileP35{};
     file.Title = in.LineInput();
     const auto n = ReadCount(in, "items", 5);
     const auto p = ReadCount(in, "points", 2);
@@ -144,6 +162,12 @@ PointFileP35 ReadPointFileP35(FieldReader& in)
             value = in.ReadSingle();
     }
     file.Points = readPoints(in, p);
+}
+
+PointFileP35 ReadPointFileP35(FieldReader& in)
+{
+    PointFileP35 file;
+    ReadPointFileP35(in, file);
     return file;
 }
 
