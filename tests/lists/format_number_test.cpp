@@ -71,6 +71,125 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatNumberPattern,
         PatternCase{"Infinity", -std::numeric_limits<double>::infinity(), "0.0", "-Inf"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Published cases of the run time's numeric formatting. "Wine
+// varformat.c" are rows of test_VarFormat in Wine's oleaut32 tests, which
+// Wine checks against Windows; the "VBA docs" rows are the examples of the
+// Format function's reference; the "rule" rows work the documented rules
+// for the pattern classes that user files bring (a "#" before a later "0"
+// in the fraction, "," that groups or scales, exponent digits without
+// placeholders, "%" anywhere).
+struct PublishedCase {
+    const char* source;
+    double value;
+    const char* pattern;
+    const char* expected;
+};
+
+TEST(FormatNumberPublished, MatchesThePublishedTables)
+{
+    const PublishedCase cases[] = {
+        {"Wine varformat.c", 1, "#00000000", "00000001"},
+        {"Wine varformat.c", 1, "000###", "000001"},
+        {"Wine varformat.c", 1, "#00##00#0", "00000001"},
+        {"Wine varformat.c", 1, "1#####0000", "10001"},
+        {"Wine varformat.c", 1, "##abcdefghijklmnopqrstuvwxyz", "1abcdefghijklmnopqrstuvwxyz"},
+        {"Wine varformat.c", 100000, "#,###,###,###", "100,000"},
+        {"Wine varformat.c", 1, "0,000,000,000", "0,000,000,001"},
+        {"Wine varformat.c", 123456789, "#,#.#", "123,456,789."},
+        {"Wine varformat.c", 123456789, "###, ###, ###", "123, 456, 789"},
+        {"Wine varformat.c", 1, "#;-#", "1"},
+        {"Wine varformat.c", -1, "#;-#", "-1"},
+        {"Wine varformat.c", 1.23456789, "0#.0#0#0#0#0", "01.234567890"},
+        {"Wine varformat.c", 1.2, "0#.0#0#0#0#0", "01.200000000"},
+        {"Wine varformat.c", 9.87654321, "#0.#0#0#0#0#", "9.87654321"},
+        {"Wine varformat.c", 9.8, "#0.#0#0#0#0#", "9.80000000"},
+        {"Wine varformat.c", 8e-08, "#0.#0#0#0#0#0", "0.0000000800"},
+        {"Wine varformat.c", 0.00010705, "#0.##########", "0.00010705"},
+        {"Wine varformat.c", 17, "#0", "17"},
+        {"Wine varformat.c", 4711, "#0", "4711"},
+        {"Wine varformat.c", 17, "#00", "17"},
+        {"Wine varformat.c", 100, "0##", "100"},
+        {"Wine varformat.c", 17, "#000", "017"},
+        {"Wine varformat.c", 17, "#0.00", "17.00"},
+        {"Wine varformat.c", 17, "#0000.00", "0017.00"},
+        {"Wine varformat.c", 17, "#.00", "17.00"},
+        {"Wine varformat.c", 1.7, "#.00", "1.70"},
+        {"Wine varformat.c", 0.17, "#.00", ".17"},
+        {"Wine varformat.c", 17, "#3", "173"},
+        {"Wine varformat.c", 17, "#33", "1733"},
+        {"Wine varformat.c", 17, "#3.33", "173.33"},
+        {"Wine varformat.c", 17, "#3333.33", "173333.33"},
+        {"Wine varformat.c", 17, "#.33", "17.33"},
+        {"Wine varformat.c", 0.17, "#.33", ".33"},
+        {"Wine varformat.c", 1.7, "0.0000E-000", "1.7000E000"},
+        {"Wine varformat.c", 1.7, "0.0000e-1", "1.7000e01"},
+        {"Wine varformat.c", 86.936849, "#0.000000000000e-000", "86.936849000000e000"},
+        {"Wine varformat.c", 1.7, "#0", "2"},
+        {"Wine varformat.c", 1.7, "#.33", "2.33"},
+        {"Wine varformat.c", 1.7, "#3", "23"},
+        {"Wine varformat.c", 1.73245, "0.0000E+000", "1.7325E+000"},
+        {"Wine varformat.c", 9.9999999, "#0.000000", "10.000000"},
+        {"Wine varformat.c", 1.7, "0.0000e+0#", "1.7000e+0"},
+        {"Wine varformat.c", 100.0001, "0.0000E+0", "1.0000E+2"},
+        {"Wine varformat.c", 1000001, "0.0000e+1", "1.0000e+61"},
+        {"Wine varformat.c", 1.000001e+27, "0.0000e+0", "1.0000e+27"},
+        {"Wine varformat.c", 4.500001e+45, "#000.0000e+0", "4500.0010e+42"},
+        {"Wine varformat.c", 1e-15, "##00.0000e-0", "1000.0000e-18"},
+        {"Wine varformat.c", 3.17e-13, "0000.0000e-0", "3170.0000e-16"},
+        {"Wine varformat.c", 2.1e-14, "00##.0000e-0", "2100.0000e-17"},
+        {"Wine varformat.c", 1.0001e-27, "##00.0000e-0", "1000.1000e-30"},
+        {"Wine varformat.c", 47.11, ".0000E+0", ".4711E+2"},
+        {"Wine varformat.c", 3.0401e-13, "#####.####e-0%", "30401.e-15%"},
+        {"Wine varformat.c", 1.57, "0.00", "1.57"},
+        {"Wine varformat.c", -1.57, "0.00", "-1.57"},
+        {"Wine varformat.c", -1.57, "#.##", "-1.57"},
+        {"Wine varformat.c", -0.1, ".#", "-.1"},
+        {"Wine varformat.c", 0.099, "#.#", ".1"},
+        {"Wine varformat.c", 0.0999, "#.##", ".1"},
+        {"Wine varformat.c", 0.0099, "#.##", ".01"},
+        {"Wine varformat.c", 0.0049, "#.##", "."},
+        {"Wine varformat.c", 0.0094, "#.##", ".01"},
+        {"Wine varformat.c", 0.00099, "#.##", "."},
+        {"Wine varformat.c", 0.0995, "#.##", ".1"},
+        {"Wine varformat.c", 8.0995, "#.##", "8.1"},
+        {"Wine varformat.c", 1.0, "#,##0.00", "1.00"},
+        {"Wine varformat.c", 0.0995, "#.###", ".1"},
+        {"VBA docs, user-defined numeric formats", 5, "0.00E+00", "5.00E+00"},
+        {"VBA docs, user-defined numeric formats", -5, "0.00E+00", "-5.00E+00"},
+        {"VBA docs, user-defined numeric formats", 0.5, "0.00E+00", "5.00E-01"},
+        {"VBA docs, user-defined numeric formats", 0, "0.00E+00", "0.00E+00"},
+        {"VBA docs, user-defined numeric formats", 5, "0.00E-00", "5.00E00"},
+        {"VBA docs, user-defined numeric formats", -5, "0.00E-00", "-5.00E00"},
+        {"VBA docs, user-defined numeric formats", 0.5, "0.00E-00", "5.00E-01"},
+        {"VBA docs, user-defined numeric formats", 5, "0%", "500%"},
+        {"VBA docs, user-defined numeric formats", 0.5, "0%", "50%"},
+        {"VBA docs, user-defined numeric formats", -5, "0.00%", "-500.00%"},
+        {"VBA docs, user-defined numeric formats", 0.5, "#,##0", "1"},
+        {"VBA docs, user-defined numeric formats", 0.5, "#,##0.00", "0.50"},
+        {"VBA docs, user-defined numeric formats", -5, "$#,##0;($#,##0)", "($5)"},
+        {"VBA docs, Format function", 5459.4, "##,##0.00", "5,459.40"},
+        {"VBA docs, Format function", 334.9, "###0.00", "334.90"},
+        {"VBA docs, Format function", 5, "0.00%", "500.00%"},
+        {"rule: # before a later 0 in the fraction", 2.5, "0.#0", "2.50"},
+        {"rule: # before a later 0 in the fraction", 2.5, "0.#0#", "2.50"},
+        {"rule: , followed by digits groups", 1234, "0,0", "1,234"},
+        {"rule: , followed by digits groups", 1234567, "0,,000", "1,234,567"},
+        {"rule: , before the point scales", 1234567, "0,.0", "1234.6"},
+        {"rule: , before the point scales", 1234567890, "0,,", "1235"},
+        {"rule: exponent digits without placeholders", 1234, "0.0E+", "1.2E+3"},
+        {"rule: exponent digits without placeholders", 1.5, "0.0E+", "1.5E+0"},
+        {"rule: exponent with # only", 1.5, "0.0E-##", "1.5E0"},
+        {"rule: exponent with # only", 0.015, "0.0E-#", "1.5E-2"},
+        {"rule: literal after exponent stays", 1234, "0.0E+00 m", "1.2E+03 m"},
+        {"rule: literal after exponent stays", 1234, "0.0E+ m", "1.2E+3 m"},
+        {"rule: % after the exponent scales first", 0.5, "0.0E+00%", "5.0E+01%"},
+        {"rule: % before the exponent", 0.0123, "0%.0E+0", "1%.2E+0"},
+    };
+    for (const PublishedCase& c : cases)
+        EXPECT_EQ(FormatNumber(c.value, c.pattern), c.expected)
+            << c.value << " with \"" << c.pattern << "\" (" << c.source << ")";
+}
+
 struct StrCase {
     const char* name;
     float value;

@@ -91,8 +91,8 @@ void AppendExponent(std::string& out, int exponent, int minDigits, bool alwaysSi
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, exponent < 0 ? -exponent : exponent);
     for (int n = static_cast<int>(result.ptr - buffer); n < minDigits; ++n)
         out += '0';
-    if (!(exponent == 0 && minDigits == 0))
-        out.append(buffer, result.ptr);
+    // The digits stand even when no "0" asks for them: "0E+#" writes 1E+0.
+    out.append(buffer, result.ptr);
 }
 
 // The Str$ form: at most \p precision significant digits; exponent form when
@@ -181,13 +181,35 @@ struct SectionShape {
     int integerPlaceholders = 0;
     int firstIntegerZero = -1; // index of the first "0" among the integer placeholders
     int fractionPlaceholders = 0;
+    int lastFractionZero = -1; // a "#" before it shows its digit like a "0"
     bool hasPoint = false;
     bool grouping = false;
     int scaleCommas = 0;
     int percents = 0;
     bool exponent = false;
     int exponentZeros = 0;
+    int exponentPlaceholders = 0; // "0" and "#" after E+/E-
 };
+
+// True when a digit placeholder follows \p from before the decimal point or
+// the exponent: a "," there groups thousands, else it scales by 1000.
+bool IntegerPlaceholderFollows(std::string_view s, std::size_t from)
+{
+    for (std::size_t j = from; j < s.size(); ++j) {
+        const char c = s[j];
+        if (c == '"') {
+            while (++j < s.size() && s[j] != '"') { }
+        } else if (c == '\\') {
+            ++j;
+        } else if (c == '.'
+            || ((c == 'E' || c == 'e') && j + 1 < s.size() && (s[j + 1] == '+' || s[j + 1] == '-'))) {
+            return false;
+        } else if (c == '0' || c == '#') {
+            return true;
+        }
+    }
+    return false;
+}
 
 SectionShape Analyse(std::string_view s)
 {
@@ -199,11 +221,17 @@ SectionShape Analyse(std::string_view s)
             while (++i < s.size() && s[i] != '"') { }
         } else if (c == '\\') {
             ++i;
+        } else if (c == '%') {
+            ++shape.percents; // anywhere, also after the exponent
         } else if (inExponent) {
             if (c == '0')
                 ++shape.exponentZeros;
+            if (IsPlaceholder(c))
+                ++shape.exponentPlaceholders;
         } else if (IsPlaceholder(c)) {
             if (shape.hasPoint) {
+                if (c == '0')
+                    shape.lastFractionZero = shape.fractionPlaceholders;
                 ++shape.fractionPlaceholders;
             } else {
                 if (c == '0' && shape.firstIntegerZero < 0)
@@ -217,14 +245,12 @@ SectionShape Analyse(std::string_view s)
             while (j < s.size() && s[j] == ',')
                 ++j;
             if (shape.integerPlaceholders > 0) {
-                if (j < s.size() && IsPlaceholder(s[j]))
+                if (IntegerPlaceholderFollows(s, j))
                     shape.grouping = true;
                 else
                     shape.scaleCommas += static_cast<int>(j - i);
             }
             i = j - 1;
-        } else if (c == '%') {
-            ++shape.percents;
         } else if (IsExponentStart(s, i) && !shape.exponent) {
             shape.exponent = true;
             inExponent = true;
@@ -285,7 +311,8 @@ void Emit(
                 emitIntegerDigit(fromRight);
             ++integerIndex;
         } else if (IsPlaceholder(c) && pointSeen && !inExponent) {
-            if (c == '0' || fractionIndex <= lastSignificantFraction)
+            if (c == '0' || fractionIndex <= lastSignificantFraction
+                || fractionIndex < shape.lastFractionZero)
                 out += d.At(d.point + fractionIndex);
             ++fractionIndex;
         } else if (c == '.' && !pointSeen && !inExponent) {
@@ -303,8 +330,13 @@ void Emit(
             else if (shownExponent < 0)
                 out += '-';
             ++i;
-            // the sign is written here; the digits follow with the placeholders
+            // the sign is written here; the digits follow with the placeholders,
+            // or right here when none follows
             shownExponent = shownExponent < 0 ? -shownExponent : shownExponent;
+            if (shape.exponentPlaceholders == 0) {
+                AppendExponent(out, shownExponent, 0, false);
+                exponentDone = true;
+            }
         } else {
             out += c;
         }
