@@ -22,12 +22,27 @@ void OnInterrupt(int signal)
     ::_exit(128 + signal);
 }
 
+bool g_onInterrupt = false;
+
+void InstallHandlers()
+{
+    struct sigaction action { };
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
 } // namespace
 
 void RegisterTemporaryFile(const std::string& path)
 {
     if (path.empty() || path.size() >= kPathBytes)
         return;
+    // Libraries loaded since start-up may have set handlers of their own:
+    // while a temporary file exists, the interrupt is ours.
+    if (g_onInterrupt)
+        InstallHandlers();
     for (int i = 0; i < kMaxTrackedTemporaryFiles; ++i)
         if (!g_used[i]) {
             std::memcpy(g_paths[i], path.c_str(), path.size() + 1);
@@ -54,11 +69,8 @@ void RemoveTemporaryFilesNow()
 
 void RemoveTemporaryFilesOnInterrupt()
 {
-    struct sigaction action { };
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    g_onInterrupt = true;
+    InstallHandlers();
 }
 
 } // namespace teska

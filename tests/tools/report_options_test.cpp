@@ -65,7 +65,8 @@ TEST(ReportOptions, UsageErrorsSayWhatIsWrong)
     EXPECT_EQ(UsageMessage({}), "no project file given");
     EXPECT_EQ(UsageMessage({"P.PO1"}), "nothing to do: give --results, --data, --view or --offered");
     EXPECT_EQ(UsageMessage({"P.PO1", "--results", "140"}),
-        "give --text FILE (or -), --pdf FILE and/or --printer NAME for the lists");
+        "give --text FILE (or -), --pdf FILE, --printer NAME, --xlsx FILE, --odt FILE and/or --csv FILE for "
+        "the lists");
     EXPECT_EQ(UsageMessage({"P.PO1", "--results"}), "--results needs a value");
     EXPECT_EQ(UsageMessage({"P.PO1", "--results", "140,,138", "--text", "-"}),
         "--results: empty list key in '140,,138'");

@@ -91,7 +91,8 @@ TEST_F(ReportSafety, OutputsThatWouldOverwriteInputsAndUnknownSettingsAreRefused
     };
     const Case cases[] = {{{"--results", "140", "--pdf", dir.file("p/S.P21")}, "S.P21"},
         {{"--results", "140", "--text", dir.file("p/s.txt")}, "s.txt"},
-        {{"--results", "140", "--text", dir.file("settings/TESKA-List.ini")}, "TESKA-List.ini"}};
+        {{"--results", "140", "--text", dir.file("settings/TESKA-List.ini")}, "TESKA-List.ini"},
+        {{"--results", "140", "--xlsx", dir.file("p/S.PH3")}, "S.PH3"}};
     for (const Case& c : cases) {
         const test::CommandResult r = Report(c.args);
         EXPECT_EQ(r.status, 2) << r.err;

@@ -156,7 +156,8 @@ void RefuseOutputsOverInputs(
     std::vector<fs::path> settingsFiles;
     for (const char* name : {"TESKA-List.ini", "suite.ini", "NOFORMAT", "PAGELAYO.LST"})
         settingsFiles.push_back(fs::weakly_canonical(settingsDirectory + name, error));
-    for (const std::string& output : {options.textFile, options.pdfFile}) {
+    for (const std::string& output :
+        {options.textFile, options.pdfFile, options.xlsxFile, options.odtFile, options.csvFile}) {
         if (output.empty() || output == "-")
             continue;
         const fs::path target = fs::weakly_canonical(output, error);
