@@ -248,6 +248,7 @@ void PagePrinter::PrintPage(std::string_view text)
             // The job writes beside its target and is renamed over it at
             // its end.
             const QFileInfo target(QString::fromStdString(m_pdfFile));
+            const InterruptsHeld held;
             QTemporaryFile temporary(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
             temporary.setAutoRemove(false);
             if (!temporary.open())

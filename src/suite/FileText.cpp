@@ -107,10 +107,13 @@ void WriteFileAtomically(const std::string& path, const std::string& content)
 {
     std::string temp = path + ".XXXXXX";
     Descriptor file;
-    file.fd = ::mkstemp(temp.data());
-    if (file.fd < 0)
-        throw FileAccessError(path, "cannot be written: " + systemReason(errno));
-    RegisterTemporaryFile(temp);
+    {
+        const InterruptsHeld held;
+        file.fd = ::mkstemp(temp.data());
+        if (file.fd < 0)
+            throw FileAccessError(path, "cannot be written: " + systemReason(errno));
+        RegisterTemporaryFile(temp);
+    }
     struct Unregister {
         const std::string& path;
         ~Unregister() { UnregisterTemporaryFile(path); }

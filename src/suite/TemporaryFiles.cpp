@@ -35,6 +35,21 @@ void InstallHandlers()
 
 } // namespace
 
+InterruptsHeld::InterruptsHeld()
+{
+    static_assert(sizeof m_old >= sizeof(sigset_t));
+    sigset_t held;
+    sigemptyset(&held);
+    sigaddset(&held, SIGINT);
+    sigaddset(&held, SIGTERM);
+    ::sigprocmask(SIG_BLOCK, &held, reinterpret_cast<sigset_t*>(m_old));
+}
+
+InterruptsHeld::~InterruptsHeld()
+{
+    ::sigprocmask(SIG_SETMASK, reinterpret_cast<const sigset_t*>(m_old), nullptr);
+}
+
 void RegisterTemporaryFile(const std::string& path)
 {
     if (path.empty() || path.size() >= kPathBytes)

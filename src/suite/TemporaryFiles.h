@@ -16,6 +16,20 @@ namespace teska {
 inline constexpr int kMaxTrackedTemporaryFiles = 16;
 
 void RegisterTemporaryFile(const std::string& path);
+
+// Holds SIGINT and SIGTERM back for its lifetime, so that a temporary file
+// is made and registered as one step: an interrupt in between would leave
+// it behind.
+class InterruptsHeld {
+public:
+    InterruptsHeld();
+    ~InterruptsHeld();
+    InterruptsHeld(const InterruptsHeld&) = delete;
+    InterruptsHeld& operator=(const InterruptsHeld&) = delete;
+
+private:
+    unsigned long m_old[16]; // the previous signal mask (a sigset_t)
+};
 void UnregisterTemporaryFile(const std::string& path);
 
 // Removes every registered file. Safe to call from a signal handler (only

@@ -552,6 +552,35 @@ private Q_SLOTS:
         QCOMPARE(stored.DeviceName, w().printer().PrinterName());
     }
 
+    void terminationSavesSettingsAndReleasesTheProject()
+    {
+        // The program in a process of its own, ended by SIGTERM as a session
+        // end does it: settings saved, the project's lock gone, status 0.
+        const QString settings = m_dir->path() + "/other-settings/";
+        QDir().mkpath(settings);
+        QDir().mkpath(m_dir->path() + "/term");
+        for (const QString& name : QDir(m_dir->path() + "/demo").entryList(QDir::Files))
+            if (!name.endsWith(".LCK"))
+                QFile::copy(m_dir->path() + "/demo/" + name, m_dir->path() + "/term/" + name);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TESKA_SETTINGS_DIR", settings);
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.start(TESKA_LIST_EXE, {m_dir->path() + "/term/DEMO.PO1"});
+        QVERIFY(program.waitForStarted());
+        const QString lock = m_dir->path() + "/term/DEMO.LCK";
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 20000);
+        program.terminate();
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(!QFile::exists(lock));
+        QFile ini(settings + "TESKA-List.ini");
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains("Window Placement="));
+    }
+
     void exitQueryCancelsOnEscape()
     {
         auto answer = [](int key) {

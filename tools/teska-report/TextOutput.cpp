@@ -59,6 +59,7 @@ TextOutput::TextOutput(const std::string& path, std::ostream& out)
     // target whose own name is as long as names can be.
     std::string temporary = (target.parent_path().empty() ? std::string(".") : target.parent_path().string())
         + "/.teska-XXXXXX";
+    const InterruptsHeld held;
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         throw FileAccessError(path_, Reason("the list text cannot be written", errno));

@@ -5,6 +5,7 @@
 #include "shell/ClsListExe.h"
 #include "shell/MDIList.h"
 #include "shell/StartUp.h"
+#include "shell/TerminationSignal.h"
 
 int main(int argc, char** argv)
 {
@@ -12,5 +13,6 @@ int main(int argc, char** argv)
     auto window = teska::Main(QCoreApplication::arguments());
     if (teska::StartedAsAutomation(QCoreApplication::arguments()) && !teska::ExportAutomation(*window))
         return 1;
+    teska::ShutDownOnTermination(*window);
     return app.exec();
 }
