@@ -533,9 +533,30 @@ void MDIList::OpenProject(bool fresh)
     m_statusBar->clearMessage();
     if (result.Outcome != OpenOutcome::Opened)
         return;
+    if (result.Lock == LockResult::HeldByOther && !OpenInUse(result.LockHolder)) {
+        CloseProject();
+        return;
+    }
     setProjectMenus(m_project.ListMenuEnabled);
     FillListDropDowns();
     setWindowTitle(toQ(m_project.MainCaption));
+}
+
+bool MDIList::OpenInUse(const LockOwner& holder)
+{
+    // Who holds the project and since when; the lists only read it, so it
+    // may be opened all the same.
+    const QFileInfo lock(toQ(LockFilePath(m_project.ProjectDirectory + m_project.ProjectBaseName)));
+    QMessageBox box(QMessageBox::Question, caption(kMainCaptionId),
+        caption(170005,
+            {std::string("|1"), m_project.ProjectBaseName, std::string("|2"),
+                holder.Host + " (" + std::to_string(holder.Pid) + ")", std::string("|3"),
+                lock.lastModified().toString(Qt::ISODate).toStdString()}),
+        QMessageBox::Open | QMessageBox::Cancel, this);
+    box.setObjectName("ProjectInUse");
+    box.setDefaultButton(QMessageBox::Open);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Open;
 }
 
 void MDIList::ResetTitle()

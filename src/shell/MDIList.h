@@ -213,6 +213,8 @@ private:
     void MakeProjectCurrent(const std::string& path);
     QTreeWidgetItem* ProjectNode(const std::string& path) const;
     void ResetTitle();
+    // Tells who holds the project being opened; true to open it read-only.
+    bool OpenInUse(const LockOwner& holder);
     void AssignMnemonics();
 
     std::unique_ptr<ShellHost> m_host;

@@ -35,6 +35,7 @@
 #include "printing/PagePrinter.h"
 #include "printing/PrinterSettings.h"
 #include "printing/frmPlotPage.h"
+#include "project/opening/ProjectRelease.h"
 #include "shell/ChooseLists.h"
 #include "shell/MDIList.h"
 #include "shell/MenuTable.h"
@@ -579,6 +580,37 @@ private Q_SLOTS:
         QFile ini(settings + "TESKA-List.ini");
         QVERIFY(ini.open(QIODevice::ReadOnly));
         QVERIFY(ini.readAll().contains("Window Placement="));
+    }
+
+    void projectHeldByAnotherProgramIsNamedAndOpensOnlyIfWanted()
+    {
+        // A live lock of another process (pid 1 on this host) on a copy of
+        // the demo project.
+        const QString held = m_dir->path() + "/held";
+        QDir().mkpath(held);
+        for (const QString& name : QDir(m_dir->path() + "/demo").entryList(QDir::Files))
+            if (!name.endsWith(".LCK"))
+                QFile::copy(m_dir->path() + "/demo/" + name, held + "/" + name);
+        QFile lock(held + "/DEMO.LCK");
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::fromStdString("TESKA-LCK\nhost=" + ThisProcess().Host + "\npid=1\n"));
+        lock.close();
+        for (const int answer : {int(QMessageBox::Cancel), int(QMessageBox::Open)}) {
+            QString told;
+            QTimer::singleShot(0, [&told, answer] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                told = box->text();
+                box->button(static_cast<QMessageBox::StandardButton>(answer))->click();
+            });
+            OpenProjectFromPath(w(), (held + "/DEMO.PO1").toStdString());
+            QVERIFY2(told.contains("DEMO") && told.contains("(1)"), qPrintable(told));
+            QCOMPARE(w().tree()->topLevelItemCount(), answer == QMessageBox::Open ? 2 : 1);
+        }
+        // The other program's lock is left as it was.
+        QVERIFY(lock.open(QIODevice::ReadOnly));
+        QVERIFY(lock.readAll().contains("pid=1"));
     }
 
     void exitQueryCancelsOnEscape()
