@@ -26,19 +26,7 @@
 namespace teska {
 namespace {
 
-struct RunOutput {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& s)
-{
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using RunOutput = test::CommandResult;
 
 class ReportCommand : public ::testing::Test {
 protected:
@@ -46,17 +34,7 @@ protected:
 
     RunOutput Run(const std::vector<std::string>& args)
     {
-        std::string command = Quote(TESKA_REPORT_EXE);
-        for (const std::string& a : args)
-            command += " " + Quote(a);
-        const std::string out = dir.file("stdout.txt"), err = dir.file("stderr.txt");
-        command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
-        const int raw = std::system(command.c_str());
-        RunOutput r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = test::readFile(out);
-        r.err = test::readFile(err);
-        return r;
+        return test::RunCommand(TESKA_REPORT_EXE, args, dir);
     }
 
     // The settings folder of the run: made here, as a --settings folder

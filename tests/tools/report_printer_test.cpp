@@ -29,19 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CommandOutput {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& s)
-{
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using CommandOutput = test::CommandResult;
 
 std::string Env(const char* name)
 {
@@ -107,17 +95,7 @@ protected:
 
     CommandOutput Run(const std::string& program, const std::vector<std::string>& args)
     {
-        std::string command = Quote(program);
-        for (const std::string& a : args)
-            command += " " + Quote(a);
-        const std::string out = dir.file("stdout.txt"), err = dir.file("stderr.txt");
-        command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
-        const int raw = std::system(command.c_str());
-        CommandOutput r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = test::readFile(out);
-        r.err = test::readFile(err);
-        return r;
+        return test::RunCommand(program, args, dir, 120);
     }
 
     // Why the printing cannot be tried here; empty when it can.
