@@ -49,6 +49,9 @@ namespace {
 
 constexpr const char* kSettings = "Settings";
 constexpr int kKeyRole = Qt::UserRole;
+// The project path as the file system's bytes (the key is for display and
+// matching only: a path that is not UTF-8 does not survive a QString).
+constexpr int kPathRole = Qt::UserRole + 1;
 
 QString toQ(const std::string& s)
 {
@@ -199,7 +202,16 @@ MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
         restoreGeometry(QByteArray::fromHex(QByteArray::fromStdString(*geometry)));
 }
 
-MDIList::~MDIList() = default;
+MDIList::~MDIList()
+{
+    // A window that goes without its shutdown still tells the group program
+    // that the program ends; nothing it answers matters any more.
+    if (!m_shutDown && m_startup.StartedByGroup && m_group) {
+        try {
+            m_group->EndProg();
+        } catch (...) { }
+    }
+}
 
 double MDIList::dpi() const
 {
@@ -513,6 +525,7 @@ bool MDIList::IsProjectOpened()
     (void)index;
     auto* node = new QTreeWidgetItem(QStringList(toQ(m_project.ProjectBaseName)));
     node->setData(0, kKeyRole, key);
+    node->setData(0, kPathRole, QByteArray::fromStdString(m_project.ProjectPath));
     node->setIcon(0, action("MnuFileOpen")->icon());
     m_tree->addTopLevelItem(node);
     m_tree->setCurrentItem(node);
@@ -642,7 +655,7 @@ void MDIList::ActivateNode(QTreeWidgetItem* node)
     if (!node)
         return;
     QTreeWidgetItem* projectNode = node->parent() ? node->parent() : node;
-    const std::string path = projectNode->data(0, kKeyRole).toString().toStdString();
+    const std::string path = projectNode->data(0, kPathRole).toByteArray().toStdString();
     if (path != m_opened.Current() || !node->parent())
         MakeProjectCurrent(path);
     QTreeWidgetItem* focus = node->parent() ? node : projectNode->child(0);

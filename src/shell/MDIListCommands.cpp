@@ -421,7 +421,7 @@ void MDIList::SubWindowActivated(QMdiSubWindow* window)
         for (int c = 0; c < node->childCount(); ++c) {
             if (node->child(c)->data(0, kKeyRole).toString() != viewer->tag())
                 continue;
-            const std::string path = node->data(0, kKeyRole).toString().toStdString();
+            const std::string path = node->data(0, Qt::UserRole + 1).toByteArray().toStdString();
             if (path != m_opened.Current())
                 MakeProjectCurrent(path);
             m_tree->setCurrentItem(node->child(c));

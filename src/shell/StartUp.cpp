@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSplashScreen>
+#include <filesystem>
 
 #include "project/opening/ProjectReader.h"
 #include "shell/MDIList.h"
@@ -48,17 +50,19 @@ void OpenProjectFromPath(MDIList& window, const std::string& commandLine)
         window.session().host.reportError(check.Reason);
         return;
     }
-    const QFileInfo info(QString::fromStdString(path));
-    if (info.fileName().isEmpty())
+    // The path stays the file system's bytes: a name that is not UTF-8
+    // would not survive a QString.
+    const std::filesystem::path file(path);
+    if (file.filename().empty())
         return;
     // Only the upper-case extension names a project here.
-    if (info.suffix() != QLatin1String("PO1"))
+    if (file.extension() != ".PO1")
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     ProjectState& project = window.project();
     project.ProjectPath = path;
-    project.ProjectDirectory = info.absolutePath().toStdString() + "/";
-    project.ProjectBaseName = info.completeBaseName().toStdString();
+    project.ProjectDirectory = std::filesystem::absolute(file).parent_path().string() + "/";
+    project.ProjectBaseName = file.stem().string();
     if (!window.IsProjectOpened()) {
         window.OpenProject(true);
         window.AddToRecentList(project.ProjectDirectory + project.ProjectBaseName + ".PO1");
@@ -66,7 +70,8 @@ void OpenProjectFromPath(MDIList& window, const std::string& commandLine)
     QGuiApplication::restoreOverrideCursor();
 }
 
-std::unique_ptr<MDIList> Main(const QStringList& arguments, const std::string& settingsDirectory)
+std::unique_ptr<MDIList> Main(
+    const QStringList& arguments, const std::string& settingsDirectory, const std::string& rawCommandLine)
 {
     QCoreApplication::setApplicationName(kApplicationTitle);
     const bool group = StartedAsAutomation(arguments);
@@ -105,7 +110,9 @@ std::unique_ptr<MDIList> Main(const QStringList& arguments, const std::string& s
             notice->finish(window.get());
         window->setEnabled(true);
         if (!group)
-            OpenProjectFromPath(*window, CommandLineOf(arguments).toStdString());
+            OpenProjectFromPath(*window,
+                rawCommandLine.empty() ? QFile::encodeName(CommandLineOf(arguments)).toStdString()
+                                       : rawCommandLine);
     } catch (const std::exception& error) {
         session.host.reportError(error.what());
         window->setEnabled(true);

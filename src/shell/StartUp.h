@@ -32,7 +32,11 @@ std::string CleanProjectPath(const std::string& commandLine);
 
 // Runs the start-up sequence and returns the window (shown unless started
 // as an automation server). \p settingsDirectory empty: from the environment.
-std::unique_ptr<MDIList> Main(const QStringList& arguments, const std::string& settingsDirectory = {});
+// \p rawCommandLine: the arguments after the program name as the bytes the
+// system gave, joined by blanks (a path that is not UTF-8 survives only
+// so); empty: taken from \p arguments.
+std::unique_ptr<MDIList> Main(const QStringList& arguments, const std::string& settingsDirectory = {},
+    const std::string& rawCommandLine = {});
 
 // Opens the project of \p path if it names a usable "*.PO1" file (upper-case
 // extension only); anything else is reported, naming the file, and ignored.

@@ -4,6 +4,8 @@
 // projects in the navigator, recent files, navigator width and the stored
 // bar layout. Each case uses a settings folder of its own.
 
+#include <filesystem>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -114,6 +116,23 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(w->action("MnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
+    }
+
+    void projectWhosePathIsNotUtf8Opens()
+    {
+        // A folder named in Windows-1252 (u with diaeresis as one byte): the
+        // bytes of the command line reach the file system unchanged.
+        const std::string folder = (m_dir->path() + "/Z").toStdString() + "\xfc" + "rich";
+        std::filesystem::create_directories(folder);
+        ProjectFileData data;
+        WriteProjectFile(folder + "/ODD.PO1", data);
+        auto w = Main({"teska-list"}, settingsDir(), folder + "/ODD.PO1");
+        QCOMPARE(w->tree()->topLevelItemCount(), 1);
+        QVERIFY(w->project().ProjectDirectory == folder + "/");
+        // A click on its entry finds the same project again.
+        w->ActivateNode(w->tree()->topLevelItem(0));
+        QVERIFY(w->project().ProjectPath == folder + "/ODD.PO1");
+        QVERIFY(w->host().errors().empty());
     }
 
     void notAProjectOnTheCommandLineIsNamed()

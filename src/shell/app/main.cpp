@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 TESKA-List developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <string>
 
 #include "shell/ClsListExe.h"
 #include "shell/MDIList.h"
@@ -10,7 +11,10 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    auto window = teska::Main(QCoreApplication::arguments());
+    std::string raw;
+    for (int i = 1; i < argc; ++i)
+        raw += (i > 1 ? " " : "") + std::string(argv[i]);
+    auto window = teska::Main(QCoreApplication::arguments(), {}, raw);
     if (teska::StartedAsAutomation(QCoreApplication::arguments()) && !teska::ExportAutomation(*window))
         return 1;
     teska::ShutDownOnTermination(*window);
