@@ -25,9 +25,21 @@ void OnTerminate(int)
 
 } // namespace
 
-void ShutDownOnTermination(MDIList& window)
+void CatchTermination()
 {
     if (g_signalSocket[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalSocket) != 0)
+        return;
+    struct sigaction action { };
+    action.sa_handler = OnTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+void ShutDownOnTermination(MDIList& window)
+{
+    CatchTermination();
+    if (g_signalSocket[1] < 0)
         return;
     auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
@@ -37,11 +49,6 @@ void ShutDownOnTermination(MDIList& window)
         window.ShutDown(false);
         QCoreApplication::quit();
     });
-    struct sigaction action { };
-    action.sa_handler = OnTerminate;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
 }
 
 } // namespace teska

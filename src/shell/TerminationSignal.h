@@ -10,7 +10,11 @@ namespace teska {
 
 class MDIList;
 
-// From now on SIGTERM shuts \p window down and quits the event loop.
+// Catches SIGTERM from now on; call it first thing, before a project can be
+// opened, so that no SIGTERM is lost before the window exists.
+void CatchTermination();
+// A caught SIGTERM (also one caught before) shuts \p window down and quits
+// the event loop.
 void ShutDownOnTermination(MDIList& window);
 
 } // namespace teska

@@ -10,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    teska::CatchTermination();
     QApplication app(argc, argv);
     std::string raw;
     for (int i = 1; i < argc; ++i)
