@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 TESKA-List developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <algorithm>
 #include <fstream>
+#include <memory>
 #include <set>
+#include <sstream>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -299,21 +302,153 @@ TEST(ShippedCatalogue, EnglishHasATextForEveryIdentifierInUse)
     EXPECT_THAT(missing, ::testing::IsEmpty());
 }
 
-TEST(ShippedCatalogue, ArabicIsRightToLeftAndFallsBackToEnglish)
+// The identifiers a catalogue file defines, in file order (the loader
+// checks the format; this only picks the numbers).
+std::vector<long> identifiersOf(const std::string& path)
+{
+    std::vector<long> ids;
+    std::istringstream in(test::readFile(path));
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t tab = line.find('\t');
+        if (tab != std::string::npos && tab > 0 && line.find_first_not_of("0123456789") == tab)
+            ids.push_back(std::stol(line.substr(0, tab)));
+    }
+    return ids;
+}
+
+std::string shippedFile(const std::string& language)
+{
+    return std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue/" + language;
+}
+
+// Texts that read the same in every language: the unit labels, the blank
+// caption, the font name, the program name and the two "max" formulas.
+const std::set<long> kSameInEveryLanguage = {75, 76, 77, 78, 123, 160017, 160024, 10256, 10257};
+
+struct ShippedLanguage {
+    const char* code;
+    const char* name; // @language
+    bool rightToLeft; // @rtl
+    // Words this language shares with English ("OK", "Moment" in German).
+    std::set<long> sameAsEnglish;
+};
+
+void PrintTo(const ShippedLanguage& language, std::ostream* os)
+{
+    *os << language.code;
+}
+
+class ShippedTranslationTest : public ::testing::TestWithParam<ShippedLanguage> {
+protected:
+    // The language's own file alone, without the English fallback: an
+    // identifier it lacks is missing here instead of showing English.
+    ShippedTranslationTest()
+    {
+        writeFile(dir.file("en"), "# nothing: only the language's own texts count\n");
+        writeFile(dir.file(GetParam().code), test::readFile(shippedFile(GetParam().code)));
+        own = std::make_unique<TextCatalogue>(dir.dir(), GetParam().code);
+        own->setStrict(true);
+    }
+    bool exempt(long id) const
+    {
+        return kSameInEveryLanguage.count(id) != 0 || GetParam().sameAsEnglish.count(id) != 0;
+    }
+    ScratchDir dir;
+    TextCatalogue english{std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "en"};
+    std::unique_ptr<TextCatalogue> own;
+};
+
+TEST_P(ShippedTranslationTest, DefinesEveryEnglishIdentifier)
+{
+    const std::vector<long> ids = identifiersOf(shippedFile("en"));
+    ASSERT_GT(ids.size(), 300u);
+    std::vector<long> missing;
+    for (const long id : ids)
+        if (!own->Contains(id))
+            missing.push_back(id);
+    EXPECT_THAT(missing, ::testing::IsEmpty());
+}
+
+TEST_P(ShippedTranslationTest, DefinesNothingEnglishLacks)
+{
+    std::vector<long> extra;
+    for (const long id : identifiersOf(shippedFile(GetParam().code)))
+        if (!english.Contains(id))
+            extra.push_back(id);
+    EXPECT_THAT(extra, ::testing::IsEmpty());
+}
+
+TEST_P(ShippedTranslationTest, NoTextIsStillEnglish)
+{
+    std::vector<std::string> untranslated, needlessExemption;
+    for (const long id : identifiersOf(shippedFile("en"))) {
+        if (!own->Contains(id))
+            continue; // reported by DefinesEveryEnglishIdentifier
+        const std::string text = own->LookupText(id);
+        const bool same = text == english.LookupText(id);
+        if (same && !exempt(id))
+            untranslated.push_back(std::to_string(id) + " " + text);
+        if (!same && exempt(id))
+            needlessExemption.push_back(std::to_string(id) + " " + text);
+    }
+    EXPECT_THAT(untranslated, ::testing::IsEmpty());
+    EXPECT_THAT(needlessExemption, ::testing::IsEmpty());
+}
+
+// Every marker of the English text is in the translation, as often, and no
+// other: the program passes values for the English markers.
+TEST_P(ShippedTranslationTest, KeepsTheMarkers)
+{
+    // Each marker gets a value that shows where it stood.
+    const TextArgs shown = {std::string("|1"), std::string("<1>"), std::string("|2"), std::string("<2>"),
+        std::string("|3"), std::string("<3>")};
+    const auto markers = [&shown](const TextCatalogue& c, long id) {
+        const std::string text = c.LookupText(id, shown);
+        std::string found;
+        for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1))
+            if (text.compare(at, 3, "<1>") == 0 || text.compare(at, 3, "<2>") == 0
+                || text.compare(at, 3, "<3>") == 0)
+                found += text[at + 1];
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    std::vector<std::string> changed;
+    for (const long id : identifiersOf(shippedFile("en")))
+        if (own->Contains(id) && markers(*own, id) != markers(english, id))
+            changed.push_back(std::to_string(id) + " " + own->LookupText(id, shown));
+    EXPECT_THAT(changed, ::testing::IsEmpty());
+}
+
+TEST_P(ShippedTranslationTest, HeaderEntries)
+{
+    TextCatalogue c(std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", GetParam().code);
+    EXPECT_EQ(c.LanguageName(), GetParam().name);
+    EXPECT_EQ(c.IsRightToLeft(), GetParam().rightToLeft);
+    // Message boxes of a right-to-left language read right to left.
+    EXPECT_EQ(c.MessageStyleFlags() != 0, GetParam().rightToLeft);
+    EXPECT_EQ(c.AxisSymbol1(), "x");
+    EXPECT_EQ(c.AxisSymbol2(), "y");
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, ShippedTranslationTest,
+    ::testing::Values(ShippedLanguage{"de", "Deutsch", false, {6, 13, 21, 90051, 90077, 120050}},
+        ShippedLanguage{"ar", "العربية", true, {}}),
+    [](const auto& info) { return std::string(info.param.code); });
+
+TEST(ShippedCatalogue, ArabicTexts)
 {
     TextCatalogue c(std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "ar");
-    EXPECT_TRUE(c.IsRightToLeft());
-    EXPECT_NE(c.MessageStyleFlags(), 0);
     EXPECT_EQ(c.LookupText(107), "ملف");
-    EXPECT_EQ(c.LookupText(90074), "Settlement");
+    EXPECT_EQ(c.LookupText(90074), "الهبوط");
     EXPECT_EQ(c.LookupText(114, {33L, std::string("|1"), 160024L}), "حول \"TESKA-List\"");
 }
 
-TEST(ShippedCatalogue, GermanLoads)
+TEST(ShippedCatalogue, GermanTexts)
 {
     TextCatalogue c(std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "de");
     EXPECT_EQ(c.LookupText(107), "Datei");
-    EXPECT_EQ(c.LookupText(90074), "Settlement");
+    EXPECT_EQ(c.LookupText(90099), "Sohldruck");
+    EXPECT_EQ(c.LookupText(90001, {48L, std::string("|1"), std::string("x")}), "Koordinate (x)");
 }
 
 } // namespace
