@@ -29,6 +29,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 
 #include "lists/Session.h"
@@ -524,6 +525,54 @@ private Q_SLOTS:
             QCOMPARE(m.captured(1).toInt(), i + 1);
             QVERIFY(sheets[i].contains(caption));
         }
+    }
+
+    void printCommandPrintsOnTheSystemPrinter()
+    {
+        // The private CUPS queue of scripts/test, whose cups-pdf backend
+        // writes each job as a PDF file into a folder.
+        const QString queue = qEnvironmentVariable("TESKA_TEST_PRINTER");
+        const QString out = qEnvironmentVariable("TESKA_TEST_PRINTER_OUT");
+        if (queue.isEmpty() || out.isEmpty())
+            QSKIP("TESKA_TEST_PRINTER and TESKA_TEST_PRINTER_OUT are not set: no printer to print on "
+                  "(scripts/test sets up a private CUPS queue)");
+        const auto names = SystemPrinterNames();
+        if (std::find(names.begin(), names.end(), queue.toStdString()) == names.end())
+            QSKIP(qPrintable("Qt does not see the printer " + queue));
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the printed pages cannot be read back");
+        DeviceMode device;
+        device.DeviceName = queue.toStdString();
+        StoreDeviceMode(w().settings(), device);
+        w().ApplyPrinterSettings();
+        QCOMPARE(QString::fromStdString(w().printer().PrinterName()), queue);
+        const QStringList before = QDir(out).entryList({"*.pdf"}, QDir::Files);
+        const QString caption = text(w(), 140);
+        answerChoice([caption](const QString& c) { return c == caption; });
+        acceptPrintOptions(this, 1);
+        w().ListCommand(4);
+        QVERIFY(w().RunConfirmed);
+        QString printed;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                for (const QString& name : QDir(out).entryList({"*.pdf"}, QDir::Files))
+                    if (!before.contains(name))
+                        printed = out + "/" + name;
+                return !printed.isEmpty();
+            }(),
+            60000);
+        // The job may still be written: read it once it reads whole.
+        QString sheets;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QProcess reader;
+                reader.start("pdftotext", {"-layout", printed, "-"});
+                reader.waitForFinished(30000);
+                sheets = QString::fromUtf8(reader.readAllStandardOutput());
+                return reader.exitCode() == 0 && sheets.contains(text(w(), 90006) + " 1");
+            }(),
+            30000);
+        QVERIFY(sheets.contains(caption));
     }
 
     void fontAndPrinterDialogsSetUpThePrinter()
