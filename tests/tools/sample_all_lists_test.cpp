@@ -12,6 +12,7 @@
 #include <memory>
 #include <set>
 #include <sstream>
+#include <string>
 #include <tuple>
 
 #include "lists/Session.h"
@@ -61,9 +62,9 @@ std::vector<std::string> Lines(const std::string& page)
     return lines;
 }
 
-// The analysis method and the page length: a full page, and a short one
-// on which more sections break.
-using MethodAndPage = std::tuple<int, std::int16_t>;
+// The analysis method, the page length (a full page, and a short one on
+// which more sections break) and the catalogue language.
+using MethodAndPage = std::tuple<int, std::int16_t, std::string>;
 
 class SampleAllListsTest : public ::testing::TestWithParam<MethodAndPage> {
 protected:
@@ -72,7 +73,7 @@ protected:
         SessionOptions options;
         options.settingsDirectory = settingsDir.dir();
         options.catalogueDirectory = std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue";
-        options.language = "en";
+        options.language = std::get<2>(GetParam());
         options.strictCatalogue = true;
         session = std::make_unique<Session>(host, options);
         termId = session->catalogue.TerminologySwitch() != 0 ? 90063L : 90065L;
@@ -280,10 +281,11 @@ TEST_P(SampleAllListsTest, PrintsEveryOfferedResultList)
 }
 
 INSTANTIATE_TEST_SUITE_P(Methods, SampleAllListsTest,
-    ::testing::Combine(::testing::Range(1, 23), ::testing::Values<std::int16_t>(65, 40)),
+    ::testing::Combine(::testing::Range(1, 23), ::testing::Values<std::int16_t>(65, 40),
+        ::testing::Values<std::string>("en", "de", "ar")),
     [](const ::testing::TestParamInfo<MethodAndPage>& info) {
         return "Method" + std::to_string(std::get<0>(info.param)) + "_"
-            + std::to_string(std::get<1>(info.param)) + "Lines";
+            + std::to_string(std::get<1>(info.param)) + "Lines_" + std::get<2>(info.param);
     });
 
 } // namespace
