@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -144,6 +145,31 @@ TEST_F(ReportSafety, TextGoesThroughLinksKeepsTheModeAndTakesLongNames)
     // Nothing but the outputs is left in the folder.
     for (const auto& entry : fs::directory_iterator(dir.path()))
         EXPECT_NE(entry.path().filename().string().rfind(".teska-", 0), 0u) << entry.path();
+}
+
+// A node count of 100 million over column files that hold nothing but 128
+// MiB of holes: the run names the file it cannot read, and memory follows
+// what was read, not the count announced ahead of it.
+TEST_F(ReportSafety, HugeNodeCountOverEmptyColumnsCostsNoMemory)
+{
+    test::writeFile(dir.file("p/S.PL6"), "100000000\r\n");
+    for (const char* column : {"p/S.PH3", "p/S.PH4", "p/S.PH5"}) {
+        fs::remove(dir.file(column));
+        test::writeFile(dir.file(column), "");
+        fs::resize_file(dir.file(column), std::uintmax_t(128) << 20); // sparse: no disk used
+    }
+    const test::CommandResult r = test::RunCommand(TESKA_REPORT_EXE,
+        {dir.file("p/S.PO1"), "--results", "140", "--text", "-", "--settings", dir.file("settings"),
+            "--lines", "60", "--chars", "80"},
+        dir, 120);
+    struct rusage usage { };
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.err.find("S.PH3"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("memory"), std::string::npos) << r.err;
+    // The column file itself is read (128 MiB); a table for the count would
+    // take 2 GB.
+    EXPECT_LT(usage.ru_maxrss, 1024L * 1024) << "peak of a child process, KiB";
 }
 
 TEST_F(ReportSafety, InterruptedRunLeavesNoTemporaryFile)
