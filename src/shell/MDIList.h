@@ -62,6 +62,7 @@ class MDIList : public QMainWindow {
 public:
     // \p settingsDirectory empty: from the environment (TESKA_SETTINGS_DIR ...).
     explicit MDIList(const std::string& settingsDirectory = {}, QWidget* parent = nullptr);
+    // Group mode, shutdown not run: "TESKAGroup_EndProg", errors ignored.
     ~MDIList() override;
 
     // Menu items and bars by key (nullptr when there is none).

@@ -11,26 +11,33 @@
 #include <QApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
+#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include "FakeGroup.h"
 #include "clslistexeproxy.h"
 #include "fakegroupadaptor.h"
+#include "shell/ChooseLists.h"
 #include "shell/ClsListExe.h"
 #include "shell/MDIList.h"
 #include "shell/MenuTable.h"
 #include "shell/StartUp.h"
 #include "suite/SuiteEnvironment.h"
+#include "viewer/frmViList.h"
 
 using namespace teska;
 
@@ -53,6 +60,37 @@ template <typename Reply> bool finish(Reply& reply, int ms = 20000)
     while (!reply.isFinished() && clock.elapsed() < ms)
         QTest::qWait(10);
     return reply.isFinished();
+}
+
+// Takes the files that the desktop would open (QDesktopServices), so that
+// nothing is opened on the machine.
+class OpenedFiles : public QObject {
+    Q_OBJECT
+
+public:
+    std::function<void(const QString& path)> OnOpen;
+
+public Q_SLOTS:
+    void open(const QUrl& url)
+    {
+        if (OnOpen)
+            OnOpen(url.toLocalFile());
+    }
+};
+
+// Checks the rows of the next list choice dialog whose caption is
+// \p caption and presses OK.
+void chooseList(const QString& caption)
+{
+    QTimer::singleShot(0, [caption] {
+        auto* dialog = qobject_cast<ListChoiceDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        for (int i = 0; i < dialog->list()->count(); ++i)
+            if (dialog->list()->item(i)->text() == caption)
+                dialog->list()->item(i)->setCheckState(Qt::Checked);
+        dialog->accept();
+    });
 }
 
 } // namespace
@@ -332,6 +370,150 @@ private Q_SLOTS:
             leaveBus(std::move(gone));
             QTRY_COMPARE(s->ended, 1);
             QVERIFY(s->window->shutDownDone());
+        }
+    }
+
+    // A window that goes without its shutdown tells the group program once,
+    // in group mode only; a shutdown already run has said what there was to
+    // say.
+    void destroyedWindowEndsTheGroupProgram_data()
+    {
+        QTest::addColumn<bool>("group");
+        QTest::addColumn<int>("shutDown"); // -1: none, 0: the user's, 1: the group's release
+        QTest::addColumn<int>("endProg");
+        QTest::newRow("group mode, no shutdown") << true << -1 << 1;
+        QTest::newRow("group mode, after the user's shutdown") << true << 0 << 1;
+        QTest::newRow("group mode, after the release") << true << 1 << 0;
+        QTest::newRow("stand-alone") << false << -1 << 0;
+    }
+    void destroyedWindowEndsTheGroupProgram()
+    {
+        QFETCH(bool, group);
+        QFETCH(int, shutDown);
+        QFETCH(int, endProg);
+        const std::string settings = settingsDir(QString("destroyed-%1-%2").arg(group).arg(shutDown));
+        std::unique_ptr<MDIList> window;
+        std::unique_ptr<FakeGroup> fake;
+        if (group) {
+            auto s = serve(settings);
+            window = std::move(s->window);
+            fake = std::move(s->fake);
+        } else {
+            window = Main({"teska-list"}, settings);
+            QDBusConnection fakeConnection = connect();
+            fake.reset(fakeOn(fakeConnection));
+            window->groupProgram().SetObject(
+                connect(), GroupObject{fakeConnection.baseService(), QDBusObjectPath(kGroupPath)});
+        }
+        if (shutDown >= 0)
+            window->ShutDown(shutDown == 1);
+        window.reset();
+        QCOMPARE(fake->Calls.count("TESKAGroup_EndProg()"), endProg);
+    }
+
+    // In group mode an editor run tells the group program after the list
+    // run and before the editor gets the file; a viewer's export tells it
+    // before anything is written.
+    void editorRunAndExportUpdateTheFile()
+    {
+        const QString home = m_dir.path() + "/home";
+        const QString documents = home + "/Documents";
+        QDir().mkpath(documents);
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home.toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
+        const QString edited = m_dir.path() + "/edited";
+        const QString editor = m_dir.path() + "/editor.sh";
+        QFile script(editor);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(("#!/bin/sh\ncp \"$1\" '" + edited + "'\n").toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("VISUAL", editor.toUtf8());
+        OpenedFiles opened;
+        QDesktopServices::setUrlHandler("file", &opened, "open");
+        const auto restore = qScopeGuard([&] {
+            QDesktopServices::unsetUrlHandler("file");
+            qunsetenv("VISUAL");
+            qputenv("HOME", oldHome);
+            if (oldConfig.isNull())
+                qunsetenv("XDG_CONFIG_HOME");
+            else
+                qputenv("XDG_CONFIG_HOME", oldConfig);
+        });
+
+        auto s = serve(settingsDir("update-file"));
+        auto show = s->proxy->MDIShow(kDemo);
+        QVERIFY(finish(show));
+        QVERIFY2(!show.isError(), qPrintable(show.error().message()));
+        MDIList& w = *s->window;
+        const auto documentCount = [&] { return QDir(documents).entryList(QDir::Files).size(); };
+        QStringList steps;
+        s->fake->OnCall = [&](const QString& call) {
+            steps << QString("%1 editor:%2 exports:%3")
+                         .arg(call, QFile::exists(edited) ? "has it" : "not yet")
+                         .arg(documentCount());
+        };
+        opened.OnOpen = [&](const QString& path) {
+            steps << QString("open %1 exports:%2")
+                         .arg(QFileInfo(path).dir() == QDir(documents) ? "documents" : path)
+                         .arg(documentCount());
+        };
+
+        // The data section to the editor.
+        w.PrintOptionsStep = [](int) { return true; };
+        chooseList(QString::fromStdString(w.session().catalogue.LookupText(90054)));
+        w.ListCommand(6);
+        QVERIFY(w.RunConfirmed);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(edited), 10000);
+        QCOMPARE(steps, QStringList("Update_File(3) editor:not yet exports:0"));
+
+        // The moments grid to a workbook.
+        steps.clear();
+        w.ListDropDownClick(1, "140");
+        QVERIFY(!w.viewers().isEmpty() && w.viewers().back()->isGridMode());
+        w.viewers().back()->Link_OLE(1);
+        QCOMPARE(steps, QStringList({"Update_File(3) editor:has it exports:0", "open documents exports:1"}));
+        QVERIFY(w.host().errors().empty());
+    }
+
+    // The program bar runs right to left for a right-to-left catalogue.
+    void programBarFollowsTheCatalogueDirection_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("English") << QString("en") << false;
+        QTest::newRow("Arabic") << QString("ar") << true;
+    }
+    void programBarFollowsTheCatalogueDirection()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, rightToLeft);
+        qputenv("TESKA_LANG", language.toUtf8());
+        auto s = serve(settingsDir("bar-" + language));
+        qunsetenv("TESKA_LANG");
+        QCOMPARE(s->window->session().catalogue.IsRightToLeft(), rightToLeft);
+        auto show = s->proxy->MDIShow(QString());
+        QVERIFY(finish(show));
+        s->window->resize(1600, 900);
+        QTest::qWait(50);
+        QToolBar* programs = s->window->bar("MENUProgram");
+        QVERIFY(programs->isVisible());
+        QCOMPARE(programs->layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        // The entries in their order, each with its caption.
+        const long captions[] = {84, 85, 86, 87, 89};
+        int previous = -1;
+        for (int program : {1, 2, 4, 5}) {
+            QAction* entry = s->window->action(IndexedKey("mnuPrjLink(", program));
+            QCOMPARE(entry->text().remove('&'),
+                QString::fromStdString(s->window->session().catalogue.LookupText(captions[program - 1])));
+            QWidget* button = programs->widgetForAction(entry);
+            QVERIFY(button && button->isVisible());
+            const int x = button->mapTo(programs, QPoint(0, 0)).x();
+            if (previous >= 0)
+                QVERIFY2(rightToLeft ? x < previous : x > previous, qPrintable(entry->text()));
+            previous = x;
         }
     }
 

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QImageReader>
 #include <QLineEdit>
@@ -22,8 +23,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QXmlStreamReader>
 #include <cmath>
 #include <memory>
+#include <zlib.h>
 
 #include "lists/Session.h"
 #include "lists/format/NumberFormats.h"
@@ -52,7 +55,136 @@ public:
         }
     }
     frmViList* cancelIn = nullptr;
+
+    // The status bar and error calls, in order, while steps is set.
+    std::vector<std::string>* steps = nullptr;
+    void statusText(const std::string& text) override
+    {
+        RecordingHost::statusText(text);
+        if (steps)
+            steps->push_back("status " + text);
+    }
+    void fileNotice(const std::string& file, int mode) override
+    {
+        (void)file;
+        if (steps)
+            steps->push_back("mode " + std::to_string(mode));
+    }
+    void clearFileNotice() override
+    {
+        if (steps)
+            steps->push_back("clear");
+    }
+    void reportError(const std::string& message) override
+    {
+        RecordingHost::reportError(message);
+        if (steps)
+            steps->push_back("error");
+    }
 };
+
+QString Joined(const std::vector<std::string>& steps)
+{
+    QStringList out;
+    for (const std::string& step : steps)
+        out << QString::fromStdString(step);
+    return out.join(" | ");
+}
+
+bool Busy()
+{
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor && cursor->shape() == Qt::WaitCursor;
+}
+
+// Member \p name of the zip archive \p path, inflated; empty when missing.
+QByteArray ZipMember(const QString& path, const QByteArray& name)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray zip = file.readAll();
+    const auto u16 = [&zip](qsizetype at) {
+        return static_cast<quint32>(static_cast<quint8>(zip[at]) | static_cast<quint8>(zip[at + 1]) << 8);
+    };
+    const auto u32 = [&](qsizetype at) { return u16(at) | u16(at + 2) << 16; };
+    // The central directory, from the end record.
+    const qsizetype end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (end < 0)
+        return {};
+    qsizetype at = u32(end + 16);
+    for (quint32 i = 0; i < u16(end + 10); ++i) {
+        const quint32 method = u16(at + 10), packed = u32(at + 20), size = u32(at + 24);
+        const quint32 nameLength = u16(at + 28), local = u32(at + 42);
+        const QByteArray entry = zip.mid(at + 46, nameLength);
+        at += 46 + nameLength + u16(at + 30) + u16(at + 32);
+        if (entry != name)
+            continue;
+        const QByteArray data = zip.mid(local + 30 + u16(local + 26) + u16(local + 28), packed);
+        if (method == 0)
+            return data;
+        QByteArray out(static_cast<qsizetype>(size), Qt::Uninitialized);
+        z_stream z{};
+        if (method != 8 || inflateInit2(&z, -MAX_WBITS) != Z_OK)
+            return {};
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+        z.avail_in = static_cast<uInt>(data.size());
+        z.next_out = reinterpret_cast<Bytef*>(out.data());
+        z.avail_out = static_cast<uInt>(out.size());
+        const int result = inflate(&z, Z_FINISH);
+        inflateEnd(&z);
+        return result == Z_STREAM_END ? out : QByteArray();
+    }
+    return {};
+}
+
+// A parse that failed before the document's end (the reader reports the
+// end of its data after the root element as premature).
+bool Broken(const QXmlStreamReader& xml)
+{
+    return xml.hasError() && xml.error() != QXmlStreamReader::PrematureEndOfDocumentError;
+}
+
+// The paragraphs of an .odt's body: their text and the writing mode of
+// their style.
+struct Paragraph {
+    QString text;
+    QString writingMode;
+};
+QList<Paragraph> OdtParagraphs(const QString& path)
+{
+    const QByteArray content = ZipMember(path, "content.xml");
+    QXmlStreamReader xml(content);
+    QMap<QString, QString> modes;
+    QString style;
+    QList<Paragraph> paragraphs;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        if (xml.qualifiedName() == u"style:style")
+            style = a.value("style:name").toString();
+        else if (xml.qualifiedName() == u"style:paragraph-properties")
+            modes[style] = a.value("style:writing-mode").toString();
+        else if (xml.qualifiedName() == u"text:p") {
+            const QString name = a.value("text:style-name").toString();
+            // Blanks and tabs as the format writes them: <text:s text:c="n"/>
+            // and <text:tab/>.
+            QString text;
+            while (!(xml.readNext() == QXmlStreamReader::EndElement && xml.qualifiedName() == u"text:p")
+                && !xml.atEnd()) {
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement() && xml.qualifiedName() == u"text:s")
+                    text += QString(qMax(1, xml.attributes().value("text:c").toInt()), ' ');
+                else if (xml.isStartElement() && xml.qualifiedName() == u"text:tab")
+                    text += '\t';
+            }
+            paragraphs.append({text, modes.value(name)});
+        }
+    }
+    return Broken(xml) ? QList<Paragraph>() : paragraphs;
+}
 
 // A session in \p language over the generated project.
 struct Opened {
@@ -84,6 +216,40 @@ struct Opened {
 bool ShownIn(const QWidget* widget, const QWidget* viewer)
 {
     return widget && widget->isVisibleTo(viewer);
+}
+
+// The cells of the first worksheet of an .xlsx by reference ("A1"): the
+// text of a string cell, the stored value of a number cell.
+struct SheetCell {
+    bool number = false;
+    QString value;
+};
+QMap<QString, SheetCell> XlsxCells(const QString& path)
+{
+    QStringList shared;
+    const QByteArray sharedStrings = ZipMember(path, "xl/sharedStrings.xml");
+    QXmlStreamReader strings(sharedStrings);
+    while (!strings.atEnd())
+        if (strings.readNextStartElement() && strings.qualifiedName() == u"si")
+            shared << strings.readElementText(QXmlStreamReader::IncludeChildElements);
+    QMap<QString, SheetCell> cells;
+    const QByteArray sheet = ZipMember(path, "xl/worksheets/sheet1.xml");
+    QXmlStreamReader xml(sheet);
+    QString reference, type;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == u"c") {
+            reference = xml.attributes().value("r").toString();
+            type = xml.attributes().value("t").toString();
+        } else if (xml.name() == u"v") {
+            const QString v = xml.readElementText();
+            cells[reference] = type == "s" ? SheetCell{false, shared.value(v.toInt())}
+                                           : SheetCell{type.isEmpty() || type == "n", v};
+        } else if (xml.name() == u"is")
+            cells[reference] = SheetCell{false, xml.readElementText(QXmlStreamReader::IncludeChildElements)};
+    }
+    return Broken(xml) ? QMap<QString, SheetCell>() : cells;
 }
 
 } // namespace
@@ -428,6 +594,183 @@ private Q_SLOTS:
         QVERIFY2(std::abs(restored.width() - placed.width()) <= 1
                 && std::abs(restored.height() - placed.height()) <= 1,
             "size");
+    }
+
+    // Link_OLE in its order: busy pointer, "Update_File" (group mode), the
+    // status text with the caption and mode 0, the file written and opened,
+    // the status cleared, the pointer back. A target that does not fit the
+    // viewer only shows and clears the status text.
+    void exportRunsItsStepsInOrder()
+    {
+        QTemporaryDir folder;
+        struct Case {
+            const char* name;
+            bool grid;
+            bool group;
+            long linkedObj;
+            const char* extension; // of the file written; nullptr: none
+        };
+        const Case cases[] = {
+            {"text to the word processor", false, false, 0, "odt"},
+            {"text to the word processor, group mode", false, true, 0, "odt"},
+            {"grid to the spreadsheet, group mode", true, true, 1, "xlsx"},
+            {"text, target 2", false, false, 2, nullptr},
+            {"grid, target 2, group mode", true, true, 2, nullptr},
+            {"text to the spreadsheet", false, false, 1, nullptr},
+        };
+        for (const Case& c : cases) {
+            std::vector<std::string> steps;
+            ViewerContext context;
+            context.project = m_en->project.get();
+            context.settings = m_settings.get();
+            context.exportDirectory = (folder.path() + "/").toStdString();
+            context.startedByGroup = c.group;
+            context.updateFile = [&](int program) {
+                steps.push_back("update " + std::to_string(program) + (Busy() ? " busy" : ""));
+            };
+            context.openDocument = [&](const QString& path) {
+                steps.push_back("open " + QFileInfo(path).suffix().toStdString() + (Busy() ? " busy" : ""));
+                return true;
+            };
+            frmViList viewer(context);
+            std::string text = "  Nodes\r\n  1  0.00\r\n";
+            QVERIFY(viewer.FirstTimeActivate(
+                c.grid ? 2 : 1, c.grid ? ListKey(140L) : ListKey(90011L), text, "P"));
+            const QString shown = c.grid ? QString() : viewer.textBox()->toPlainText();
+            const qsizetype before = QDir(folder.path()).entryList(QDir::Files).size();
+            m_en->host.errors.clear();
+            m_en->host.steps = &steps;
+            viewer.Link_OLE(c.linkedObj);
+            m_en->host.steps = nullptr;
+
+            const std::string status = m_en->session->catalogue.LookupText(
+                90109, {std::string("|1"), viewer.windowTitle().toStdString()});
+            QVERIFY(status.find(viewer.windowTitle().toStdString()) != std::string::npos);
+            std::vector<std::string> expected;
+            if (c.group)
+                expected.push_back("update 3 busy");
+            expected.push_back("status " + status);
+            expected.push_back("mode 0");
+            if (c.extension)
+                expected.push_back(std::string("open ") + c.extension + " busy");
+            expected.push_back("status ");
+            expected.push_back("clear");
+            // The error report's tail frees the file slot, which clears
+            // the file notice once more.
+            while (steps.size() > expected.size() && steps.back() == "clear")
+                steps.pop_back();
+            QVERIFY2(steps == expected, qPrintable(QString(c.name) + ": " + Joined(steps)));
+            QVERIFY2(!Busy(), c.name);
+            QVERIFY2(m_en->host.errors.empty(), c.name);
+            QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), before + (c.extension ? 1 : 0));
+            QCOMPARE(viewer.lastExport().isEmpty(), c.extension == nullptr);
+            if (!c.grid)
+                QCOMPARE(viewer.textBox()->toPlainText(), shown);
+        }
+    }
+
+    // The document's paragraphs run right to left for a right-to-left
+    // catalogue, each holding one line of the viewer's text.
+    void documentParagraphsFollowTheCatalogueDirection()
+    {
+        QTemporaryDir folder;
+        for (const char* language : {"en", "ar"}) {
+            Opened o(language, m_settingsDir, m_projectDir);
+            QVERIFY(o.opened);
+            ViewerContext context;
+            context.project = o.project.get();
+            context.settings = m_settings.get();
+            context.exportDirectory = (folder.path() + "/").toStdString();
+            context.openDocument = [](const QString&) { return true; };
+            frmViList viewer(context);
+            std::string text = "  Nodes\r\n  1  0.00  two\r\n  2  1.00  two\r\n";
+            QVERIFY(viewer.FirstTimeActivate(1, 90011L, text, "P"));
+            viewer.Link_OLE(0);
+            QVERIFY2(o.host.errors.empty(), language);
+            const QList<Paragraph> paragraphs = OdtParagraphs(viewer.lastExport());
+            const QStringList lines{"  Nodes", "  1  0.00  two", "  2  1.00  two"};
+            QCOMPARE(paragraphs.size(), lines.size());
+            const QString mode = o.session->catalogue.IsRightToLeft() ? "rl-tb" : "lr-tb";
+            QCOMPARE(mode == "rl-tb", QString(language) == "ar");
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                QCOMPARE(paragraphs[i].text, lines[i]);
+                QCOMPARE(paragraphs[i].writingMode, mode);
+            }
+        }
+    }
+
+    // The narrowest grid, the row numbers and one value column: a heading
+    // cell for each of its columns in row 1 and the body from A2, as
+    // numbers showing the grid's digits, and nothing beside or below.
+    void narrowGridExportsItsColumnsFromA2()
+    {
+        QTemporaryDir folder;
+        ViewerContext context;
+        context.project = m_en->project.get();
+        context.settings = m_settings.get();
+        context.exportDirectory = (folder.path() + "/").toStdString();
+        context.openDocument = [](const QString&) { return true; };
+        frmViList viewer(context);
+        std::string none;
+        QVERIFY(viewer.FirstTimeActivate(2, 146L, none, "P"));
+        const ResultGridModel& m = *viewer.model();
+        QCOMPARE(m.columnCount(), 2);
+        m_en->host.errors.clear();
+        viewer.Link_OLE(1);
+        QVERIFY(m_en->host.errors.empty());
+        const QMap<QString, SheetCell> cells = XlsxCells(viewer.lastExport());
+        QCOMPARE(cells.size(), 2 * (m.rowCount() + 1));
+        for (int c = 0; c < 2; ++c) {
+            const QString column(QChar('A' + c));
+            QVERIFY(!cells.value(column + "1").number);
+            QCOMPARE(cells.value(column + "1").value, m.headerData(c, Qt::Horizontal).toString());
+            for (int r = 0; r < m.rowCount(); ++r) {
+                const SheetCell cell = cells.value(column + QString::number(r + 2));
+                const QString shown = Cell(m, r, c).trimmed();
+                QVERIFY2(cell.number, qPrintable(column + QString::number(r + 2)));
+                // The stored value rounds to the digits the grid shows.
+                const qsizetype point = shown.indexOf('.');
+                const int decimals = point < 0 ? 0 : static_cast<int>(shown.size() - point - 1);
+                QVERIFY2(
+                    std::fabs(cell.value.toDouble() - shown.toDouble()) <= 0.5 * std::pow(10.0, -decimals),
+                    qPrintable(cell.value + " / " + shown));
+            }
+        }
+    }
+
+    // A folder that cannot take the file: one report naming the file,
+    // nothing opened, the viewer as it was.
+    void failedExportIsReportedOnceAndLeavesTheViewer()
+    {
+        QTemporaryDir dir;
+        QFile plain(dir.path() + "/plain");
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const QString folders[] = {dir.path() + "/plain/", dir.path() + "/missing/"};
+        for (const QString& folder : folders) {
+            ViewerContext context;
+            context.project = m_en->project.get();
+            context.settings = m_settings.get();
+            context.exportDirectory = folder.toStdString();
+            int opened = 0;
+            context.openDocument = [&opened](const QString&) { return ++opened, true; };
+            frmViList viewer(context);
+            std::string text = "  Nodes\r\n  1  0.00\r\n";
+            QVERIFY(viewer.FirstTimeActivate(1, 90011L, text, "S"));
+            const QString shown = viewer.textBox()->toPlainText();
+            const QString title = viewer.windowTitle();
+            m_en->host.errors.clear();
+            viewer.Link_OLE(0);
+            QCOMPARE(m_en->host.errors.size(), std::size_t(1));
+            const std::string file = (folder + "S - " + title + ".odt").toStdString();
+            QVERIFY2(m_en->host.errors[0].find(file) != std::string::npos, m_en->host.errors[0].c_str());
+            QCOMPARE(opened, 0);
+            QVERIFY(viewer.lastExport().isEmpty());
+            QCOMPARE(viewer.textBox()->toPlainText(), shown);
+            QCOMPARE(viewer.windowTitle(), title);
+            QVERIFY(!Busy());
+            QVERIFY(!QDir(folder).exists() || QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        }
     }
 
     void iconFilesHoldBothSizes()
