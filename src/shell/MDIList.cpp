@@ -150,16 +150,16 @@ MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setChildrenCollapsible(false);
-    // Right-to-left languages put the panel on the right of the frame.
+    // A right-to-left language mirrors the whole program: the menu bar, the
+    // pop-up menus with their submenu arrows (windows of their own, which a
+    // window's direction does not reach), the bars, the dialogs and this
+    // splitter, which so puts the panel on the right of the frame with its
+    // strip on the panel's left edge.
     m_rightToLeft = m_session->catalogue.IsRightToLeft();
-    if (m_rightToLeft) {
-        m_splitter->addWidget(m_mdi);
-        m_splitter->addWidget(m_navigator);
-    } else {
-        m_splitter->addWidget(m_navigator);
-        m_splitter->addWidget(m_mdi);
-    }
-    m_splitter->setStretchFactor(m_rightToLeft ? 0 : 1, 1);
+    QApplication::setLayoutDirection(m_rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    m_splitter->addWidget(m_navigator);
+    m_splitter->addWidget(m_mdi);
+    m_splitter->setStretchFactor(1, 1);
     setCentralWidget(m_splitter);
 
     m_statusBar = new QStatusBar(this);
@@ -476,7 +476,7 @@ void MDIList::SetNavigatorWidth(int twips)
     QList<int> sizes = m_splitter->sizes();
     const int total = std::max(sizes.value(0) + sizes.value(1), pixels + 100);
     const int other = std::max(total - pixels, 1);
-    m_splitter->setSizes(m_rightToLeft ? QList<int>{other, pixels} : QList<int>{pixels, other});
+    m_splitter->setSizes({pixels, other});
     m_navigator->setProperty("widthTwips", twips);
 }
 

@@ -7,9 +7,13 @@
 #include <filesystem>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -118,6 +122,62 @@ private Q_SLOTS:
         QCOMPARE(w->action("MnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
     }
 
+    // A right-to-left language mirrors the window: the navigator on the
+    // right with the splitter strip on its left edge, the menu bar, the bars
+    // and the pop-up menus right to left. English afterwards is left to
+    // right again.
+    void rightToLeftLanguageMirrorsTheWindow()
+    {
+        qputenv("TESKA_LANG", "ar");
+        auto w = start();
+        qunsetenv("TESKA_LANG");
+        w->resize(700, 500);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
+
+        const auto left = [&w](const QWidget* part) { return part->mapTo(w.get(), QPoint(0, 0)).x(); };
+        auto* splitter = qobject_cast<QSplitter*>(w->centralWidget());
+        QVERIFY(splitter);
+        QVERIFY(left(w->navigator()) > left(w->mdiArea()));
+        QVERIFY(left(w->navigator()) + w->navigator()->width() > w->width() - 20);
+        QVERIFY(left(splitter->handle(1)) < left(w->navigator()));
+        QVERIFY(left(splitter->handle(1)) > left(w->mdiArea()));
+        QCOMPARE(w->NavigatorWidthTwips(), 2000);
+
+        auto* menuBar = w->bar("MENU")->findChild<QMenuBar*>();
+        QVERIFY(menuBar);
+        const QList<QAction*> menus = menuBar->actions();
+        QVERIFY(menus.size() > 2);
+        QVERIFY(menuBar->actionGeometry(menus[0]).x() > menuBar->actionGeometry(menus[1]).x());
+        QToolBar* bar = w->bar(BarKeys[0]);
+        QVERIFY(bar->actions().size() > 1);
+        QVERIFY(
+            left(bar->widgetForAction(bar->actions()[0])) > left(bar->widgetForAction(bar->actions()[1])));
+
+        // The first menu drops down from the right edge of its title.
+        QMenu* menu = menus[0]->menu();
+        QVERIFY(menu);
+        QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);
+        const QRect title = menuBar->actionGeometry(menus[0]);
+        const QRect titleOnScreen(menuBar->mapToGlobal(title.topLeft()), title.size());
+        QTest::mouseClick(menuBar, Qt::LeftButton, {}, title.center());
+        QTRY_VERIFY(menu->isVisible());
+        const QString where = QString("menu %1..%2, title %3..%4")
+                                  .arg(menu->geometry().left())
+                                  .arg(menu->geometry().right())
+                                  .arg(titleOnScreen.left())
+                                  .arg(titleOnScreen.right());
+        QVERIFY2(qAbs(menu->geometry().right() - titleOnScreen.right()) <= 2, qPrintable(where));
+        QVERIFY2(menu->geometry().left() < titleOnScreen.left(), qPrintable(where));
+        menu->hide();
+        w.reset();
+
+        auto english = start();
+        QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+        QVERIFY(english->navigator()->mapTo(english.get(), QPoint(0, 0)).x()
+            < english->mdiArea()->mapTo(english.get(), QPoint(0, 0)).x());
+    }
+
     void projectWhosePathIsNotUtf8Opens()
     {
         // A folder named in Windows-1252 (u with diaeresis as one byte): the
@@ -197,7 +257,7 @@ private Q_SLOTS:
         auto w = start();
         w->SetNavigatorWidth(100);
         QCOMPARE(w->NavigatorWidthTwips(), 250);
-        w->resize(900, 600);
+        w->resize(700, 500);
         w->splitter()->setSizes({3, 890});
         QVERIFY(w->navigator()->width() >= w->navigator()->minimumWidth());
         // 250 twips at the window's dpi.
