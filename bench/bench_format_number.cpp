@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <random>
+#include <string_view>
 #include <vector>
 
 #include "lists/format/FormatNumber.h"
@@ -22,7 +23,8 @@ std::vector<float> sampleValues()
     return values;
 }
 
-void formatWith(benchmark::State& state, const char* pattern)
+// The lists hold their patterns as strings: no strlen per call.
+void formatWith(benchmark::State& state, std::string_view pattern)
 {
     const std::vector<float> values = sampleValues();
     std::size_t i = 0;
@@ -32,9 +34,17 @@ void formatWith(benchmark::State& state, const char* pattern)
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 
+void BM_OneDecimal(benchmark::State& state)
+{
+    formatWith(state, "0.0");
+}
 void BM_TwoDecimals(benchmark::State& state)
 {
     formatWith(state, "0.00");
+}
+void BM_FourDecimals(benchmark::State& state)
+{
+    formatWith(state, "0.0000");
 }
 void BM_SevenDecimals(benchmark::State& state)
 {
@@ -48,11 +58,31 @@ void BM_EmptyPattern(benchmark::State& state)
 {
     formatWith(state, "");
 }
+// A pattern that no fast path covers: the general routine.
+void BM_Grouping(benchmark::State& state)
+{
+    formatWith(state, "#,##0.00");
+}
+// The rows of a list: the text into a reused NumberText, no string per number.
+void BM_TwoDecimalsIntoRoom(benchmark::State& state)
+{
+    const std::vector<float> values = sampleValues();
+    teska::NumberText room;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(teska::FormatNumber(values[i++ & 4095], "0.00", room).size());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
 
 } // namespace
 
+BENCHMARK(BM_OneDecimal);
 BENCHMARK(BM_TwoDecimals);
+BENCHMARK(BM_FourDecimals);
 BENCHMARK(BM_SevenDecimals);
 BENCHMARK(BM_Exponent);
 BENCHMARK(BM_EmptyPattern);
+BENCHMARK(BM_Grouping);
+BENCHMARK(BM_TwoDecimalsIntoRoom);
 BENCHMARK_MAIN();

@@ -4,7 +4,10 @@
 // The floor for the moments list: parse the three moment files of a
 // project (.PH3 mx, .PH4 my, .PH5 mxy, one number per field) and print
 // the five columns (mx, my, mxy and the principal moments m1, m2) with the
-// row number, nothing else. Built and run by run-bench.sh only.
+// row number, nothing else. The fastest standard routines on both ends:
+// std::from_chars to read, std::to_chars (fixed, two decimals) to write,
+// everything into one buffer that goes out with one fwrite. Built and run by
+// run-bench.sh only.
 //
 //   parse_print BASE      reads BASE.PH3, BASE.PH4, BASE.PH5
 
@@ -13,22 +16,37 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::vector<float> ReadValues(const std::string& path)
+std::string ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
         std::fprintf(stderr, "parse_print: cannot read %s\n", path.c_str());
         std::exit(1);
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string text;
+    std::fseek(file, 0, SEEK_END);
+    const long size = std::ftell(file);
+    std::fseek(file, 0, SEEK_SET);
+    text.resize(size > 0 ? static_cast<std::size_t>(size) : 0);
+    if (!text.empty() && std::fread(text.data(), 1, text.size(), file) != text.size()) {
+        std::fprintf(stderr, "parse_print: cannot read %s\n", path.c_str());
+        std::exit(1);
+    }
+    std::fclose(file);
+    return text;
+}
+
+std::vector<float> ReadValues(const std::string& path)
+{
+    const std::string text = ReadFile(path);
     std::vector<float> values;
+    values.reserve(text.size() / 4);
     const char* p = text.data();
     const char* end = p + text.size();
     while (p < end) {
@@ -49,6 +67,12 @@ std::vector<float> ReadValues(const std::string& path)
     return values;
 }
 
+char* PutFixed(char* out, char* end, float value)
+{
+    *out++ = ' ';
+    return std::to_chars(out, end, value, std::chars_format::fixed, 2).ptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -62,11 +86,29 @@ int main(int argc, char** argv)
     const std::vector<float> my = ReadValues(base + ".PH4");
     const std::vector<float> mxy = ReadValues(base + ".PH5");
     const std::size_t n = std::min({mx.size(), my.size(), mxy.size()});
+    // A row: the number (at most 20 digits) and five fields of at most
+    // 1 + 1 + 39 + 1 + 2 characters (a float's integer part has 39 digits).
+    constexpr std::size_t RowRoom = 21 + 5 * 44 + 1;
+    // Not initialised: only the pages written to become resident.
+    const std::unique_ptr<char[]> text(new char[n * RowRoom + 1]);
+    char* out = text.get();
+    char* const end = out + n * RowRoom + 1;
     for (std::size_t i = 0; i < n; ++i) {
         const float m = (mx[i] + my[i]) / 2;
         const float d = (mx[i] - my[i]) / 2;
         const float r = std::sqrt(d * d + mxy[i] * mxy[i]);
-        std::printf("%zu %.2f %.2f %.2f %.2f %.2f\n", i + 1, mx[i], my[i], mxy[i], m + r, m - r);
+        out = std::to_chars(out, end, i + 1).ptr;
+        out = PutFixed(out, end, mx[i]);
+        out = PutFixed(out, end, my[i]);
+        out = PutFixed(out, end, mxy[i]);
+        out = PutFixed(out, end, m + r);
+        out = PutFixed(out, end, m - r);
+        *out++ = '\n';
+    }
+    const std::size_t size = static_cast<std::size_t>(out - text.get());
+    if (std::fwrite(text.get(), 1, size, stdout) != size) {
+        std::fprintf(stderr, "parse_print: cannot write\n");
+        return 1;
     }
     return 0;
 }

@@ -5,7 +5,8 @@
 # Batch report benchmark: the moments list (key 140) of generated projects
 # of 100,000 and 1,000,000 nodes, written as text by teska-report, compared
 # with a paste | mawk pipeline and with a C++ program that only parses the
-# three moment files and prints the five columns (parse_print.cpp).
+# three moment files and prints the five columns (parse_print.cpp, with
+# std::from_chars and std::to_chars into one buffer: the floor).
 #
 #   bench/report/run-bench.sh [BUILD_DIR] [RUNS]
 #
@@ -77,8 +78,10 @@ timed() { # label command...
   done
   median=$(sort -n "$work/times.txt" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
   lines=$(wc -l <"$work/out.txt")
-  printf '%-28s %9.3f s %9d KiB %10d lines\n' "$label" "$median" "$kib" "$lines"
+  bytes=$(wc -c <"$work/out.txt")
+  printf '%-28s %9.3f s %9d KiB %10d lines %11d bytes\n' "$label" "$median" "$kib" "$lines" "$bytes"
   echo "$median" >"$work/last.txt"
+  echo "$kib $bytes" >"$work/memory.txt"
 }
 
 c++ -O2 -std=c++17 -o "$work/parse_print" "$here/parse_print.cpp"
@@ -97,6 +100,7 @@ for size in 100000:400:250 1000000:1000:1000; do
   timed "teska-report --text" env TESKA_SETTINGS_DIR="$work/settings/" \
     "$report" "$project" --results 140 --text - --settings "$work/settings"
   t_report=$(cat "$work/last.txt")
+  read -r report_kib report_bytes <"$work/memory.txt"
 
   timed "paste | $(basename "$awk_tool")" sh -c "paste -d ' ' '$base.PH3' '$base.PH4' '$base.PH5' | tr -d '\r' | $awk_tool '{ m = (\$1 + \$2) / 2; d = (\$1 - \$2) / 2; r = sqrt(d * d + \$3 * \$3); printf \"%d %.2f %.2f %.2f %.2f %.2f\\n\", NR, \$1, \$2, \$3, m + r, m - r }'"
   t_awk=$(cat "$work/last.txt")
@@ -106,4 +110,11 @@ for size in 100000:400:250 1000000:1000:1000; do
 
   printf 'ratio teska-report / awk pipeline: %.2f\n' "$(echo "$t_report / $t_awk" | bc -l)"
   printf 'ratio teska-report / parse_print:  %.2f\n' "$(echo "$t_report / $t_cpp" | bc -l)"
+  printf 'teska-report peak memory / text:   %.2f\n' "$(echo "$report_kib * 1024 / $report_bytes" | bc -l)"
+  if [ -n "${t_first:-}" ]; then
+    printf 'teska-report growth from %d nodes: %.2f\n' "$n_first" "$(echo "$t_report / $t_first" | bc -l)"
+  else
+    t_first=$t_report
+    n_first=$nodes
+  fi
 done

@@ -5,6 +5,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace teska {
 
@@ -421,6 +423,376 @@ template <typename Real> std::string FormatWithPattern(Real value, std::string_v
     return out;
 }
 
+// Fast paths for the patterns the lists use most: "0", "0.0" to
+// "0.000000000", "0000E+00" and the empty pattern, all for singles. The
+// general routine rounds the shortest decimal form of the value; these work
+// on the single's exact value and its round-trip interval instead, finding
+// only as many digits of the shortest form as the rounding needs, in exact
+// double and integer steps. They give up (returning false) outside the range
+// these steps cover; whatever they return is the general routine's text.
+
+constexpr double PowersOfTen[] = {
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+constexpr std::int64_t IntegerPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
+    1000000000, 10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000, 1000000000000000,
+    10000000000000000, 100000000000000000, 1000000000000000000};
+
+// The round-trip interval of a positive normal single: every decimal in it
+// reads back as the single. Kept in units of 10^min(power, 0), where the
+// single's value and the bounds are exact doubles (24 + 1 bits times 5^12 fit
+// into 53 bits); candidates are counted in steps of 10^max(power, 0) units.
+struct RoundTripInterval {
+    double x = 0; // the value
+    double lo = 0;
+    double hi = 0;
+    std::int64_t first = 0; // the whole units in the interval
+    std::int64_t last = -1;
+    std::int64_t step = 1;
+
+    bool HoldsMultiple(std::int64_t of) const
+    {
+        return first <= last && (of == 1 || last / of * of >= first);
+    }
+};
+
+bool MakeInterval(float value, int power, RoundTripInterval& interval)
+{
+    if (power < -12 || power > 15)
+        return false;
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const std::uint32_t exponentField = (bits >> 23) & 0xFF;
+    if (exponentField == 0 || exponentField == 0xFF)
+        return false; // subnormal, infinite or not a number
+    const double scale = power < 0 ? PowersOfTen[-power] : 1.0;
+    interval.step = power > 0 ? IntegerPowersOfTen[power] : 1;
+    interval.x = static_cast<double>(value < 0 ? -value : value) * scale;
+    // Half the distance to the next single up; the one below is half as far
+    // when the value is a power of two.
+    const std::uint64_t halfUlpBits = static_cast<std::uint64_t>(exponentField - 151 + 1023) << 52;
+    double halfUlp;
+    std::memcpy(&halfUlp, &halfUlpBits, sizeof halfUlp);
+    halfUlp *= scale;
+    interval.hi = interval.x + halfUlp;
+    interval.lo = (bits & 0x7FFFFF) == 0 ? interval.x - halfUlp / 2 : interval.x - halfUlp;
+    if (interval.hi >= 0x1p52)
+        return false;
+    // The bounds belong to the interval when the significand is even.
+    const bool closed = (bits & 1) == 0;
+    // Both bounds are positive: truncation is the floor.
+    const std::int64_t loFloor = static_cast<std::int64_t>(interval.lo);
+    const std::int64_t hiFloor = static_cast<std::int64_t>(interval.hi);
+    const bool loWhole = static_cast<double>(loFloor) == interval.lo;
+    interval.first = loFloor + (loWhole && closed ? 0 : 1);
+    interval.last = hiFloor - (!closed && static_cast<double>(hiFloor) == interval.hi ? 1 : 0);
+    return true;
+}
+
+enum class Shortest { Found, None, InDoubt };
+
+// When a multiple of the step lies in the interval, the shortest decimal form
+// s is one (a shorter form would otherwise exist): a multiple of the largest
+// power of ten that has a multiple there, the one closest to the value. Sets
+// \p steps to s / step.
+Shortest ShortestMultiple(const RoundTripInterval& in, std::int64_t& steps)
+{
+    // the multiples of the step in the interval: low * step to high * step
+    std::int64_t low = in.first;
+    std::int64_t high = in.last;
+    if (in.step != 1 && low <= high) {
+        low = (low + in.step - 1) / in.step;
+        high /= in.step;
+    }
+    if (low > high)
+        return Shortest::None;
+    // Ten times coarser while a multiple is left (low is 1 at least).
+    std::int64_t unit = 1;
+    while ((low + 9) / 10 <= high / 10) {
+        low = (low + 9) / 10;
+        high /= 10;
+        unit *= 10;
+    }
+    if (low != high) {
+        // At most nine candidates: the last one at or below the value, or the
+        // next one when that is closer; a tie goes to the even digit, as
+        // std::to_chars resolves it.
+        const double candidate = static_cast<double>(unit * in.step);
+        while (low < high && static_cast<double>(low + 1) * candidate <= in.x)
+            ++low;
+        if (low < high) {
+            const double toBelow = in.x - static_cast<double>(low) * candidate;
+            const double toAbove = static_cast<double>(low + 1) * candidate - in.x;
+            if (toAbove < toBelow || (toAbove == toBelow && low % 2 != 0))
+                ++low;
+        }
+    }
+    steps = low * unit;
+    return Shortest::Found;
+}
+
+// Sets \p rounded to the shortest decimal form s of the positive normal
+// single \p value, divided by 10^power and rounded half away from zero;
+// false when the value is out of the range these exact steps cover.
+bool RoundShortest(float value, int power, std::int64_t& rounded)
+{
+    RoundTripInterval in;
+    if (!MakeInterval(value, power, in))
+        return false;
+    std::int64_t s = 0;
+    switch (ShortestMultiple(in, s)) {
+    case Shortest::Found:
+        rounded = s;
+        return true;
+    case Shortest::InDoubt:
+        return false;
+    case Shortest::None:
+        break;
+    }
+    // s lies strictly between two multiples of the step; unless a half step
+    // lies in the interval as well, every point of it rounds alike.
+    bool halfInside = false;
+    if (in.step == 1) {
+        const std::int64_t whole = static_cast<std::int64_t>(in.x);
+        const double half = static_cast<double>(whole) + 0.5;
+        halfInside = in.lo <= half && half <= in.hi;
+        if (!halfInside) {
+            rounded = whole + (in.x >= half ? 1 : 0);
+            return true;
+        }
+    } else if (!in.HoldsMultiple(in.step / 2)) {
+        const std::int64_t whole = static_cast<std::int64_t>(in.x);
+        rounded = whole / in.step + (whole % in.step >= in.step / 2 ? 1 : 0);
+        return true;
+    }
+    // The half step is a multiple of a tenth step, so s is one: find it one
+    // decimal finer and round that.
+    RoundTripInterval finer;
+    if (!MakeInterval(value, power - 1, finer) || ShortestMultiple(finer, s) != Shortest::Found)
+        return false;
+    rounded = (s + 5) / 10;
+    return true;
+}
+
+// The decimal exponent of the first digit of the positive single \p value,
+// for 1e-9 <= value < 1e18; false outside.
+bool DecimalExponent(float value, int& exponent)
+{
+    const double v = value;
+    if (v >= 1.0) {
+        if (v >= 1e18)
+            return false;
+        int e = 0;
+        while (e < 17 && v >= PowersOfTen[e + 1])
+            ++e;
+        exponent = e;
+        return true;
+    }
+    if (v < 1e-9)
+        return false;
+    // v * 10^k is exact for k <= 12
+    int k = 1;
+    while (v * PowersOfTen[k] < 1.0)
+        ++k;
+    exponent = -k;
+    return true;
+}
+
+// The text of a fast path: a sign, up to 20 digits, point and exponent.
+// The text of a fast path (a sign, up to 20 digits, point and exponent) ends
+// at TextEnd, with room behind it to copy a whole short string at once.
+using Buffer = char[NumberText::Room];
+constexpr std::size_t TextEnd = 48;
+static_assert(TextEnd + 16 <= NumberText::Room);
+
+// "00" to "99".
+constexpr char DigitPairs[]
+    = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+
+// Writes the digits of \p n right-aligned ending at \p end, at least \p
+// minDigits of them; returns the start.
+char* PutDigits(char* end, std::uint64_t n, int minDigits)
+{
+    char* p = end;
+    while (n >= 100) {
+        const char* pair = DigitPairs + 2 * (n % 100);
+        *--p = pair[1];
+        *--p = pair[0];
+        n /= 100;
+        minDigits -= 2;
+    }
+    if (n >= 10) {
+        *--p = DigitPairs[2 * n + 1];
+        *--p = DigitPairs[2 * n];
+        minDigits -= 2;
+    } else {
+        *--p = static_cast<char>('0' + n);
+        minDigits -= 1;
+    }
+    for (; minDigits > 0; --minDigits)
+        *--p = '0';
+    return p;
+}
+
+template <int Decimals> bool FastFixed(float value, Buffer& buffer, std::string_view& text)
+{
+    char* const end = buffer + TextEnd;
+    std::int64_t n = 0;
+    if (value != 0 && !RoundShortest(value, -Decimals, n))
+        return false;
+    char* p = end;
+    std::uint64_t digits = static_cast<std::uint64_t>(n);
+    if constexpr (Decimals > 0) {
+        constexpr std::uint64_t Unit = static_cast<std::uint64_t>(IntegerPowersOfTen[Decimals]);
+        p = PutDigits(p, digits % Unit, Decimals);
+        digits /= Unit;
+        *--p = '.';
+    }
+    p = PutDigits(p, digits, 1);
+    if (value < 0)
+        *--p = '-';
+    text = std::string_view(p, static_cast<std::size_t>(end - p));
+    return true;
+}
+
+// "0000E+00": four digits, the exponent with sign and at least two digits.
+bool FastFourDigitExponent(float value, Buffer& buffer, std::string_view& text)
+{
+    if (value == 0) {
+        std::memcpy(buffer, "0000E+00", 8);
+        text = std::string_view(buffer, 8);
+        return true;
+    }
+    int exponent = 0;
+    std::int64_t n = 0;
+    if (!DecimalExponent(value < 0 ? -value : value, exponent) || !RoundShortest(value, exponent - 3, n))
+        return false;
+    if (n == 10000) {
+        n = 1000;
+        ++exponent;
+    }
+    if (n < 1000 || n > 9999)
+        return false;
+    char* const end = buffer + TextEnd;
+    int shown = exponent - 3;
+    char* p = PutDigits(end, static_cast<std::uint64_t>(shown < 0 ? -shown : shown), 2);
+    *--p = shown < 0 ? '-' : '+';
+    *--p = 'E';
+    p = PutDigits(p, static_cast<std::uint64_t>(n), 4);
+    if (value < 0)
+        *--p = '-';
+    text = std::string_view(p, static_cast<std::size_t>(end - p));
+    return true;
+}
+
+// The empty pattern: the Str$ form with 7 significant digits (GeneralForm).
+bool FastPlainSingle(float value, Buffer& buffer, std::string_view& text)
+{
+    if (value == 0) {
+        buffer[0] = '0';
+        text = std::string_view(buffer, 1);
+        return true;
+    }
+    int exponent = 0;
+    std::int64_t n = 0;
+    if (!DecimalExponent(value < 0 ? -value : value, exponent) || !RoundShortest(value, exponent - 6, n))
+        return false;
+    if (n == 10000000) {
+        n = 1000000;
+        ++exponent;
+    }
+    if (n < 1000000 || n > 9999999)
+        return false;
+    char digits[7];
+    PutDigits(digits + 7, static_cast<std::uint64_t>(n), 7);
+    int count = 7;
+    while (digits[count - 1] == '0')
+        --count;
+    char* p = buffer;
+    if (value < 0)
+        *p++ = '-';
+    if (exponent >= 7 || exponent <= -4) {
+        *p++ = digits[0];
+        if (count > 1) {
+            *p++ = '.';
+            for (int i = 1; i < count; ++i)
+                *p++ = digits[i];
+        }
+        *p++ = 'E';
+        *p++ = exponent < 0 ? '-' : '+';
+        const int shown = exponent < 0 ? -exponent : exponent;
+        *p++ = static_cast<char>('0' + shown / 10);
+        *p++ = static_cast<char>('0' + shown % 10);
+    } else if (exponent >= 0) {
+        const int point = exponent + 1;
+        for (int i = 0; i < point; ++i)
+            *p++ = i < count ? digits[i] : '0';
+        if (count > point) {
+            *p++ = '.';
+            for (int i = point; i < count; ++i)
+                *p++ = digits[i];
+        }
+    } else {
+        *p++ = '.';
+        for (int i = exponent + 1; i < 0; ++i)
+            *p++ = '0';
+        for (int i = 0; i < count; ++i)
+            *p++ = digits[i];
+    }
+    text = std::string_view(buffer, static_cast<std::size_t>(p - buffer));
+    return true;
+}
+
+// The number of decimals of the patterns "0", "0.0", ..., "0.000000000";
+// -1 for any other pattern.
+int FixedDecimals(std::string_view pattern)
+{
+    if (pattern.empty() || pattern[0] != '0')
+        return -1;
+    if (pattern.size() == 1)
+        return 0;
+    if (pattern[1] != '.' || pattern.size() < 3 || pattern.size() > 11)
+        return -1;
+    for (std::size_t i = 2; i < pattern.size(); ++i)
+        if (pattern[i] != '0')
+            return -1;
+    return static_cast<int>(pattern.size() - 2);
+}
+
+bool FastForm(float value, std::string_view pattern, Buffer& buffer, std::string_view& text)
+{
+    if (pattern.empty())
+        return FastPlainSingle(value, buffer, text);
+    switch (FixedDecimals(pattern)) {
+    case 0:
+        return FastFixed<0>(value, buffer, text);
+    case 1:
+        return FastFixed<1>(value, buffer, text);
+    case 2:
+        return FastFixed<2>(value, buffer, text);
+    case 3:
+        return FastFixed<3>(value, buffer, text);
+    case 4:
+        return FastFixed<4>(value, buffer, text);
+    case 5:
+        return FastFixed<5>(value, buffer, text);
+    case 6:
+        return FastFixed<6>(value, buffer, text);
+    case 7:
+        return FastFixed<7>(value, buffer, text);
+    case 8:
+        return FastFixed<8>(value, buffer, text);
+    case 9:
+        return FastFixed<9>(value, buffer, text);
+    default:
+        break;
+    }
+    if (pattern == "0000E+00")
+        return FastFourDigitExponent(value, buffer, text);
+    return false;
+}
+
 } // namespace
 
 std::string FormatNumber(double value, std::string_view pattern)
@@ -436,6 +808,34 @@ std::string FormatNumber(double value, std::string_view pattern)
 }
 
 std::string FormatNumber(float value, std::string_view pattern)
+{
+    Buffer buffer{};
+    std::string_view text;
+    if (FastForm(value, pattern, buffer, text)) {
+        if (text.size() < 16) {
+            // one fixed-size copy into the string's own short buffer
+            std::string out(text.data(), 15);
+            out.resize(text.size());
+            return out;
+        }
+        return std::string(text);
+    }
+    return FormatNumberGeneral(value, pattern);
+}
+
+std::string_view FormatNumber(float value, std::string_view pattern, NumberText& room)
+{
+    std::string_view text;
+    if (FastForm(value, pattern, room.buffer, text)) {
+        room.ascii = true;
+        return text;
+    }
+    room.general = FormatNumberGeneral(value, pattern);
+    room.ascii = false;
+    return room.general;
+}
+
+std::string FormatNumberGeneral(float value, std::string_view pattern)
 {
     std::string special;
     if (SpecialValue(value, special))

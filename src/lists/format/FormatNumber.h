@@ -47,6 +47,7 @@
 // No allocation besides the result string.
 
 #include <concepts>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -55,6 +56,21 @@ namespace teska {
 std::string FormatNumber(double value, std::string_view pattern);
 // A single is rounded on its own shortest decimal form (1.005f is "1.005").
 std::string FormatNumber(float value, std::string_view pattern);
+// Room for the text of a number written without a string of its own; one
+// NumberText serves any number of calls (a list's rows).
+struct NumberText {
+    static constexpr std::size_t Room = 64;
+    char buffer[Room];
+    std::string general; // the text when no fast path covers the pattern
+    bool ascii = false; // the text is known to be ASCII (one byte a character)
+};
+// The text of FormatNumber(value, pattern), valid until the next call with
+// the same \p room.
+std::string_view FormatNumber(float value, std::string_view pattern, NumberText& room);
+// The same text by the general routine alone, without the fast paths for the
+// common patterns ("0", "0.0" ... "0.000000000", "0000E+00", ""); for tests
+// that hold the fast paths against it.
+std::string FormatNumberGeneral(float value, std::string_view pattern);
 // Whole numbers (16- and 32-bit values of the files) are exact as doubles.
 template <std::integral T> std::string FormatNumber(T value, std::string_view pattern)
 {

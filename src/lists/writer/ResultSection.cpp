@@ -112,6 +112,7 @@ bool WriteResultSection(
             + static_cast<std::size_t>(rows.RowCount) * static_cast<std::size_t>(state.CharsPerLine + 2));
 
     char number[24];
+    NumberText cellText;
     for (std::int32_t r = 1; r <= rows.RowCount; ++r) {
         if (r % RowsPerYield == 0) {
             session.host.processEvents();
@@ -140,8 +141,10 @@ bool WriteResultSection(
                 continue;
             }
             const bool second = formats.secondFrom > 0 && c >= formats.secondFrom;
-            const std::string cell = FormatNumber(value, second ? formats.secondFormat : formats.valueFormat);
-            AppendBlanks(out, width - TextLength(cell));
+            const std::string_view cell
+                = FormatNumber(value, second ? formats.secondFormat : formats.valueFormat, cellText);
+            AppendBlanks(
+                out, width - (cellText.ascii ? static_cast<std::int64_t>(cell.size()) : TextLength(cell)));
             out += cell;
         }
         writer.CommitLine();

@@ -183,6 +183,22 @@ double roundHalfEven(double x)
     return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
 }
 
+// A plain real such as "-12.5" or "1.5E-03" (the common field) in one pass:
+// whatever std::from_chars takes whole, starting with a digit or a point,
+// the full grammar of parseReal takes too, with the same value. Anything
+// else, and a value out of range, is left to parseReal.
+template <typename Real> bool plainReal(std::string_view text, Real& value)
+{
+    if (text.empty())
+        return false;
+    const char lead = text[0] == '-' && text.size() > 1 ? text[1] : text[0];
+    if (!isDigit(lead) && lead != '.')
+        return false;
+    const char* const end = text.data() + text.size();
+    const auto [stop, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && stop == end;
+}
+
 // A plain decimal whole number (the common case) without the real parser.
 bool plainWhole(std::string_view text, long long& value)
 {
@@ -403,6 +419,8 @@ float FieldReader::ReadSingle()
 {
     const std::string_view text = numberField();
     float value = 0;
+    if (plainReal(text, value))
+        return value;
     switch (parseReal(text, value)) {
     case Parse::Ok:
         return value;
