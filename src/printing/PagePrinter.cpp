@@ -15,6 +15,8 @@
 #include <QTemporaryFile>
 #include <QTextOption>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -311,8 +313,16 @@ void PagePrinter::EndJob()
         return;
     }
     std::error_code error;
-    if (ended)
+    if (ended) {
+        // The temporary file is the owner's only: give the PDF the mode of
+        // the file it replaces, or that of an ordinary new file.
+        struct stat existing { };
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::chmod(m_temporary.c_str(),
+            ::stat(m_pdfFile.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : (0666 & ~mask));
         std::filesystem::rename(m_temporary, m_pdfFile, error);
+    }
     UnregisterTemporaryFile(m_temporary);
     if (!ended || error) {
         DropTemporary();

@@ -183,6 +183,9 @@ TEST_F(PagePrinterTest, PagesAreSheetsOfTheChosenPaper)
             EXPECT_TRUE(std::regex_match(b, std::regex(c.box))) << b;
         // Nothing but the file itself is left beside it.
         EXPECT_EQ(Files(), std::vector<std::string>{"list.pdf"});
+        // An ordinary file's mode, not the temporary file's owner-only one.
+        EXPECT_EQ(std::filesystem::status(file()).permissions() & std::filesystem::perms::others_read,
+            std::filesystem::perms::others_read);
     }
 }
 

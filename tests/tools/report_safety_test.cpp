@@ -90,7 +90,7 @@ TEST_F(ReportSafety, OutputsThatWouldOverwriteInputsAndUnknownSettingsAreRefused
         std::vector<std::string> args;
         const char* said;
     };
-    const Case cases[] = {{{"--results", "140", "--pdf", dir.file("p/S.P21")}, "S.P21"},
+    const Case cases[] = {{{"--results", "140", "--text", dir.file("p/S.P21")}, "S.P21"},
         {{"--results", "140", "--text", dir.file("p/s.txt")}, "s.txt"},
         {{"--results", "140", "--text", dir.file("settings/TESKA-List.ini")}, "TESKA-List.ini"},
         {{"--results", "140", "--xlsx", dir.file("p/S.PH3")}, "S.PH3"}};
