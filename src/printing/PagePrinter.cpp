@@ -24,6 +24,7 @@
 
 #include "suite/Errors.h"
 #include "suite/TemporaryFiles.h"
+#include "suite/TextDecoding.h"
 
 namespace teska {
 
@@ -277,25 +278,16 @@ void PagePrinter::PrintPage(std::string_view text)
     option.setTextDirection(m_rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     option.setWrapMode(QTextOption::NoWrap);
     long top = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const bool last = end == std::string_view::npos;
-        if (last)
-            end = text.size();
-        std::size_t stop = end;
-        if (stop > start && text[stop - 1] == '\r')
-            --stop;
-        if (stop > start) {
-            const QString line = QString::fromUtf8(text.data() + start, static_cast<qsizetype>(stop - start));
+    for (const std::string& line : SplitLines(text)) {
+        if (!line.empty()) {
+            const QString shown = QString::fromStdString(line);
             if (m_rightToLeft)
                 painter.drawText(
-                    QRectF(0, static_cast<qreal>(top), width, static_cast<qreal>(lineHeight)), line, option);
+                    QRectF(0, static_cast<qreal>(top), width, static_cast<qreal>(lineHeight)), shown, option);
             else
-                painter.drawText(QPointF(0, static_cast<qreal>(top) + metrics.ascent()), line);
+                painter.drawText(QPointF(0, static_cast<qreal>(top) + metrics.ascent()), shown);
         }
         top += lineHeight;
-        start = last ? text.size() : end + 1;
     }
     ++m_pages;
 }

@@ -37,11 +37,10 @@ std::int16_t toInt16(long value)
 
 frmPageForm::frmPageForm(Session& session, PageLayout& layout, int linesPerPage, int charsPerLine,
     const std::string& settingsDirectory, std::function<void(const QString&)> showHelp, QWidget* parent)
-    : QDialog(parent)
+    : HelpDialog(QString::fromLatin1(HelpTopic), std::move(showHelp), parent)
     , m_session(session)
     , m_layout(layout)
     , m_settingsDirectory(settingsDirectory)
-    , m_showHelp(std::move(showHelp))
 {
     const TextCatalogue& catalogue = session.catalogue;
     auto text = [&catalogue](long id, const TextArgs& args = {}) {
@@ -147,10 +146,7 @@ frmPageForm::frmPageForm(Session& session, PageLayout& layout, int linesPerPage,
     connect(m_okButton, &QPushButton::clicked, this, &frmPageForm::ok);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(saveButton, &QPushButton::clicked, this, &frmPageForm::save);
-    connect(helpButton, &QPushButton::clicked, this, [this] {
-        if (m_showHelp)
-            m_showHelp(QString::fromLatin1(HelpTopic));
-    });
+    connect(helpButton, &QPushButton::clicked, this, &HelpDialog::ShowHelp);
     adjustSize();
     m_left.box->setFocus();
     m_left.box->selectAll();
@@ -227,16 +223,6 @@ bool frmPageForm::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void frmPageForm::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::HelpContents)) {
-        if (m_showHelp)
-            m_showHelp(QString::fromLatin1(HelpTopic));
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace teska

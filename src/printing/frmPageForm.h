@@ -12,13 +12,13 @@
 // boxes TxtLR, TxtRo, TxtRu and their spin buttons "UpDnMargin(3)",
 // "UpDnMargin(4)", "UpDnMargin(5)".
 
-#include <QDialog>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "lists/page/PageLayout.h"
+#include "printing/HelpDialog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -27,7 +27,7 @@ namespace teska {
 
 class Session;
 
-class frmPageForm : public QDialog {
+class frmPageForm : public HelpDialog {
     Q_OBJECT
 
 public:
@@ -54,7 +54,6 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // One margin box: its spin limits and the message of its range check.
@@ -71,7 +70,6 @@ private:
     Session& m_session;
     PageLayout& m_layout;
     std::string m_settingsDirectory;
-    std::function<void(const QString&)> m_showHelp;
     Margin m_left;
     Margin m_top;
     Margin m_bottom;

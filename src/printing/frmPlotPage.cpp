@@ -66,10 +66,9 @@ bool PrintsCoverPageOnly(int outputTarget, const std::vector<ListKey>& chosenLis
 
 frmPlotPage::frmPlotPage(Session& session, SettingsStore& settings, int outputTarget,
     const std::vector<ListKey>& chosenLists, std::function<void(const QString&)> showHelp, QWidget* parent)
-    : QDialog(parent)
+    : HelpDialog(QString::fromLatin1(HelpTopic), std::move(showHelp), parent)
     , m_session(session)
     , m_settings(settings)
-    , m_showHelp(std::move(showHelp))
 {
     const TextCatalogue& catalogue = session.catalogue;
     auto text = [&catalogue](long id, const TextArgs& args = {}) {
@@ -158,10 +157,7 @@ frmPlotPage::frmPlotPage(Session& session, SettingsStore& settings, int outputTa
     connect(copySpin, &UpDownButtons::down, this, [this] { stepDown(m_copyBox); });
     connect(okButton, &QPushButton::clicked, this, &frmPlotPage::ok);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, [this] {
-        if (m_showHelp)
-            m_showHelp(QString::fromLatin1(HelpTopic));
-    });
+    connect(helpButton, &QPushButton::clicked, this, &HelpDialog::ShowHelp);
 
     // The stored choices.
     m_options = LoadPrintOptions(settings);
@@ -250,16 +246,6 @@ void frmPlotPage::ok()
         m_session.host.reportError(error.what());
     }
     accept();
-}
-
-void frmPlotPage::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::HelpContents)) {
-        if (m_showHelp)
-            m_showHelp(QString::fromLatin1(HelpTopic));
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace teska

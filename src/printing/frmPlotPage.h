@@ -13,7 +13,6 @@
 // FrmCopyNo with Label1, txtCopyNo and UpDnPrint; FrmPageHead with
 // ChkAuftragsdaten and ChkFirma.
 
-#include <QDialog>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,6 +20,7 @@
 
 #include "lists/choice/ListKey.h"
 #include "lists/page/PrintOptions.h"
+#include "printing/HelpDialog.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -35,7 +35,7 @@ class Session;
 class SettingsStore;
 class UpDownButtons;
 
-class frmPlotPage : public QDialog {
+class frmPlotPage : public HelpDialog {
     Q_OBJECT
 
 public:
@@ -65,9 +65,6 @@ public Q_SLOTS:
     // keeps the dialog open), results, settings stored and saved, accept.
     void ok();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void showNumberingChoice();
     void stepDown(QLineEdit* box);
@@ -78,7 +75,6 @@ private:
 
     Session& m_session;
     SettingsStore& m_settings;
-    std::function<void(const QString&)> m_showHelp;
     PrintOptions m_options;
     int m_pageNumber = 0;
 

@@ -20,8 +20,7 @@ namespace teska {
 
 ListChoiceDialog::ListChoiceDialog(const QString& title, const QString& prompt, const QStringList& captions,
     bool multiple, const QString& helpTopic, std::function<void(const QString&)> showHelp, QWidget* parent)
-    : QDialog(parent)
-    , m_helpTopic(helpTopic)
+    : HelpDialog(helpTopic, std::move(showHelp), parent)
     , m_multiple(multiple)
 {
     setObjectName(multiple ? "ListChoiceMultiple" : "ListChoiceSingle");
@@ -52,11 +51,7 @@ ListChoiceDialog::ListChoiceDialog(const QString& title, const QString& prompt, 
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    m_showHelp = std::move(showHelp);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
-        if (m_showHelp)
-            m_showHelp(m_helpTopic);
-    });
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &HelpDialog::ShowHelp);
     if (multiple)
         connect(m_list, &QListWidget::itemChanged, this, &ListChoiceDialog::itemChanged);
     else
@@ -67,16 +62,6 @@ ListChoiceDialog::ListChoiceDialog(const QString& title, const QString& prompt, 
     const int rows = std::clamp(m_list->count(), 6, static_cast<int>(MaxChosenLists));
     m_list->setMinimumHeight(rows * std::max(m_list->sizeHintForRow(0), 1) + 2 * m_list->frameWidth() + 4);
     m_list->setFocus();
-}
-
-void ListChoiceDialog::keyPressEvent(QKeyEvent* event)
-{
-    // F1, unhandled by the list, opens the dialog's help topic.
-    if (event->matches(QKeySequence::HelpContents) && m_showHelp) {
-        m_showHelp(m_helpTopic);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 std::vector<int> ListChoiceDialog::chosenRows() const

@@ -9,11 +9,11 @@
 // topic of their target and are driven from the keyboard: type-ahead,
 // Enter, Escape, Space to toggle a check box.
 
-#include <QDialog>
 #include <functional>
 #include <vector>
 
 #include "lists/choice/ListKey.h"
+#include "printing/HelpDialog.h"
 
 class QLabel;
 class QListWidget;
@@ -23,7 +23,7 @@ namespace teska {
 
 struct ListProject;
 
-class ListChoiceDialog : public QDialog {
+class ListChoiceDialog : public HelpDialog {
     Q_OBJECT
 
 public:
@@ -32,23 +32,17 @@ public:
 
     QListWidget* list() const { return m_list; }
     bool multiple() const { return m_multiple; }
-    const QString& helpTopic() const { return m_helpTopic; }
     // The chosen rows in offered order: the checked ones, or the current row.
     std::vector<int> chosenRows() const;
     // The message shown when a check box would exceed the limit of a run.
     QLabel* message() const { return m_message; }
     void setLimitText(const QString& text) { m_limitText = text; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void itemChanged(QListWidgetItem* item);
 
-    std::function<void(const QString&)> m_showHelp;
     QListWidget* m_list = nullptr;
     QLabel* m_message = nullptr;
-    QString m_helpTopic;
     QString m_limitText;
     bool m_multiple = false;
 };

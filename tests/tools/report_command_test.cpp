@@ -20,6 +20,7 @@
 #include "project/io/RecordFile.h"
 #include "project/opening/ProjectWriter.h"
 #include "project/results/ResultFiles.h"
+#include "suite/TextDecoding.h"
 #include "support/TestSupport.h"
 #include "teska-sample/SampleProject.h"
 
@@ -124,23 +125,11 @@ protected:
     }
 };
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The lines whose fields are all numbers: the table rows.
 std::vector<std::vector<double>> NumberRows(const std::string& text, char separator)
 {
     std::vector<std::vector<double>> rows;
-    for (const std::string& line : Lines(text)) {
+    for (const std::string& line : SplitLines(text)) {
         std::vector<double> row;
         std::string field;
         std::istringstream in(line);
@@ -224,7 +213,7 @@ TEST_F(ReportCommand, MomentsListAsEditorText)
         args.push_back(a);
     const RunOutput r = Run(args);
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> lines = Lines(r.out);
+    const std::vector<std::string> lines = SplitLines(r.out);
     // One page of the raster: 30 lines, each ending with CR LF.
     EXPECT_EQ(lines.size(), 30u);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), std::count(r.out.begin(), r.out.end(), '\r'));
@@ -282,7 +271,7 @@ TEST_F(ReportCommand, OfferedListsByTargetGroup)
     bau.Save(dir.file("PLATE.BAU"));
     const RunOutput r = Run({project, "--offered", "--settings", Settings()});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> lines = Lines(r.out);
+    const std::vector<std::string> lines = SplitLines(r.out);
     auto group = [&](const std::string& heading) {
         std::vector<std::string> keys;
         auto it = std::find(lines.begin(), lines.end(), heading);
@@ -315,7 +304,7 @@ TEST_F(ReportCommand, ViewShowsTheGridRowsTabSeparated)
     ASSERT_EQ(r.status, 0) << r.err;
     ExpectMomentRows(NumberRows(r.out, '\t'));
     // Every line has the row-number column and five value columns.
-    for (const std::string& line : Lines(r.out))
+    for (const std::string& line : SplitLines(r.out))
         EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
 }
 
@@ -334,7 +323,7 @@ TEST_F(ReportCommand, ViewOfSupportReactionsAndCoefficientsIsTheirGrid)
     // with one of them not zero, under three heading rows.
     RunOutput r = Run({project, "--view", "142", "--settings", Settings()});
     ASSERT_EQ(r.status, 0) << r.err;
-    std::vector<std::string> lines = Lines(r.out);
+    std::vector<std::string> lines = SplitLines(r.out);
     ASSERT_GE(lines.size(), 3u) << r.out;
     EXPECT_TRUE(lines[1].ends_with("\tV\tMy\tMx")) << lines[1];
     EXPECT_EQ(lines[2].substr(lines[2].find('\t')), "\t[kN]\t[kN.m]\t[kN.m]");
@@ -362,7 +351,7 @@ TEST_F(ReportCommand, ViewOfSupportReactionsAndCoefficientsIsTheirGrid)
     const std::string position = r.out.substr(start, r.out.find('\t', start) - start);
     r = Run({project, "--view", position, "--settings", Settings()});
     ASSERT_EQ(r.status, 0) << r.err;
-    lines = Lines(r.out);
+    lines = SplitLines(r.out);
     std::string numbers;
     for (std::size_t n = 1; n <= nodes; ++n)
         numbers += "\t" + std::to_string(n);
@@ -379,7 +368,7 @@ TEST_F(ReportCommand, DataListsAsEditorTextOneSectionPerPage)
         args.push_back(a);
     const RunOutput r = Run(args);
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> lines = Lines(r.out);
+    const std::vector<std::string> lines = SplitLines(r.out);
     // The cover page fills page 1; the node section starts page 2 with its
     // own header (no top margin: the rule, the title, the rule).
     ASSERT_EQ(lines.size(), 60u) << r.out;
@@ -397,7 +386,7 @@ TEST_F(ReportCommand, ViewOfADataListIsItsTextWithoutHeaders)
         args.push_back(a);
     const RunOutput r = Run(args);
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> lines = Lines(r.out);
+    const std::vector<std::string> lines = SplitLines(r.out);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], "Node coordinates");
     EXPECT_EQ(r.out.find(std::string(60, '-') + "\r\nNode coordinates"), std::string::npos)
@@ -536,7 +525,7 @@ TEST_F(ReportCommand, DataListsComeBeforeTheResults)
         ASSERT_EQ(both.status, 0) << both.err;
         EXPECT_EQ(both.out, data.out + results.out);
     }
-    const std::vector<std::string> lines = Lines(data.out);
+    const std::vector<std::string> lines = SplitLines(data.out);
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[1].rfind("Node coordinates", 0), 0u) << lines[1];
 }

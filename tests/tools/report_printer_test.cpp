@@ -22,6 +22,7 @@
 #include <sstream>
 #include <thread>
 
+#include "suite/TextDecoding.h"
 #include "support/TestSupport.h"
 
 namespace teska {
@@ -52,18 +53,6 @@ std::vector<std::string> Words(const std::vector<std::string>& lines)
             result.push_back(joined);
     }
     return result;
-}
-
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 // Where two pages' lines first differ; empty when they are the same.

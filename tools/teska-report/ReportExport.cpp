@@ -148,11 +148,9 @@ int WriteReportExports(ListProject& p, const ListPageSettings& page, const Repor
 #endif
         }
     } catch (const UsageError& e) {
-        err << "teska-report: " << e.message << "\nTry 'teska-report --help'.\n";
-        return ExitUsage;
+        return UsageFailure(err, e.message);
     } catch (const RuntimeError& e) {
-        err << "teska-report: " << e.what() << '\n';
-        return ExitAborted;
+        return RuntimeFailure(err, e.what());
     }
     return ExitSuccess;
 }

@@ -171,14 +171,25 @@ void RefuseOutputsOverInputs(
 
 } // namespace
 
+int UsageFailure(std::ostream& err, const std::string& message)
+{
+    err << "teska-report: " << message << "\nTry 'teska-report --help'.\n";
+    return ExitUsage;
+}
+
+int RuntimeFailure(std::ostream& err, const std::string& message)
+{
+    err << "teska-report: " << message << '\n';
+    return ExitAborted;
+}
+
 int RunReportCommand(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err)
 {
     ReportOptions options;
     try {
         options = ParseReportOptions(args);
     } catch (const UsageError& e) {
-        err << "teska-report: " << e.message << "\nTry 'teska-report --help'.\n";
-        return ExitUsage;
+        return UsageFailure(err, e.message);
     }
     if (options.help) {
         out << ReportUsage();
@@ -375,11 +386,9 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
             << (host.lastFile.empty() ? std::string() : " (reading " + host.lastFile + ")") << '\n';
         return ExitAborted;
     } catch (const UsageError& e) {
-        err << "teska-report: " << e.message << "\nTry 'teska-report --help'.\n";
-        return ExitUsage;
+        return UsageFailure(err, e.message);
     } catch (const RuntimeError& e) {
-        err << "teska-report: " << e.what() << '\n';
-        return ExitAborted;
+        return RuntimeFailure(err, e.what());
     }
 }
 

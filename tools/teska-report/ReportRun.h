@@ -24,6 +24,11 @@ enum ExitStatus : int {
     ExitWrittenWithErrors = 3, // the lists were written, errors were reported on the way
 };
 
+// The message and exit status of a failed run: a usage error (status 2)
+// or a run-time error (status 1).
+int UsageFailure(std::ostream& err, const std::string& message);
+int RuntimeFailure(std::ostream& err, const std::string& message);
+
 // Parses \p args (without the program name), handles --help and --version
 // on \p out, usage errors on \p err, and runs the rest.
 int RunReportCommand(const std::vector<std::string>& args, Host& host, std::ostream& out, std::ostream& err);
