@@ -78,7 +78,27 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args)
             o.csvFile = value();
         else if (a == "--view")
             o.viewKey = value();
-        else if (a == "--offered")
+        else if (a == "--picture") {
+            const std::string text = value();
+            const std::size_t colon = text.rfind(':');
+            o.pictureKey = text.substr(0, colon);
+            if (colon != std::string::npos)
+                o.pictureColumn = parseInt(a + " column", text.substr(colon + 1), 1, 100000);
+            if (o.pictureKey.empty())
+                throw UsageError{"--picture needs a list key: '" + text + "'"};
+        } else if (a == "--png" || a == "--svg") {
+            if (!o.pictureFile.empty())
+                throw UsageError{"give one picture file: --png, --svg or --pdf"};
+            o.pictureFile = value();
+            o.pictureFormat = a.substr(2);
+        } else if (a == "--size") {
+            const std::string text = value();
+            const std::size_t x = text.find_first_of("xX");
+            if (x == std::string::npos)
+                throw UsageError{"--size needs WxH in pixels, got '" + text + "'"};
+            o.pictureSize = std::pair{parseInt(a + " width", text.substr(0, x), 100, 20000),
+                parseInt(a + " height", text.substr(x + 1), 100, 20000)};
+        } else if (a == "--offered")
             o.offered = true;
         else if (a == "--lines")
             o.lines = parseInt(a, value(), 10, 1000);
@@ -125,6 +145,25 @@ ReportOptions ParseReportOptions(const std::vector<std::string>& args)
         return o;
     if (o.project.empty())
         throw UsageError{"no project file given"};
+    if (!o.pictureKey.empty()) {
+        // The picture's file: --png, --svg, or --pdf, which then names the
+        // picture and not the printed lists.
+        if (!o.pdfFile.empty()) {
+            if (!o.pictureFile.empty())
+                throw UsageError{"give one picture file: --png, --svg or --pdf"};
+            o.pictureFile = o.pdfFile;
+            o.pictureFormat = "pdf";
+            o.pdfFile.clear();
+        }
+        if (o.pictureFile.empty())
+            throw UsageError{"--picture needs --png FILE, --svg FILE or --pdf FILE"};
+        if (!o.results.empty() || !o.data.empty() || !o.viewKey.empty() || o.offered)
+            throw UsageError{
+                "--picture is a run of its own: leave out --results, --data, --view and --offered"};
+        return o;
+    }
+    if (!o.pictureFile.empty() || o.pictureSize)
+        throw UsageError{"--png, --svg and --size belong to --picture KEY"};
     if (!o.offered && o.viewKey.empty() && o.results.empty() && o.data.empty())
         throw UsageError{"nothing to do: give --results, --data, --view or --offered"};
     if ((!o.results.empty() || !o.data.empty()) && o.textFile.empty() && o.pdfFile.empty()
@@ -148,6 +187,11 @@ Lists:
   --view KEY           what the viewer shows for one list: its text, or for
                        a grid list the heading row and rows, tab-separated
   --offered            the offered data and result lists (key TAB caption)
+  --picture KEY[:COL]  the slab coloured by value column COL (default 1) of
+                       the nodal result list KEY, written with --png FILE,
+                       --svg FILE or --pdf FILE; --size WxH in pixels (PNG,
+                       SVG; default 1600x1000) or points (PDF; default A4
+                       landscape). A list without a picture is exit status 1.
 
 Output:
   --text FILE          the lists as the text editor receives them (- = stdout);

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace teska::report {
@@ -29,6 +30,13 @@ struct ReportOptions {
     std::string odtFile; // the lists as a word-processor document
     std::string csvFile; // one result table as CSV ("-" = stdout)
     std::string viewKey;
+    // --picture KEY[:COLUMN] with --png, --svg or --pdf FILE (the picture
+    // takes --pdf then) and --size WxH.
+    std::string pictureKey;
+    int pictureColumn = 1;
+    std::string pictureFile;
+    std::string pictureFormat; // "png", "svg" or "pdf"
+    std::optional<std::pair<int, int>> pictureSize;
     bool offered = false;
     std::optional<int> lines;
     std::optional<int> chars;

@@ -27,6 +27,9 @@
 #include "suite/FileText.h"
 #include "suite/SettingsStore.h"
 
+#ifdef TESKA_REPORT_HAVE_PICTURE
+#include "ReportPicture.h"
+#endif
 #ifdef TESKA_REPORT_HAVE_PDF
 #include "printing/PagePrinter.h"
 #include "printing/PrinterPageSink.h"
@@ -156,8 +159,8 @@ void RefuseOutputsOverInputs(
     std::vector<fs::path> settingsFiles;
     for (const char* name : {"TESKA-List.ini", "suite.ini", "NOFORMAT", "PAGELAYO.LST"})
         settingsFiles.push_back(fs::weakly_canonical(settingsDirectory + name, error));
-    for (const std::string& output :
-        {options.textFile, options.pdfFile, options.xlsxFile, options.odtFile, options.csvFile}) {
+    for (const std::string& output : {options.textFile, options.pdfFile, options.xlsxFile, options.odtFile,
+             options.csvFile, options.pictureFile}) {
         if (output.empty() || output == "-")
             continue;
         const fs::path target = fs::weakly_canonical(output, error);
@@ -229,7 +232,8 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
         MeasuredPage measured;
 #ifdef TESKA_REPORT_HAVE_PDF
         std::unique_ptr<PagePrinter> printer;
-        if (!(options.lines && options.chars) || !options.pdfFile.empty() || !options.printer.empty()) {
+        if (options.pictureKey.empty()
+            && (!(options.lines && options.chars) || !options.pdfFile.empty() || !options.printer.empty())) {
             printer = SetUpPrinter(settings, options, session.catalogue.IsRightToLeft(), err);
             const PageMeasure m = printer->Measure();
             measured.lines = m.LinesPerPage;
@@ -264,6 +268,16 @@ int RunReport(const ReportOptions& options, Host& programHost, std::ostream& out
         ListProject report{
             session, project, formats, session.catalogue.TerminologySwitch() != 0 ? 90063L : 90065L};
 
+        if (!options.pictureKey.empty()) {
+#ifdef TESKA_REPORT_HAVE_PICTURE
+            ListSelection one;
+            one.keys.push_back(options.pictureKey);
+            const ListKey key = ChooseKeys(one, OfferedLists(report, 2), true).front();
+            return WriteReportPicture(report, key, options, err);
+#else
+            throw UsageError{"--picture: this build has no pictures (built without Qt)"};
+#endif
+        }
         if (options.offered) {
             const bool complete = WriteOffered(report, out, err);
             if (options.viewKey.empty() && options.results.empty() && options.data.empty())

@@ -590,16 +590,21 @@ PictureBuild BuildResultPicture(ListProject& p, const ListKey& key, int column, 
 {
     PictureBuild build;
     build.Reason = PictureRefusal(p, key);
-    if (!build.Reason.empty())
+    if (!build.Reason.empty()) {
+        build.Problem = PictureBuild::Fault::NoPicture;
         return build;
+    }
     std::optional<ResultGrid> grid = ResultGrid::Read(p, key, window);
     if (!grid) {
-        build.Reason = p.session.tools.RunStopped()
+        const bool stopped = p.session.tools.RunStopped();
+        build.Problem = stopped ? PictureBuild::Fault::ReadFailed : PictureBuild::Fault::NoPicture;
+        build.Reason = stopped
             ? "The values of list " + KeyText(key) + " could not be read; there is no picture."
             : "Every value of list " + KeyText(key) + " is zero; there is no picture.";
         return build;
     }
     if (column < 1 || column > grid->ColumnCount()) {
+        build.Problem = PictureBuild::Fault::BadColumn;
         build.Reason = "List " + KeyText(key) + " has no value column " + std::to_string(column)
             + " (columns 1 to " + std::to_string(grid->ColumnCount()) + ").";
         return build;
@@ -622,6 +627,7 @@ PictureBuild BuildResultPicture(ListProject& p, const ListKey& key, int column, 
         for (std::int32_t r = 1; r <= grid->RowCount(); ++r) {
             const std::int32_t node = grid->RowNumber(r);
             if (node < 1 || static_cast<std::size_t>(node) > n) {
+                build.Problem = PictureBuild::Fault::ReadFailed;
                 build.Reason = "Row " + std::to_string(node) + " of list " + KeyText(key) + " has no node in "
                     + stem + ".NOD (" + std::to_string(n) + " nodes); there is no picture.";
                 return build;
@@ -647,9 +653,11 @@ PictureBuild BuildResultPicture(ListProject& p, const ListKey& key, int column, 
         try {
             build.Picture = ResultPicture::Make(std::move(in));
         } catch (const std::invalid_argument& e) {
+            build.Problem = PictureBuild::Fault::ReadFailed;
             build.Reason = stem + ".ELM: " + e.what();
         }
     } catch (const RuntimeError& e) {
+        build.Problem = PictureBuild::Fault::ReadFailed;
         build.Reason = e.what();
     }
     return build;

@@ -210,8 +210,15 @@ private:
 // A built picture, or why there is none (a text the window and the batch
 // tool show as it is).
 struct PictureBuild {
+    enum class Fault {
+        None,
+        NoPicture, // the list has no picture (PictureRefusal), or all its values are zero
+        BadColumn, // the column is not a value column of the list
+        ReadFailed, // a file was missing or bad (reported through the host)
+    };
     std::optional<ResultPicture> Picture;
     std::string Reason;
+    Fault Problem = Fault::None;
 };
 
 // Why \p key has no picture in this project, empty when it may have one:

@@ -365,7 +365,7 @@ void PicturePainter::paintAxes(QPainter& painter, const PictureLayout& layout) c
     }
     const QString unit = Text(m_picture.LengthUnit());
     const QString xLabel = QStringLiteral("x ") + unit;
-    // The unit labels: y above the axis, x at its right end below the ticks.
+    // The unit labels: y above the axis, x below the tick texts at its right end.
     painter.drawText(
         QPointF(plot.left() - fm.horizontalAdvance(QStringLiteral("y ")), plot.top() - fm.descent() - 2),
         QStringLiteral("y ") + unit);
