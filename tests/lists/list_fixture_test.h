@@ -57,10 +57,9 @@ class ListFixture : public ::testing::Test {
 protected:
     // A page of \p chars by \p lines; the writer prints into sink when
     // \p printed.
-    ListFixture(const char* catalogue, int chars, int lines, bool printed = true)
-        : catalogueText(catalogue)
+    ListFixture(const std::string& catalogue, int chars, int lines, bool printed = true)
     {
-        writeFile(catalogueDir.file("en"), catalogueText);
+        writeFile(catalogueDir.file("en"), catalogue);
         SessionOptions options;
         options.settingsDirectory = catalogueDir.dir();
         options.catalogueDirectory = catalogueDir.dir();
@@ -78,16 +77,6 @@ protected:
         writer = std::make_unique<ListWriter>(*session, state, printed ? &sink : nullptr);
     }
 
-    // Adds \p texts to the catalogue and reloads it.
-    void AddTexts(const std::string& texts)
-    {
-        catalogueText += texts;
-        writeFile(catalogueDir.file("en"), catalogueText);
-        session->catalogue = TextCatalogue(catalogueDir.dir(), "en");
-        session->catalogue.setStrict(true);
-    }
-
-    std::string catalogueText;
     ScratchDir catalogueDir;
     ScratchDir projectDir;
     CancellingHost host;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <functional>
 
@@ -80,12 +81,20 @@ protected:
 
     short read(const ListKey& key) { return ReadResultList(*session, project, key, &window, table); }
 
-    std::vector<float> columnOf(std::int32_t c) const
+    // The table as text, one row a line, each value in its shortest exact
+    // form, compared with the file stored for the test (\p suffix apart).
+    void ExpectTable(const std::string& suffix = {}) const
     {
-        std::vector<float> values;
-        for (std::int32_t r = 1; r <= table.RowCount(); ++r)
-            values.push_back(table.Value(r, c));
-        return values;
+        std::string text;
+        for (std::int32_t r = 1; r <= table.RowCount(); ++r) {
+            for (std::int32_t c = 1; c <= table.ColumnCount(); ++c) {
+                char buffer[32];
+                const auto end = std::to_chars(buffer, buffer + sizeof buffer, table.Value(r, c)).ptr;
+                text += (c > 1 ? " " : "") + std::string(buffer, end);
+            }
+            text += "\n";
+        }
+        ExpectAsStored(text, suffix);
     }
 
     ScratchDir projectDir, settingsDir, catalogueDir;
@@ -102,51 +111,40 @@ using Values = std::vector<float>;
 
 TEST_F(ResultRead, SettlementIsListedTimesOneHundredInTheSecondLengthUnit)
 {
-    // L2 factor 1: a file value of 0.0123 is listed as 1.23.
+    // L2 factor 1: a file value of 0.0123 is listed as 1.23; the third
+    // column is the difference.
     nodes(2);
     column(".PH1", {0.0123f, -0.5f});
     column(".PH8", {0.0023f, 0});
     ASSERT_EQ(read(138L), 0);
-    ASSERT_EQ(table.RowCount(), 2);
-    ASSERT_EQ(table.ColumnCount(), 3);
-    EXPECT_EQ(columnOf(1), (Values{1.23f, -50.0f}));
-    EXPECT_EQ(columnOf(2), (Values{0.23f, 0.0f}));
-    EXPECT_FLOAT_EQ(table.Value(1, 3), 1.0f);
-    EXPECT_EQ(table.Value(2, 3), -50.0f);
+    ExpectTable();
 }
 
 TEST_F(ResultRead, ConvertedValuesKeepOnlyWhatTheirPlainTextShows)
 {
     // 0.123456789 x 1000 = 123.456789..., whose plain text has seven
-    // significant digits: 123.4568.
+    // significant digits: 123.4568. Column 3 is the difference of the
+    // converted columns, 123.4568 - 0.0123456 = 123.4444544, not the
+    // converted difference 123.4444.
     useTestUnits();
     nodes(1);
     column(".PH1", {0.123456789f});
     column(".PH8", {0.0000123456f});
     ASSERT_EQ(read(138L), 0);
-    EXPECT_EQ(table.Value(1, 1), 123.4568f);
-    EXPECT_NE(table.Value(1, 1), static_cast<float>(0.123456789f * 1000.0));
-    EXPECT_EQ(table.Value(1, 2), 0.0123456f);
-    // Column 3 is the difference of the converted columns, 123.4568 -
-    // 0.0123456 = 123.4444544, not the converted difference 123.4444.
-    EXPECT_NEAR(table.Value(1, 3), 123.4444544, 2e-5);
-    EXPECT_GT(std::fabs(table.Value(1, 3) - 123.4444f), 4e-5);
+    ExpectTable();
 }
 
 TEST_F(ResultRead, ContactPressureComesFromNodalForceOverNodeArea)
 {
-    // .PL6 says four nodes, .PL4 three areas: the list has three rows.
+    // .PL6 says four nodes, .PL4 three areas: the list has three rows;
+    // 10 x 250 / 2, 5 x 250 / 0.5, 8 x 250 / 4.
     useTestUnits();
     nodes(4);
     WriteCountedFile(path(".PL4"), Values{2.0f, 0.5f, 4.0f});
     column(".PT3", {0.01f, 0.02f, 0.03f});
     column(".PT2", {10, 5, 8});
     ASSERT_EQ(read(90103L), 0);
-    ASSERT_EQ(table.RowCount(), 3);
-    ASSERT_EQ(table.ColumnCount(), 2);
-    EXPECT_EQ(columnOf(1), (Values{10, 20, 30}));
-    // 10 x 250 / 2, 5 x 250 / 0.5, 8 x 250 / 4
-    EXPECT_EQ(columnOf(2), (Values{1250, 2500, 500}));
+    ExpectTable();
 }
 
 TEST_F(ResultRead, TheThreeSettlementPairsReadTheirOwnFiles)
@@ -157,31 +155,13 @@ TEST_F(ResultRead, TheThreeSettlementPairsReadTheirOwnFiles)
     column(".PP2", {3});
     column(".PV1", {0.5f});
     column(".PV2", {4});
-    ASSERT_EQ(read(90163L), 0);
-    EXPECT_EQ(table.Value(1, 1), 25.0f);
-    EXPECT_EQ(table.Value(1, 2), 6.0f);
-    ASSERT_EQ(read(90105L), 0);
-    EXPECT_EQ(table.Value(1, 1), 50.0f);
-    EXPECT_EQ(table.Value(1, 2), 8.0f);
+    for (const long key : {90163L, 90105L}) {
+        ASSERT_EQ(read(key), 0);
+        ExpectTable(std::to_string(key));
+    }
     // .PT3 and .PT2 are missing: 90103 aborts the run.
     EXPECT_EQ(read(90103L), -1);
     EXPECT_EQ(session->tools.RunState(), RunAborted);
-}
-
-TEST_F(ResultRead, AZeroNodeAreaIsAnErrorNamingTheAreaFile)
-{
-    nodes(2);
-    WriteCountedFile(path(".PL4"), Values{1.0f, 0.0f});
-    column(".PT3", {0, 0});
-    column(".PT2", {1, 1});
-    try {
-        read(90103L);
-        FAIL() << "no error";
-    } catch (const FileFormatError& e) {
-        EXPECT_EQ(e.file(), path(".PL4"));
-        EXPECT_NE(e.expectation().find("node 2"), std::string::npos);
-    }
-    EXPECT_FALSE(session->file.IsOpen());
 }
 
 // ---- the column lists, file by file and factor by factor -------------------
@@ -237,10 +217,7 @@ TEST_F(ResultRead, ContactPressureOutsideModelFourHasItsDifference)
     column(".PH2", {0.5f, 0.25f});
     column(".PH9", {0.125f, 0.5f});
     ASSERT_EQ(read(90098L), 0);
-    ASSERT_EQ(table.ColumnCount(), 3);
-    EXPECT_EQ(columnOf(1), (Values{125, 62.5f}));
-    EXPECT_EQ(columnOf(2), (Values{31.25f, 125}));
-    EXPECT_EQ(columnOf(3), (Values{93.75f, -62.5f}));
+    ExpectTable();
 }
 
 // ---- computed columns -------------------------------------------------------
@@ -255,31 +232,20 @@ TEST_F(ResultRead, StressesGetMaximumShearAndPrincipalStressesThenConversion)
     column(".S_Y", {1});
     column(".TXY", {1});
     ASSERT_EQ(read(90183L), 0);
-    ASSERT_EQ(table.ColumnCount(), 6);
-    EXPECT_EQ(columnOf(1), (Values{750}));
-    EXPECT_EQ(table.Value(1, 2), 250.0f);
-    EXPECT_EQ(table.Value(1, 3), 250.0f);
-    EXPECT_EQ(table.Value(1, 4), 353.5534f);
-    EXPECT_EQ(table.Value(1, 5), 853.5534f);
-    EXPECT_EQ(table.Value(1, 6), 146.4466f);
+    ExpectTable();
 }
 
 TEST_F(ResultRead, StrainsUseTheEngineeringShearStrain)
 {
     // x 3, y 1, gamma 1 with f = 2: max gamma sqrt(2^2 + 1) = 2.236068,
-    // r = sqrt(1 + 1/4) = 1.118034, principal 3.118034 and .881966.
+    // r = sqrt(1 + 1/4) = 1.118034, principal 3.118034 and .881966. Pure
+    // shear gamma 2: max gamma 2, principal strains +1 and -1.
     nodes(2);
     column(".VAX", {3, 0});
     column(".VAY", {1, 0});
     column(".VXY", {1, 2});
     ASSERT_EQ(read(90184L), 0);
-    EXPECT_EQ(table.Value(1, 4), 2.236068f);
-    EXPECT_EQ(table.Value(1, 5), 3.118034f);
-    EXPECT_EQ(table.Value(1, 6), 0.881966f);
-    // Pure shear gamma 2: max gamma 2, principal strains +1 and -1.
-    EXPECT_EQ(table.Value(2, 4), 2.0f);
-    EXPECT_EQ(table.Value(2, 5), 1.0f);
-    EXPECT_EQ(table.Value(2, 6), -1.0f);
+    ExpectTable();
 }
 
 TEST_F(ResultRead, PrincipalMomentsComeFromTheConvertedMoments)
@@ -292,50 +258,23 @@ TEST_F(ResultRead, PrincipalMomentsComeFromTheConvertedMoments)
     column(".PH4", {0.001f, -0.003f});
     column(".PH5", {0.002f, 0});
     ASSERT_EQ(read(140L), 0);
-    ASSERT_EQ(table.ColumnCount(), 5);
-    EXPECT_EQ(columnOf(1), (Values{4, -3}));
-    EXPECT_EQ(columnOf(3), (Values{2, 0}));
-    EXPECT_FLOAT_EQ(table.Value(1, 4), 5.0f);
-    EXPECT_FLOAT_EQ(table.Value(1, 5), 0.0f);
-    EXPECT_EQ(table.Value(2, 4), -3.0f);
-    EXPECT_EQ(table.Value(2, 5), -3.0f);
+    ExpectTable();
 }
 
 // ---- square coefficient matrices -------------------------------------------
 
 TEST_F(ResultRead, CoefficientMatricesFillASquareTableScaledOnce)
 {
+    // [Ce] and [Cw] x 1 / 500, [ks] x 500.
     useTestUnits();
     nodes(2);
     WriteMatrixFile(path(".PD1"), 2, Values{500, 1000, -250, 0});
     WriteMatrixFile(path(".PD2"), 2, Values{5, 0, 0, 5});
     WriteMatrixFile(path(".PE1"), 2, Values{0.002f, 0, 0, 1});
-    ASSERT_EQ(read(std::string("Settlement coefficient [Ce]")), 0);
-    ASSERT_EQ(table.RowCount(), 2);
-    ASSERT_EQ(table.ColumnCount(), 2);
-    // x 1 / 500
-    EXPECT_EQ(columnOf(1), (Values{1, -0.5f}));
-    EXPECT_EQ(columnOf(2), (Values{2, 0}));
-    ASSERT_EQ(read(std::string("Settlement coefficient [Cw]")), 0);
-    EXPECT_EQ(columnOf(1), (Values{0.01f, 0}));
-    // x 500
-    ASSERT_EQ(read(std::string("Spring [ks]")), 0);
-    EXPECT_EQ(columnOf(1), (Values{1, 0}));
-    EXPECT_EQ(columnOf(2), (Values{0, 500}));
-}
-
-TEST_F(ResultRead, AMatrixOverAnotherNodeCountIsRefused)
-{
-    nodes(2);
-    WriteMatrixFile(path(".PD1"), 3, Values{1, 2, 3, 4, 5, 6, 7, 8, 9});
-    try {
-        read(std::string("Settlement coefficient [Ce]"));
-        FAIL() << "no error";
-    } catch (const FileFormatError& e) {
-        EXPECT_EQ(e.file(), path(".PD1"));
-        EXPECT_EQ(e.line(), 1u);
+    for (const char* key : {"Settlement coefficient [Ce]", "Settlement coefficient [Cw]", "Spring [ks]"}) {
+        ASSERT_EQ(read(std::string(key)), 0);
+        ExpectTable(key);
     }
-    EXPECT_FALSE(session->file.IsOpen());
 }
 
 // ---- punching ----------------------------------------------------------------
@@ -361,21 +300,13 @@ protected:
 
 TEST_F(PunchingList, ElevenColumnsRoundedThroughTheirFormats)
 {
+    // The points, not the nine nodes; 123.450004 in "0.000", 2.468 in
+    // "0.00", side a of type 2 x 2, 1.23456 x 0.125 = 0.15432 in "0.0",
+    // 0.0123 x 250 = 3.075 in "0.0", 0.5 x 4, 2.469 in "0.00", the last
+    // not converted in "0.00".
     project.DesignCode = "EC 2";
     ASSERT_EQ(read(80045L), 0);
-    ASSERT_EQ(table.RowCount(), 1); // the points, not the nine nodes
-    ASSERT_EQ(table.ColumnCount(), 11);
-    EXPECT_EQ(table.Value(1, 1), 123.45f); // 123.450004 in "0.000"
-    EXPECT_EQ(table.Value(1, 2), 2.47f); // 2.468 in "0.00"
-    EXPECT_EQ(table.Value(1, 3), 1.0f);
-    EXPECT_EQ(table.Value(1, 4), 0.6f); // side a of type 2 x 2
-    EXPECT_EQ(table.Value(1, 5), 0.8f);
-    EXPECT_EQ(table.Value(1, 6), 0.2f); // 1.23456 x 0.125 = 0.15432 in "0.0"
-    EXPECT_EQ(table.Value(1, 7), 3.1f); // 0.0123 x 250 = 3.075 in "0.0"
-    EXPECT_EQ(table.Value(1, 8), 2.0f); // 0.5 x 4
-    EXPECT_EQ(table.Value(1, 9), 2.47f); // 2.469 in "0.00"
-    EXPECT_EQ(table.Value(1, 10), 0.5f);
-    EXPECT_EQ(table.Value(1, 11), 87.65f); // not converted, "0.00"
+    ExpectTable();
 }
 
 TEST_F(PunchingList, DesignCodeAciTakesTheSecondForceUnitForQp)
@@ -397,25 +328,10 @@ TEST_F(ResultRead, BeamListsTakeTheirFieldsOfEachRecord)
     nodes(3);
     const BeamRecord beams[] = {{1, 2, {1, 2, 3, 4, 5}}, {2, 3, {-0.5f, 0.25f, 0, 0.125f, -1}}};
     WriteBeamFile(path(".GH1"), beams);
-
-    ASSERT_EQ(read(80006L), 0);
-    ASSERT_EQ(table.RowCount(), 2);
-    ASSERT_EQ(table.ColumnCount(), 4);
-    EXPECT_EQ(std::vector<float>(table.Row(1).begin(), table.Row(1).end()), (Values{1, 2, 1000, 0}));
-    EXPECT_EQ(std::vector<float>(table.Row(2).begin(), table.Row(2).end()), (Values{2, 3, -500, 0}));
-
-    ASSERT_EQ(read(160010L), 0);
-    ASSERT_EQ(table.ColumnCount(), 3);
-    EXPECT_EQ(columnOf(3), (Values{2000, -1000}));
-
-    ASSERT_EQ(read(160008L), 0);
-    EXPECT_EQ(columnOf(3), (Values{4000, 500}));
-    EXPECT_EQ(columnOf(4), (Values{6000, 0}));
-
-    ASSERT_EQ(read(160009L), 0);
-    EXPECT_EQ(columnOf(1), (Values{1, 2}));
-    EXPECT_EQ(columnOf(3), (Values{4000, 125}));
-    EXPECT_EQ(columnOf(4), (Values{5000, -1000}));
+    for (const long key : {80006L, 160010L, 160008L, 160009L}) {
+        ASSERT_EQ(read(key), 0);
+        ExpectTable(std::to_string(key));
+    }
 }
 
 // ---- stopping the read ------------------------------------------------------
@@ -480,38 +396,58 @@ TEST_F(ResultRead, ACancelStopsTheReadAtTheNextCheck)
 
 TEST_F(ResultRead, ShortAndCorruptFilesAreErrorsNamingTheFile)
 {
-    nodes(3);
-    column(".PH6", {1, 2, 3});
-    writeFile(path(".PH7"), "1\r\n2\r\n");
-    try {
-        read(141L);
-        FAIL() << "no error";
-    } catch (const FileFormatError& e) {
-        EXPECT_EQ(e.file(), path(".PH7"));
+    // The file and line each fault names (0: no line); the slot is closed.
+    const struct {
+        ListKey key;
+        std::function<void()> files;
+        const char* file;
+        std::size_t line;
+        const char* part;
+    } cases[] = {
+        {141L,
+            [&] {
+                nodes(3), column(".PH6", {1, 2, 3}), writeFile(path(".PH7"), "1\r\n2\r\n");
+            },
+            ".PH7", 0, ""},
+        {141L,
+            [&] {
+                writeFile(path(".PH7"), "1\r\n2\r\n3,5\r\n"), writeFile(path(".PH6"), "1\r\n2e\r\n3\r\n");
+            },
+            ".PH6", 2, ""},
+        {90103L,
+            [&] {
+                nodes(2), WriteCountedFile(path(".PL4"), Values{1.0f, 0.0f});
+                column(".PT3", {0, 0}), column(".PT2", {1, 1});
+            },
+            ".PL4", 0, "node 2"},
+        {std::string("Settlement coefficient [Ce]"),
+            [&] {
+                WriteMatrixFile(path(".PD1"), 3, Values{1, 2, 3, 4, 5, 6, 7, 8, 9});
+            },
+            ".PD1", 1, ""},
+        // A huge or negative node count is refused before anything is
+        // allocated.
+        {90098L,
+            [&] {
+                nodes(2000000000), column(".PH2", {1, 2}), column(".PH9", {1, 2});
+            },
+            ".PH2", 0, ""},
+        {90098L, [&] { writeFile(path(".PL6"), "-3\r\n"); }, ".PL6", 0, ""},
+    };
+    for (const auto& c : cases) {
+        c.files();
+        try {
+            read(c.key);
+            ADD_FAILURE() << "no error for " << c.file;
+        } catch (const FileFormatError& e) {
+            EXPECT_EQ(e.file(), path(c.file));
+            if (c.line != 0) {
+                EXPECT_EQ(e.line(), c.line);
+            }
+            EXPECT_NE(e.expectation().find(c.part), std::string::npos) << e.what();
+        }
+        EXPECT_FALSE(session->file.IsOpen());
     }
-    EXPECT_FALSE(session->file.IsOpen());
-
-    writeFile(path(".PH7"), "1\r\n2\r\n3,5\r\n");
-    writeFile(path(".PH6"), "1\r\n2e\r\n3\r\n");
-    try {
-        read(141L);
-        FAIL() << "no error";
-    } catch (const FileFormatError& e) {
-        EXPECT_EQ(e.file(), path(".PH6"));
-        EXPECT_EQ(e.line(), 2u);
-    }
-    EXPECT_FALSE(session->file.IsOpen());
-}
-
-TEST_F(ResultRead, AHugeNodeCountIsRefusedBeforeAnythingIsAllocated)
-{
-    nodes(2000000000);
-    column(".PH2", {1, 2});
-    column(".PH9", {1, 2});
-    EXPECT_THROW(read(90098L), FileFormatError);
-    writeFile(path(".PL6"), "-3\r\n");
-    EXPECT_THROW(read(90098L), FileFormatError);
-    EXPECT_FALSE(session->file.IsOpen());
 }
 
 } // namespace

@@ -17,31 +17,10 @@
 
 namespace teska::test {
 
-inline const char* SectionsCatalogue
-    = "@language\tTestish\n@axis1\tx\n@axis2\ty\n@axisname1\tx\n@axisname2\ty\n"
-      "75\t[rad]\n76\t[s]\n77\t2\n78\t3\n123\t'\n"
-      "80079\tNode\n90000\tNo\n90006\tPage\n90033\tcont.\n90034\t...cont\n"
-      "90078\tPreparing |1\n157\tPrinting |1\n90079\tEmpty table\n"
-      "30046\tBore\n30087\tnumber\n10283\tPos |1\n150\tqult\n160038\tmod\n"
-      "140164\tBoreholes qb\n90060\tBoreholes ksm\n90050\tOrigin\n"
-      "90036\tDefl\n90037\tRot |1\n"
-      "400165\tPiles\n400022\tPF\n40078\tForce\n40081\tSett\n400088\tSpring\n"
-      "140239\tForces\n400068\tResist\n40082\tSkin\n40083\tTip\n120045\tSum\n"
-      "400143\tTop\n400145\tFoot\n140235\tSetts\n400004\tFric\n400093\tPSet\n"
-      "400100\tShaft\n300026\tHead\n300088\tLength\n400142\tShare\n"
-      "140019\tSettlement\n90139\tAt |1\n10146\tDepth\n10147\tCoef\n90140\tKind\n"
-      "90141\tChar\n90142\tCentre\n90143\tChosen\n90144\tLimit\n90145\tConsol\n"
-      "90146\tDegree\n90147\tStresses\n60006\tPt\n90165\tz\n140065\tE\n140066\tD\n"
-      "90164\tU\n140067\tV\n90166\tR\n"
-      "142\tReactions\n90039\tTotal\n40087\tForce\n90077\tMoment\n104\tList\n107\tReading\n"
-      "140162\tSoil\n30011\tWater\n160044\tAlfa\n90026\tBorings\n90022\tBoring\n90115\tSurface\n"
-      "40057\tLayer\n90029\tEs\n10173\tE\n90028\tNue\n10174\tCc\n10175\teo\n90254\tGama\n30008\tFhi\n"
-      "30009\tc\n";
-
 class SectionsTest : public ListFixture {
 protected:
     SectionsTest()
-        : ListFixture(SectionsCatalogue, 60, 40, false)
+        : ListFixture(readFile(dataPath("lists/sections.catalogue")), 60, 40, false)
     {
         UnitSettings& units = session->environment.Units();
         units.LengthUnit = "[m]";

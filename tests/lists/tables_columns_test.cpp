@@ -43,60 +43,35 @@ protected:
     std::unique_ptr<TextCatalogue> catalogue;
 };
 
-using Unit = UnitEntry;
-using Caption = CaptionEntry;
-
-TEST_F(Columns, MomentsHaveFiveColumnsOfKindOne)
+// The definitions of the keys whose columns the model, the design code or
+// the selector change, one block each, as stored for the test.
+TEST_F(Columns, DefinitionsByModelCodeAndSelector)
 {
-    const auto d = define(140, 1);
-    ASSERT_EQ(d.ColumnCount, 5);
-    EXPECT_EQ(d.ColumnCaptionIds[0], Caption(80079L));
-    EXPECT_EQ(d.ColumnSymbols[0], "No.");
-    EXPECT_EQ(d.ColumnSymbols[3], "mxy");
-    EXPECT_EQ(d.ColumnSymbols[5], "mh2");
-    EXPECT_EQ(d.ColumnCaptionIds[4], Caption(145L));
-    EXPECT_EQ(d.ColumnUnits[1], Unit(1L));
-    EXPECT_EQ(d.ColumnUnits[0], Unit(std::string("[-]")));
-}
-
-TEST_F(Columns, ColumnCountFollowsTheModel)
-{
-    EXPECT_EQ(define(90046, 21).ColumnCount, 3);
-    EXPECT_EQ(define(90046, 21).ColumnSymbols[3], "theta");
-    EXPECT_EQ(define(90046, 22).ColumnCount, 2);
-    EXPECT_EQ(define(90098, 4).ColumnCount, 1);
-    EXPECT_EQ(define(90098, 1).ColumnCount, 3);
-    EXPECT_EQ(define(142, 22).ColumnCount, 2);
-    EXPECT_EQ(define(142, 21).ColumnCount, 3);
-    const auto plate = define(142, 1);
-    EXPECT_EQ(plate.ColumnCaptionIds[1], Caption(std::string("Force-V")));
-    EXPECT_EQ(plate.ColumnCaptionIds[3], Caption(std::string("Moment-X")));
-    EXPECT_EQ(plate.ColumnUnits[1], Unit(std::string("[kN]")));
-    EXPECT_EQ(define(60005, 21).ColumnSymbols[3], "Theta");
-}
-
-TEST_F(Columns, StressesShowTheStressUnitEverywhere)
-{
-    const auto d = define(90183, 22);
-    ASSERT_EQ(d.ColumnCount, 6);
-    for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(d.ColumnUnits[static_cast<std::size_t>(i)], Unit(std::string("[u0]"))) << i;
-    EXPECT_EQ(d.ColumnCaptionIds[1], Caption(std::string("Stress (X axis)")));
-    const auto strains = define(90184, 22);
-    for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(strains.ColumnUnits[static_cast<std::size_t>(i)], Unit(std::string("[-]"))) << i;
-}
-
-TEST_F(Columns, PunchingUnitDependsOnTheDesignCode)
-{
-    EXPECT_EQ(define(80045, 1, 0, "ACI").ColumnUnits[6], Unit(std::string("[kN]")));
-    EXPECT_EQ(define(80045, 1, 0, "ACI 318").ColumnUnits[6], Unit(std::string("[u9]")));
-    const auto d = define(80045, 1);
-    EXPECT_EQ(d.ColumnSymbols[2], "Xc");
-    EXPECT_EQ(d.ColumnSymbols[3], "Yc");
-    EXPECT_EQ(d.ColumnCaptionIds[2], Caption(std::string("Coordinate (X axis)")));
-    EXPECT_EQ(d.ColumnUnits[3], Unit(std::string("[m]")));
-    EXPECT_EQ(d.ColumnUnits[11], Unit(std::string("[%]")));
+    const struct {
+        long key;
+        int method;
+        long selector;
+        const char* code;
+    } cases[] = {{140, 1, 0, "EC 2"}, {90046, 21, 0, "EC 2"}, {90046, 22, 0, "EC 2"}, {90098, 4, 0, "EC 2"},
+        {90098, 1, 0, "EC 2"}, {142, 1, 0, "EC 2"}, {142, 21, 0, "EC 2"}, {142, 22, 0, "EC 2"},
+        {60005, 21, 0, "EC 2"}, {90183, 22, 0, "EC 2"}, {90184, 22, 0, "EC 2"}, {80045, 1, 0, "EC 2"},
+        {80045, 1, 0, "ACI"}, {80045, 1, 0, "ACI 318"}, {90055, 1, 0, "EC 2"}, {90073, 1, 0, "EC 2"},
+        {140169, 1, 2, "EC 2"}, {90054, 1, SideTableSelector, "EC 2"}, {90070, 1, 0, "EC 2"},
+        {140162, 3, 0, "EC 2"}, {140162, 1, 0, "EC 2"}};
+    const auto entry = [](const std::variant<long, std::string>& e) {
+        return std::holds_alternative<long>(e) ? "#" + std::to_string(std::get<long>(e))
+                                               : std::get<std::string>(e);
+    };
+    std::string text;
+    for (const auto& c : cases) {
+        const ColumnDefinition d = define(c.key, c.method, c.selector, c.code);
+        text += std::to_string(c.key) + " method " + std::to_string(c.method) + " selector "
+            + std::to_string(c.selector) + " " + c.code + ": " + std::to_string(d.ColumnCount) + " columns\n";
+        for (std::size_t i = 0; i < d.ColumnSymbols.size(); ++i)
+            text += "  " + entry(d.ColumnCaptionIds.at(i)) + " | " + d.ColumnSymbols[i] + " | "
+                + entry(d.ColumnUnits.at(i)) + "\n";
+    }
+    test::ExpectAsStored(text);
 }
 
 TEST_F(Columns, TextKeysKeepThePreviousDefinition)
@@ -106,35 +81,6 @@ TEST_F(Columns, TextKeysKeepThePreviousDefinition)
     DefineListColumns(d, std::string("Spring coefficients [Ce]"), 0, context(1));
     EXPECT_EQ(d.ColumnCount, 2);
     EXPECT_EQ(d.ColumnSymbols[1], "Qx");
-}
-
-TEST_F(Columns, BareTablesLeaveUnnamedElementsEmpty)
-{
-    const auto elements = define(90055, 1);
-    ASSERT_EQ(elements.ColumnCount, 5);
-    EXPECT_EQ(elements.ColumnCaptionIds[0], Caption(90149L));
-    EXPECT_EQ(elements.ColumnCaptionIds[2], Caption(std::string("2.Node")));
-    EXPECT_EQ(elements.ColumnSymbols[0], "");
-    EXPECT_EQ(elements.ColumnUnits[1], Unit(std::string()));
-    const auto layers = define(90073, 1, 0);
-    EXPECT_EQ(layers.ColumnCaptionIds[3], Caption(std::string("Layer II\nBoring")));
-    EXPECT_EQ(layers.ColumnCaptionIds[0], Caption(std::string()));
-    const auto loads = define(140169, 1, 2);
-    EXPECT_EQ(loads.ColumnSymbols[1], "My");
-    EXPECT_EQ(loads.ColumnUnits[0], Unit(std::string()));
-}
-
-TEST_F(Columns, SideTableAndTerminologyKey)
-{
-    const auto side = define(90054, 1, SideTableSelector);
-    ASSERT_EQ(side.ColumnCount, 2);
-    EXPECT_EQ(side.ColumnSymbols[2], "b");
-    const auto term = define(90070, 1);
-    ASSERT_EQ(term.ColumnCount, 3);
-    EXPECT_EQ(term.ColumnSymbols[2], "Nue");
-    const auto boreholes = define(140162, 3);
-    EXPECT_EQ(boreholes.ColumnCount, 5);
-    EXPECT_EQ(define(140162, 1).ColumnCount, 3);
 }
 
 TEST_F(Columns, ResultFormatsBySlot)

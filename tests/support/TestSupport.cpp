@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <atomic>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -104,6 +105,16 @@ std::string compareWithExpected(const std::string& relative, const std::string& 
             return "line " + std::to_string(line) + ": expected [" + (hb ? lb : "<end>") + "] got ["
                 + (ha ? la : "<end>") + "]";
     }
+}
+
+void ExpectAsStored(const std::string& actual, const std::string& suffix)
+{
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test->test_suite_name()) + "." + test->name() + suffix;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.')
+            c = '_';
+    EXPECT_EQ(compareWithExpected("expected/" + name + ".txt", actual), "") << "expected/" << name << ".txt";
 }
 
 } // namespace teska::test

@@ -58,6 +58,10 @@ std::string dataPath(const std::string& relative);
 // differing line.
 std::string compareWithExpected(const std::string& relative, const std::string& actual);
 
+// Compares \p actual with tests/data/expected/<suite>.<test><suffix>.txt,
+// named after the running test (rewritten like compareWithExpected).
+void ExpectAsStored(const std::string& actual, const std::string& suffix = {});
+
 // The line that a FileFormatError thrown by \p read names, with the error's
 // file checked against \p file and named in its message; 0 when \p read
 // throws nothing.
