@@ -21,18 +21,6 @@ namespace {
 using test::ScratchDir;
 using test::writeFile;
 
-// The line a format error of \p read on \p content names; 0 when none.
-std::size_t ErrorLine(const std::function<void(FieldReader&)>& read, const std::string& content)
-{
-    FieldReader in("S.DAT", content);
-    return test::FormatErrorLine("S.DAT", [&] { read(in); });
-}
-
-const auto nodes = [](FieldReader& in) { ReadNodeFile(in); };
-const auto elements = [](FieldReader& in) { ReadElementFile(in); };
-const auto slab = [](FieldReader& in) { ReadSlabFile(in); };
-const auto loads = [](FieldReader& in) { ReadLoadFile(in); };
-
 TEST(ProjectDataFiles, NodesRoundTripThroughTheProjectReader)
 {
     ScratchDir dir;
@@ -132,37 +120,6 @@ TEST(ProjectDataFiles, HandWrittenFilesInLooserForms)
     // A line load shape written unquoted and without its padding.
     FieldReader l("H.LDS", "TESKA-LDS\n1\nCase 1,1,#FALSE#,0,1\n0,0,1,0,2,2,Linear\n");
     EXPECT_EQ(ReadLoadFile(l).Cases[0].LineLoads[0].Shape, LineLoadShape::Linear);
-}
-
-TEST(ProjectDataFiles, BadInputNamesTheLine)
-{
-    // A wrong signature or an empty file is line one.
-    EXPECT_EQ(ErrorLine(nodes, ""), 1u);
-    EXPECT_EQ(ErrorLine(nodes, "TESKA-ELM\r\n0\r\n"), 1u);
-    EXPECT_EQ(ErrorLine(elements, "TESKA-NOD\r\n0\r\n"), 1u);
-    EXPECT_EQ(ErrorLine(slab, "0\r\n"), 1u);
-    EXPECT_EQ(ErrorLine(loads, "TESKA-LDS-2\r\n0\r\n"), 1u);
-    EXPECT_EQ(ErrorLine(loads, "TESKA-LDS\r\n0\r\n"), 0u);
-    // Counts are checked before anything is allocated.
-    EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n-1\r\n"), 2u);
-    // Two billion nodes in a file of a few bytes: refused, not allocated.
-    EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n2000000000\r\n0,0\r\n"), 2u);
-    EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n3000000000\r\n"), 2u); // beyond 32 bits
-    EXPECT_EQ(ErrorLine(elements, "TESKA-ELM\r\n1000000\r\n1,1\r\n"), 2u);
-    EXPECT_EQ(ErrorLine(slab, "TESKA-SLB\r\n1,2,3,4,5,6,7\r\n99999\r\n"), 3u);
-    EXPECT_EQ(ErrorLine(loads, "TESKA-LDS\r\n1\r\n\"A\",1,#TRUE#,500000,0\r\n"), 3u);
-    EXPECT_EQ(ErrorLine(loads, "TESKA-LDS\r\n1\r\n\"A\",1,#TRUE#,0,-2\r\n"), 3u);
-    // A bad item names its own line.
-    EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n2\r\n0,0\r\n1,y\r\n"), 4u); // not a number
-    EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n3\r\n0,0\r\n1,1\r\n2,2"), 0u);
-    EXPECT_EQ(ErrorLine(nodes, "TESKA-NOD\r\n3\r\n0,0\r\n1,1\r\n2"), 5u); // short
-    EXPECT_EQ(ErrorLine(elements, "TESKA-ELM\r\n2\r\n3,1,2,3\r\n5,1,2,3,4,5\r\n"), 4u);
-    EXPECT_EQ(ErrorLine(elements, "TESKA-ELM\r\n1\r\n0\r\n"), 3u);
-    EXPECT_EQ(ErrorLine(elements, "TESKA-ELM\r\n1\r\n2,1,0\r\n"), 3u); // node number 0
-    // Six values: the count is taken as Hm and the count is then missing.
-    EXPECT_EQ(ErrorLine(slab, "TESKA-SLB\r\n1,2,3,4,5,6\r\n0\r\n"), 4u);
-    EXPECT_EQ(ErrorLine(loads, "TESKA-LDS\r\n1\r\n\"A\",1,#TRUE#,0,1\r\n0,0,1,0,2,2,\"Parabola\"\r\n"), 4u);
-    EXPECT_EQ(ErrorLine(loads, "TESKA-LDS\r\n1\r\n\"A\",1,#TRUE#,1,0\r\n-3,1,0,0\r\n"), 4u);
 }
 
 TEST(ProjectDataFiles, WritersRefuseWhatTheReadersWouldRefuse)

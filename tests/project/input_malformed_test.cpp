@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 TESKA-List developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Malformed input files: each case must end in a FileFormatError whose
+// Malformed record files: each case must end in a FileFormatError whose
 // message names the file and the place, never in a crash or a huge
-// allocation.
+// allocation (the text files: text_readers_test.cpp).
 
 #include <functional>
 #include <string>
@@ -49,15 +49,6 @@ std::string recordBytes(const std::function<void(RecordWriter&)>& fill)
 
 std::vector<MalformedCase> malformedCases()
 {
-    const auto p61 = text([](FieldReader& in) { ReadSupportFileP61(in); });
-    const auto p71 = text([](FieldReader& in) { ReadSupportFileP71(in); });
-    const auto p31 = text([](FieldReader& in) { ReadSupportFileP31(in); });
-    const auto pcf = text([](FieldReader& in) { ReadLoadFilePCF(in); });
-    const auto pp1 = text([](FieldReader& in) { ReadDataFilePP1(in); });
-    const auto pl9 = text([](FieldReader& in) { ReadPileFilePL9(in); });
-    const auto pil = text([](FieldReader& in) { ReadPileFilePIL(in); });
-    const auto gl1 = text([](FieldReader& in) { ReadDataFileGL1(in); });
-    const auto pt1 = text([](FieldReader& in) { ReadTemperatureFilePT1(in); });
     const auto pc1 = records([](const RecordFile& in) { ReadLoadFilePC1(in); });
     const auto p41 = records([](const RecordFile& in) { ReadLoadFileP41(in); });
     const auto p21 = records([](const RecordFile& in) { ReadSlabFileP21(in); });
@@ -73,26 +64,6 @@ std::vector<MalformedCase> malformedCases()
     };
 
     return {
-        {"P61ItemsBeyondTheFile", "S.P61", p61, "title\r\n9000,0\r\n1\r\n",
-            {"S.P61", "line 2", "count of support items (9000) larger than the file can hold"}},
-        {"P61BothCountsTogetherBeyondTheFile", "S.P61", p61,
-            std::string("t\r\n3,4\r\n") + std::string(6, ' '),
-            {"S.P61", "count of support items and pairs larger than the file can hold"}},
-        {"P61ShortFile", "S.P61", p61, "title\r\n2,0\r\n5\r\na\r\nb\r\nc\r\n", {"S.P61"}},
-        {"P71CountNotANumber", "S.P71", p71, "title\r\nabc\r\n", {"S.P71", "line 2"}},
-        {"P71ItemNumberNotANumber", "S.P71", p71, "title\r\n1\r\nx1\r\na\r\nb\r\n", {"S.P71", "line 3"}},
-        {"P31CountBeyondSixteenBits", "S.P31", p31, "title\r\n40000,0\r\n", {"S.P31", "line 2"}},
-        {"P31PointsBeyondTheFile", "S.P31", p31, "title\r\n0,20000\r\n1,2\r\n",
-            {"S.P31", "count of points (20000) larger than the file can hold"}},
-        {"P31ShortPointList", "S.P31", p31, "title\r\n0,2\r\n1.5,2.5\r\n", {"S.P31"}},
-        {"PCFValueNotANumber", "L.PCF", pcf, "t\r\n1,0\r\n1,2.5,abc,3\r\n", {"L.PCF", "line 3"}},
-        {"PP1TextsBeyondTheFile", "P.PP1", pp1, "30000\r\n\"a\"\r\n",
-            {"P.PP1", "line 1", "count of texts (30000) larger than the file can hold"}},
-        {"PP1Empty", "P.PP1", pp1, "", {"P.PP1"}},
-        {"PL9CountBeyondSixteenBits", "P.PL9", pl9, "32768\r\n", {"P.PL9", "line 1"}},
-        {"PILPilesBeyondTheFile", "P.PIL", pil, "100,1,2,3\r\n", {"P.PIL", "count of piles (100) larger"}},
-        {"GL1SwitchMissing", "G.GL1", gl1, "t\r\n0,1\r\n1,2,3,4,5\r\n", {"G.GL1"}},
-        {"PT1OneValueOnly", "T.PT1", pt1, "15\r\n", {"T.PT1"}},
         {"PC1BlocksBeyondTheFile", "L.PC1", pc1, pc1Counts({1000, 0, 0, 0, 0, 0, 0, 0, 0}, 4),
             {"L.PC1", "record 1", "needs records up to 6011, the file has 13"}},
         {"PC1PolylineLongerThanQ", "L.PC1", pc1, pc1Counts({0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 3}, 9),

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The result files: the layouts the writers produce, reading them back, and
-// the refusal of short, corrupt and oversized files with the file and the
-// line named.
+// every prefix of a punching file refused (the other faults:
+// text_readers_test.cpp).
 
 #include <gtest/gtest.h>
 
@@ -21,19 +21,6 @@ namespace {
 FieldReader reader(const std::string& name, const std::string& content)
 {
     return FieldReader(name, content);
-}
-
-// Runs \p read and returns the FileFormatError it throws (fails the test
-// when it throws nothing).
-template <typename Read> FileFormatError formatError(Read read)
-{
-    try {
-        read();
-    } catch (const FileFormatError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no FileFormatError";
-    return FileFormatError("", 0, 0, 0, "");
 }
 
 // ---- layouts written ---------------------------------------------------------
@@ -230,101 +217,6 @@ TEST(ResultFileReading, PunchingPointsTakeTheirTypeAndSkipTheGroups)
 }
 
 // ---- bad input ---------------------------------------------------------------
-
-TEST(ResultFileErrors, ShortFilesNameTheFileNonNumbersTheLine)
-{
-    FieldReader column = reader("SLAB.PH1", "1\r\n2\r\n");
-    float values[3];
-    const FileFormatError e = formatError([&] { ReadColumnValues(column, 3, values, 1); });
-    EXPECT_EQ(e.file(), "SLAB.PH1");
-
-    FieldReader empty = reader("SLAB.PL6", "");
-    EXPECT_EQ(formatError([&] { ReadNodeCountFile(empty); }).file(), "SLAB.PL6");
-
-    FieldReader beams = reader("SLAB.GH1", "2\n1, 2, 1, 2, 3, 4, 5\n2, 3, 1, 2, 3, 4\n");
-    EXPECT_EQ(formatError([&] { ReadBeamFile(beams); }).file(), "SLAB.GH1");
-    FieldReader nonNumber = reader("SLAB.PH5", "1\r\n2\r\nx3\r\n");
-    float three[3];
-    const FileFormatError n = formatError([&] { ReadColumnValues(nonNumber, 3, three, 1); });
-    EXPECT_EQ(n.line(), 3u);
-    EXPECT_NE(std::string(n.what()).find("x3"), std::string::npos);
-
-    FieldReader count = reader("SLAB.PL6", "four\r\n");
-    EXPECT_EQ(formatError([&] { ReadNodeCountFile(count); }).line(), 1u);
-    FieldReader fraction = reader("SLAB.GH1", "1\n1, two, 1, 2, 3, 4, 5\n");
-    EXPECT_EQ(formatError([&] { ReadBeamFile(fraction); }).line(), 2u);
-}
-
-TEST(ResultFileErrors, NegativeOrBeyondThirtyTwoBitCountsAreRefused)
-{
-    FieldReader nodes = reader("SLAB.PL6", "-4\r\n");
-    EXPECT_NE(
-        std::string(formatError([&] { ReadNodeCountFile(nodes); }).what()).find("-4"), std::string::npos);
-    FieldReader areas = reader("SLAB.PL4", "-1\r\n");
-    formatError([&] { ReadCountedValues(areas); });
-    FieldReader beams = reader("SLAB.GH1", "-2\r\n");
-    formatError([&] { ReadBeamFile(beams); });
-    FieldReader types = reader("SLAB.PPU", "1, -1\n1 1 1 1\n1 2 3 4 5 6\n0 0 0 0\n");
-    EXPECT_NE(formatError([&] { ReadPunchingFile(types); }).expectation().find("cross-section types"),
-        std::string::npos);
-    FieldReader groups = reader("SLAB.PPU", "1 1\n1 1 1 1\n1 1\n1 2 3 4 5 6\n-3\n");
-    const FileFormatError g = formatError([&] { ReadPunchingFile(groups); });
-    EXPECT_EQ(g.line(), 5u);
-    EXPECT_NE(g.expectation().find("0 or more"), std::string::npos);
-    FieldReader matrix = reader("SLAB.PD1", "-2\r\n");
-    formatError([&] { ReadMatrixOrder(matrix, -2); });
-    FieldReader huge = reader("SLAB.PL6", "3000000000\r\n");
-    EXPECT_NE(
-        formatError([&] { ReadNodeCountFile(huge); }).expectation().find("overflow"), std::string::npos);
-    FieldReader large = reader("SLAB.PL6", "1000000\r\n");
-    EXPECT_EQ(ReadNodeCountFile(large), 1000000);
-}
-
-TEST(ResultFileErrors, CountsLargerThanTheFileAreRefusedBeforeReading)
-{
-    // Two billion values cannot sit in a few bytes: refused at the count
-    // (line 1), not after reading to the end.
-    FieldReader areas = reader("SLAB.PL4", "2000000000\r\n1\r\n2\r\n");
-    const FileFormatError e = formatError([&] { ReadCountedValues(areas); });
-    EXPECT_EQ(e.line(), 1u);
-    EXPECT_NE(e.expectation().find("2000000000"), std::string::npos);
-
-    FieldReader column = reader("SLAB.PH1", "1\r\n2\r\n");
-    float cell = 0;
-    const FileFormatError c = formatError([&] { ReadColumnValues(column, 2000000000, &cell, 0); });
-    EXPECT_NE(c.expectation().find("larger than the file"), std::string::npos);
-
-    FieldReader beams = reader("SLAB.GH1", "1000000\n1 2 3 4 5 6 7\n");
-    EXPECT_EQ(formatError([&] { ReadBeamFile(beams); }).line(), 1u);
-    FieldReader points = reader("SLAB.PPU", "30000000 1\n");
-    formatError([&] { ReadPunchingFile(points); });
-    // 2 x 2 values fit 8 bytes; 3 x 3 would not.
-    FieldReader small = reader("SLAB.PD2", "3\n1 2\n3 4");
-    formatError([&] { ReadMatrixOrder(small, 3); });
-    FieldReader fits = reader("SLAB.PD2", "2\n1 2\n3 4");
-    EXPECT_EQ(ReadMatrixOrder(fits, 2), 2);
-}
-
-TEST(ResultFileErrors, MatrixOrderMustEqualTheNodeCount)
-{
-    FieldReader larger = reader("SLAB.PD1", "3\n1 2 3\n4 5 6\n7 8 9\n");
-    const FileFormatError e = formatError([&] { ReadMatrixOrder(larger, 2); });
-    EXPECT_EQ(e.file(), "SLAB.PD1");
-    EXPECT_NE(e.expectation().find("2 nodes"), std::string::npos);
-    FieldReader smaller = reader("SLAB.PD1", "1\n5\n");
-    formatError([&] { ReadMatrixOrder(smaller, 2); });
-}
-
-TEST(ResultFileErrors, PunchingTypeNumberMustNameAType)
-{
-    const std::string rest = "0.3 0.3\n0.5 0.5\n1 2 3 4 5 6\n0 0 0 0\n";
-    FieldReader zero = reader("SLAB.PPU", "1 2\n1 1 1 0\n" + rest);
-    EXPECT_EQ(formatError([&] { ReadPunchingFile(zero); }).line(), 2u);
-    FieldReader beyond = reader("SLAB.PPU", "1 2\n1 1 1 3\n" + rest);
-    EXPECT_NE(formatError([&] { ReadPunchingFile(beyond); }).expectation().find("1 to 2"), std::string::npos);
-    FieldReader last = reader("SLAB.PPU", "1 2\n1 1 1 2\n" + rest);
-    EXPECT_EQ(ReadPunchingFile(last).Points[0].Type, 2);
-}
 
 TEST(ResultFileErrors, EveryPrefixOfAPunchingFileFailsCleanly)
 {
