@@ -243,6 +243,11 @@ bool PagePrinter::JobOpen() const
 
 void PagePrinter::PrintPage(std::string_view text)
 {
+    PrintPage(text, {});
+}
+
+void PagePrinter::PrintPage(std::string_view text, const PageDrawing& drawBelow)
+{
     QPrinter& printer = m_device->printer;
     QPainter& painter = m_device->painter;
     const std::string where = m_pdfFile.empty() ? "printer " + PrinterName() : m_pdfFile;
@@ -288,6 +293,12 @@ void PagePrinter::PrintPage(std::string_view text)
                 painter.drawText(QPointF(0, static_cast<qreal>(top) + metrics.ascent()), shown);
         }
         top += lineHeight;
+    }
+    if (drawBelow) {
+        painter.save();
+        drawBelow(
+            painter, QRectF(0, static_cast<qreal>(top), width, printer.height() - static_cast<qreal>(top)));
+        painter.restore();
     }
     ++m_pages;
 }

@@ -7,6 +7,7 @@
 // set up from the stored printer settings, measured in lines and characters
 // of the list font, and fed one page of list text at a time.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,7 +16,9 @@
 #include "printing/PrinterSettings.h"
 
 class QFont;
+class QPainter;
 class QPrinter;
+class QRectF;
 
 namespace teska {
 
@@ -79,6 +82,11 @@ public:
     // and drawn right to left for a right-to-left list. The first page of a
     // job starts the job.
     void PrintPage(std::string_view text);
+    // Draws into the drawable area of a page below its text: \p area runs
+    // from the line under the text's last one to the bottom of the page.
+    using PageDrawing = std::function<void(QPainter& painter, const QRectF& area)>;
+    // Prints one page as PrintPage(text) does, then calls \p drawBelow.
+    void PrintPage(std::string_view text, const PageDrawing& drawBelow);
     // Ends the job: the pages go to the printer, or the PDF file is complete
     // and in place. Without an open job nothing happens. Throws
     // FileAccessError naming the file or printer when the job fails.

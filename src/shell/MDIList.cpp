@@ -35,6 +35,7 @@
 #include "shell/GroupProgram.h"
 #include "shell/HelpWindow.h"
 #include "shell/MenuTable.h"
+#include "shell/PictureCommands.h"
 #include "suite/Errors.h"
 #include "suite/Twips.h"
 #include "viewer/frmViList.h"
@@ -200,6 +201,7 @@ MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
     };
     if (const auto geometry = m_settings.Find(kSettings, "Window Placement"))
         restoreGeometry(QByteArray::fromHex(QByteArray::fromStdString(*geometry)));
+    m_pictures = std::make_unique<PictureCommands>(*this);
 }
 
 MDIList::~MDIList()

@@ -26,6 +26,7 @@
 #include "suite/SettingsStore.h"
 
 class QAction;
+class QIcon;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -40,6 +41,7 @@ namespace teska {
 
 class frmViList;
 class GroupProgram;
+class PictureCommands;
 class PagePrinter;
 class PageSink;
 
@@ -191,6 +193,17 @@ public:
     QString EditorFilePath(int outputTarget) const;
     // The viewers in the MDI area, oldest first.
     QList<frmViList*> viewers() const;
+    // Gives a new child window of the MDI area its navigator entry (under
+    // the current project, with \p icon) and the first free Window menu
+    // entry, both found again by \p tag. \p picture marks a picture window,
+    // whose entry the request check of the list commands passes over.
+    void AddWindowEntries(
+        QMdiSubWindow* window, const QString& tag, const QString& title, const QIcon& icon, bool picture);
+    // A child window closes: its navigator and Window menu entries go, the
+    // later Window menu entries move up a place.
+    void ViewerClosing(const QString& tag);
+    // The Picture command and the picture windows.
+    PictureCommands& pictures() { return *m_pictures; }
     const std::array<QString, 10>& WindowTags() const { return m_windowTags; }
     // The help topic of the window or dialog in front.
     QString HelpTopicInFront() const;
@@ -209,7 +222,6 @@ private:
     void FillListDropDowns();
     double dpi() const;
     void saveSettings();
-    void ViewerClosing(const QString& tag);
     void SubWindowActivated(QMdiSubWindow* window);
     void MakeProjectCurrent(const std::string& path);
     QTreeWidgetItem* ProjectNode(const std::string& path) const;
@@ -222,6 +234,7 @@ private:
     std::unique_ptr<PagePrinter> m_printer;
     std::unique_ptr<Session> m_session;
     std::unique_ptr<GroupProgram> m_group;
+    std::unique_ptr<PictureCommands> m_pictures;
     StartupState m_startup;
     ProjectState m_project;
     OpenedProjects m_opened;

@@ -30,6 +30,7 @@
 #include "shell/GroupProgram.h"
 #include "shell/MDIList.h"
 #include "shell/MenuTable.h"
+#include "shell/PictureCommands.h"
 #include "shell/frmPrList.h"
 #include "suite/Errors.h"
 #include "suite/FileText.h"
@@ -40,6 +41,8 @@ namespace teska {
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
+// True on the navigator entry of a picture window.
+constexpr int kPictureRole = Qt::UserRole + 2;
 constexpr int kWindowEntries = 10;
 
 QString toQ(const std::string& s)
@@ -156,7 +159,7 @@ bool MDIList::CheckRequest()
         return true;
     for (int i = 0; i < node->childCount(); ++i) {
         QTreeWidgetItem* entry = node->child(i);
-        if (!entry->text(0).contains(caption))
+        if (entry->data(0, kPictureRole).toBool() || !entry->text(0).contains(caption))
             continue;
         const QString tag = entry->data(0, kKeyRole).toString();
         for (QMdiSubWindow* window : m_mdi->subWindowList())
@@ -342,29 +345,38 @@ frmViList* MDIList::ShowResultInViewer()
     window->setWindowTitle(viewer->windowTitle());
     window->setWindowIcon(viewer->windowIcon());
     connect(viewer, &frmViList::closing, this, &MDIList::ViewerClosing);
+    // Image 2 for a result table, 3 for a text.
+    AddWindowEntries(window, tag, viewer->windowTitle(),
+        action(viewer->isGridMode() ? "mnuViewResult" : "mnuViewData")->icon(), false);
+    m_mdi->setActiveSubWindow(window);
+    SubWindowActivated(window);
+    return viewer;
+}
 
-    // The navigator entry under the active project: image 2 for a result
-    // table, 3 for a text.
+void MDIList::AddWindowEntries(
+    QMdiSubWindow* window, const QString& tag, const QString& title, const QIcon& icon, bool picture)
+{
+    window->setProperty("tag", tag);
+    // The navigator entry under the active project.
     if (QTreeWidgetItem* node = ProjectNode(m_opened.Current())) {
-        auto* entry = new QTreeWidgetItem(QStringList(viewer->windowTitle()));
+        auto* entry = new QTreeWidgetItem(QStringList(title));
         entry->setData(0, kKeyRole, tag);
-        entry->setIcon(0, action(viewer->isGridMode() ? "mnuViewResult" : "mnuViewData")->icon());
+        entry->setData(0, kPictureRole, picture);
+        entry->setIcon(0, icon);
         node->addChild(entry);
         node->setExpanded(true);
         m_tree->setCurrentItem(entry);
     }
-    // The Window menu lists the first ten viewers: "n base-caption".
-    const int n = static_cast<int>(viewers().size()) - 1;
-    if (n >= 0 && n < kWindowEntries) {
+    // The Window menu lists the first ten windows: "n base-caption".
+    for (int n = 0; n < kWindowEntries; ++n) {
         QAction* item = action(IndexedKey("MnuForms(", n));
-        item->setText(
-            QString::number(n) + " " + toQ(m_project.ProjectBaseName) + "-" + viewer->windowTitle());
+        if (item->isVisible())
+            continue;
+        item->setText(QString::number(n) + " " + toQ(m_project.ProjectBaseName) + "-" + title);
         item->setVisible(true);
         m_windowTags[static_cast<std::size_t>(n)] = tag;
+        break;
     }
-    m_mdi->setActiveSubWindow(window);
-    SubWindowActivated(window);
-    return viewer;
 }
 
 QList<frmViList*> MDIList::viewers() const
@@ -412,14 +424,18 @@ void MDIList::ViewerClosing(const QString& tag)
 void MDIList::SubWindowActivated(QMdiSubWindow* window)
 {
     auto* viewer = window ? qobject_cast<frmViList*>(window->widget()) : nullptr;
-    if (!viewer || viewer->tag().isEmpty())
+    const QString tag = window ? window->property("tag").toString() : QString();
+    if (m_pictures)
+        m_pictures->Activated(window);
+    if (tag.isEmpty())
         return;
-    action("MnuExportWord")->setEnabled(!viewer->isGridMode());
-    action("MnuExportExcel")->setEnabled(viewer->isGridMode());
+    // A picture window exports nothing.
+    action("MnuExportWord")->setEnabled(viewer && !viewer->isGridMode());
+    action("MnuExportExcel")->setEnabled(viewer && viewer->isGridMode());
     for (int p = 0; p < m_tree->topLevelItemCount(); ++p) {
         QTreeWidgetItem* node = m_tree->topLevelItem(p);
         for (int c = 0; c < node->childCount(); ++c) {
-            if (node->child(c)->data(0, kKeyRole).toString() != viewer->tag())
+            if (node->child(c)->data(0, kKeyRole).toString() != tag)
                 continue;
             const std::string path = node->data(0, Qt::UserRole + 1).toByteArray().toStdString();
             if (path != m_opened.Current())
