@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -13,7 +14,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
-#include <QTextOption>
 
 #include <sys/stat.h>
 
@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "printing/RightToLeftLine.h"
 #include "suite/Errors.h"
 #include "suite/TemporaryFiles.h"
 #include "suite/TextDecoding.h"
@@ -51,6 +52,31 @@ QFont FontOf(const ListFont& list)
     font.setPointSizeF(list.PointSize > 0 ? list.PointSize : 8.0);
     font.setWeight(list.Weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setItalic(list.Italic);
+    return font;
+}
+
+// A right-to-left list needs a fixed-pitch font with the script's letters:
+// a font without them would take each letter from some proportional font
+// and break the columns. The chosen font stays when it has them; else DejaVu
+// Sans Mono, else the first fixed-pitch font that has them.
+QFont WithArabicGlyphs(QFont font)
+{
+    const auto hasArabic = [](const QString& family) {
+        return QFontDatabase::writingSystems(family).contains(QFontDatabase::Arabic);
+    };
+    if (hasArabic(QFontInfo(font).family()))
+        return font;
+    QString family = QStringLiteral("DejaVu Sans Mono");
+    if (!hasArabic(family)) {
+        family.clear();
+        for (const QString& candidate : QFontDatabase::families(QFontDatabase::Arabic))
+            if (QFontDatabase::isFixedPitch(candidate)) {
+                family = candidate;
+                break;
+            }
+    }
+    if (!family.isEmpty())
+        font.setFamily(family);
     return font;
 }
 
@@ -180,7 +206,7 @@ PagePrinter::Applied PagePrinter::ApplyPrinterSettings(
             return refuse("print quality " + std::to_string(*device.PrintQuality));
         printer.setResolution(*dpi);
     }
-    m_device->font = FontOf(font);
+    m_device->font = rightToLeft ? WithArabicGlyphs(FontOf(font)) : FontOf(font);
     try {
         applied.Measure = Measure();
         applied.Measured = true;
@@ -279,19 +305,15 @@ void PagePrinter::PrintPage(std::string_view text, const PageDrawing& drawBelow)
     const QFontMetricsF metrics(m_device->font, &printer);
     const long lineHeight = std::lround(metrics.height());
     const qreal width = printer.width();
-    QTextOption option(m_rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
-    option.setTextDirection(m_rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setWrapMode(QTextOption::NoWrap);
+    const double cellWidth = metrics.horizontalAdvance(QLatin1Char(' '));
     long top = 0;
     for (const std::string& line : SplitLines(text)) {
-        if (!line.empty()) {
-            const QString shown = QString::fromStdString(line);
-            if (m_rightToLeft)
-                painter.drawText(
-                    QRectF(0, static_cast<qreal>(top), width, static_cast<qreal>(lineHeight)), shown, option);
-            else
-                painter.drawText(QPointF(0, static_cast<qreal>(top) + metrics.ascent()), shown);
-        }
+        if (m_rightToLeft)
+            DrawRightToLeftLine(
+                painter, line, static_cast<double>(top), width, cellWidth, static_cast<double>(lineHeight));
+        else if (!line.empty())
+            painter.drawText(
+                QPointF(0, static_cast<qreal>(top) + metrics.ascent()), QString::fromStdString(line));
         top += lineHeight;
     }
     if (drawBelow) {

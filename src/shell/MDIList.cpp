@@ -109,13 +109,14 @@ bool CopyImageStrip(const std::string& settingsDirectory)
     return copied;
 }
 
-MDIList::MDIList(const std::string& settingsDirectory, QWidget* parent)
+MDIList::MDIList(const std::string& settingsDirectory, const std::string& language, QWidget* parent)
     : QMainWindow(parent)
     , m_host(std::make_unique<ShellHost>())
     , m_group(std::make_unique<GroupProgram>())
 {
     SessionOptions options;
     options.settingsDirectory = settingsDirectory;
+    options.language = language;
     m_session = std::make_unique<Session>(*m_host, options);
     m_startup.SettingsDirectory = m_session->environment.SettingsDirectory();
     m_settings = SettingsStore(ApplicationSettingsPath(m_startup.SettingsDirectory));
@@ -725,6 +726,8 @@ void MDIList::MenuClick(const std::string& key)
             FontCommand();
         else if (key == "mnuPageFormat")
             PageFormatCommand();
+        else if (key == "mnuLanguage")
+            LanguageCommand();
         else if (key == "MnuExportWord" || key == "MnuExportExcel") {
             // The active viewer exports its text (0) or its grid (1).
             QMdiSubWindow* window = m_mdi->activeSubWindow();

@@ -63,7 +63,10 @@ class MDIList : public QMainWindow {
 
 public:
     // \p settingsDirectory empty: from the environment (TESKA_SETTINGS_DIR ...).
-    explicit MDIList(const std::string& settingsDirectory = {}, QWidget* parent = nullptr);
+    // \p language: the catalogue language (empty: TESKA_LANG, else the
+    // suite setting).
+    explicit MDIList(const std::string& settingsDirectory = {}, const std::string& language = {},
+        QWidget* parent = nullptr);
     // Group mode, shutdown not run: "TESKAGroup_EndProg", errors ignored.
     ~MDIList() override;
 
@@ -168,6 +171,9 @@ public:
     // The printer dialog, the list font dialog and the page format dialog.
     void PrinterCommand();
     void FontCommand();
+    // Stores the chosen catalogue language in the suite settings; the
+    // program takes it at its next start.
+    void LanguageCommand();
     void PageFormatCommand();
     // OutputTarget's ChosenLists on the printer, once per copy of the
     // stored print options, as one print job: a copy that is aborted is left

@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -26,6 +27,7 @@
 #include "printing/PrinterPageSink.h"
 #include "printing/PrinterSettings.h"
 #include "printing/frmPageForm.h"
+#include "project/opening/OpenProject.h"
 #include "shell/ChooseLists.h"
 #include "shell/GroupProgram.h"
 #include "shell/MDIList.h"
@@ -302,6 +304,31 @@ void MDIList::FontCommand()
     saveSettings();
     // The blank of the new font measures the lines and characters.
     ApplyPrinterSettings();
+}
+
+void MDIList::LanguageCommand()
+{
+    const std::vector<TextCatalogue::Language> languages
+        = TextCatalogue::Languages(TextCatalogue::DefaultDirectory());
+    QStringList names;
+    int current = 0;
+    for (const TextCatalogue::Language& language : languages) {
+        if (language.Code == m_session->catalogue.language())
+            current = static_cast<int>(names.size());
+        names << QString::fromStdString(language.Name);
+    }
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(
+        this, action("mnuLanguage")->text().remove('&'), caption(170007), names, current, false, &chosen);
+    const auto index = names.indexOf(name);
+    if (!chosen || index < 0)
+        return;
+    SuiteEnvironment& environment = m_session->environment;
+    environment.Language = languages[static_cast<std::size_t>(index)].Code;
+    environment.SaveSettings();
+    QMessageBox box(QMessageBox::Information, caption(kMainCaptionId),
+        caption(170008, {std::string("|1"), name.toStdString()}), QMessageBox::Ok, this);
+    box.exec();
 }
 
 frmViList* MDIList::ShowResultInViewer()

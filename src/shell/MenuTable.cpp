@@ -59,6 +59,7 @@ std::vector<MenuEntry> buildTable()
     item("mnuFormat", "MENUBAR", false, "", 21, one);
     item("mnuPageFormat", "mnuFormat", true, "", 140166, three);
     item("mnuFontFormat", "mnuFormat", true, "", 14, three);
+    item("mnuLanguage", "mnuFormat", false, "", 170006, three);
     item("MnuWindow", "MENUBAR", false, "", 22, one);
     item(IndexedKey("MnuWindowArrange(", 0), "MnuWindow", true, "", 90092, one);
     item(IndexedKey("MnuWindowArrange(", 1), "MnuWindow", true, "", 90093, one);

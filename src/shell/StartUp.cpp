@@ -70,13 +70,31 @@ void OpenProjectFromPath(MDIList& window, const std::string& commandLine)
     QGuiApplication::restoreOverrideCursor();
 }
 
-std::unique_ptr<MDIList> Main(
-    const QStringList& arguments, const std::string& settingsDirectory, const std::string& rawCommandLine)
+std::string TakeLanguageOption(std::vector<std::string>& arguments)
+{
+    std::string language;
+    for (std::size_t i = 1; i < arguments.size();) {
+        if (arguments[i] == "--lang" && i + 1 < arguments.size()) {
+            language = arguments[i + 1];
+            arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i),
+                arguments.begin() + static_cast<std::ptrdiff_t>(i + 2));
+        } else if (arguments[i].rfind("--lang=", 0) == 0) {
+            language = arguments[i].substr(7);
+            arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
+        }
+    }
+    return language;
+}
+
+std::unique_ptr<MDIList> Main(const QStringList& arguments, const std::string& settingsDirectory,
+    const std::string& rawCommandLine, const std::string& language)
 {
     QCoreApplication::setApplicationName(kApplicationTitle);
     const bool group = StartedAsAutomation(arguments);
 
-    auto window = std::make_unique<MDIList>(settingsDirectory);
+    auto window = std::make_unique<MDIList>(settingsDirectory, language);
     StartupState& startup = window->startup();
     startup.StartedByGroup = group;
     Session& session = window->session();

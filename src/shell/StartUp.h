@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "suite/SettingsStore.h"
 
@@ -30,13 +31,19 @@ QString CommandLineOf(const QStringList& arguments);
 // trailing double quote removed.
 std::string CleanProjectPath(const std::string& commandLine);
 
+// Takes "--lang CODE" or "--lang=CODE" out of \p arguments (the program
+// name first) and returns CODE; empty when none is given. The language of a
+// start then wins over TESKA_LANG and the suite setting.
+std::string TakeLanguageOption(std::vector<std::string>& arguments);
+
 // Runs the start-up sequence and returns the window (shown unless started
 // as an automation server). \p settingsDirectory empty: from the environment.
 // \p rawCommandLine: the arguments after the program name as the bytes the
 // system gave, joined by blanks (a path that is not UTF-8 survives only
-// so); empty: taken from \p arguments.
+// so); empty: taken from \p arguments. \p language: the catalogue language
+// of this start (empty: TESKA_LANG, else the suite setting).
 std::unique_ptr<MDIList> Main(const QStringList& arguments, const std::string& settingsDirectory = {},
-    const std::string& rawCommandLine = {});
+    const std::string& rawCommandLine = {}, const std::string& language = {});
 
 // Opens the project of \p path if it names a usable "*.PO1" file (upper-case
 // extension only); anything else is reported, naming the file, and ignored.

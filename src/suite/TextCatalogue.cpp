@@ -3,6 +3,8 @@
 
 #include "suite/TextCatalogue.h"
 
+#include <algorithm>
+
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
@@ -104,6 +106,29 @@ std::string TextCatalogue::ChooseLanguage(const std::string& configured)
     if (!configured.empty())
         return normaliseLanguage(configured);
     return "en";
+}
+
+std::vector<TextCatalogue::Language> TextCatalogue::Languages(const std::string& catalogueDirectory)
+{
+    std::vector<Language> languages;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(catalogueDirectory, ec)) {
+        const std::string code = entry.path().filename().string();
+        // Catalogue files are named by their lower-case code alone.
+        if (!entry.is_regular_file(ec) || code.empty() || normaliseLanguage(code) != code)
+            continue;
+        try {
+            const std::string path = entry.path().string();
+            const CatalogueContent content = ParseCatalogue(ReadWholeFile(path, kMaxCatalogueBytes), path);
+            const auto name = content.header.find("language");
+            languages.push_back({code, name == content.header.end() ? code : name->second});
+        } catch (const RuntimeError&) { }
+    }
+    std::sort(languages.begin(), languages.end(), [](const Language& a, const Language& b) {
+        return (a.Code != "en") < (b.Code != "en")
+            || ((a.Code != "en") == (b.Code != "en") && a.Code < b.Code);
+    });
+    return languages;
 }
 
 bool TextCatalogue::Contains(long id) const

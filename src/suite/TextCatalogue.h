@@ -37,6 +37,14 @@ public:
     // The language to use: TESKA_LANG when set, else \p configured, else "en".
     static std::string ChooseLanguage(const std::string& configured);
 
+    struct Language {
+        std::string Code; // the file name: "en", "de", "ar"
+        std::string Name; // its "@language" entry, else the code
+    };
+    // The languages of \p catalogueDirectory, English first, then by code.
+    // A file that cannot be read or parsed is left out.
+    static std::vector<Language> Languages(const std::string& catalogueDirectory);
+
     // Member 1: the text of \p id with each marker "|1".."|3" replaced by the
     // argument that follows it. A leading whole number in \p args is the
     // option (CatalogueOptions.h); a whole number after a marker is an
