@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <stdexcept>
 
@@ -124,6 +125,20 @@ std::string OneLine(const std::string& text)
     return out;
 }
 
+// True when \p text, the formatted \p value, reads back as the value (to
+// a millionth of \p step): a legend limit must say where the band ends.
+// A text that does not read as a plain number (grouping, exponent with a
+// unit) is taken as it is.
+bool ShowsExactly(std::string text, double value, double step)
+{
+    std::replace(text.begin(), text.end(), ',', '.');
+    char* end = nullptr;
+    const double read = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || *end != '\0')
+        return true;
+    return std::abs(read - value) <= std::abs(step) * 1e-6;
+}
+
 std::string KeyText(const ListKey& key)
 {
     if (const long* id = std::get_if<long>(&key))
@@ -216,8 +231,13 @@ std::vector<double> NiceBandLimits(
             if (distinct)
                 for (std::size_t i = 0; i + 1 < limits.size() && ok; ++i)
                     ok = distinct(limits[i], limits[i + 1]);
-            if (ok || count == 1)
+            if (ok) {
+                // The first and last limit exactly at the values when a
+                // product k * step lands a rounding step inside them.
+                limits.front() = std::min(limits.front(), min);
+                limits.back() = std::max(limits.back(), max);
                 return limits;
+            }
         }
     }
     return {min, max};
@@ -348,8 +368,11 @@ ResultPicture ResultPicture::Make(Input in)
         vMax = *hi;
     }
     const std::string& pattern = pic.m_pattern;
-    pic.m_limits = NiceBandLimits(vMin, vMax,
-        [&pattern](double a, double b) { return FormatNumber(a, pattern) != FormatNumber(b, pattern); });
+    pic.m_limits = NiceBandLimits(vMin, vMax, [&pattern](double a, double b) {
+        const std::string ta = FormatNumber(a, pattern);
+        const std::string tb = FormatNumber(b, pattern);
+        return ta != tb && ShowsExactly(ta, a, b - a) && ShowsExactly(tb, b, b - a);
+    });
     pic.m_diverging = pic.m_limits.front() < 0 && pic.m_limits.back() > 0 && vMin < 0 && vMax > 0;
     const std::vector<std::uint32_t> colors = BandColors(pic.m_limits, pic.m_diverging);
     for (std::size_t i = 0; i + 1 < pic.m_limits.size(); ++i)

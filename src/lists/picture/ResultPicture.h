@@ -92,9 +92,11 @@ void ClipTriangle(const std::array<PicturePoint, 3>& p, const std::array<double,
 // Ascending limits of 10 to 16 bands of one round step (1, 1.2, 1.5, 2,
 // 2.5, 3, 4, 5, 6 or 8 times a power of ten) covering [min, max]; zero is a
 // limit when min < 0 < max. Fewer bands only when the value range is so
-// small that \p distinct says two neighbouring limit texts would be equal
-// (then the smallest step with distinct texts), or when min == max (one
-// band around the value).
+// small that \p distinct refuses two neighbouring limits (their texts
+// would be equal or would not show the limits exactly; then the smallest
+// step that it accepts), or when min == max (one band around the value).
+// The first and last limit are min and max when k * step misses them by a
+// rounding error.
 std::vector<double> NiceBandLimits(
     double min, double max, const std::function<bool(double, double)>& distinct = nullptr);
 
