@@ -24,27 +24,9 @@ struct OptionCase {
 
 TEST(ResultSwitches, EachOptionDrivesItsOwnSwitches)
 {
-    const OptionCase cases[] = {
-        {1, 1, {1}},
-        {2, 1, {2}},
-        {3, 1, {3}},
-        {7, 1, {4}},
-        {8, 1, {5}},
-        {4, 1, {6}},
-        {5, 1, {8}},
-        {6, 1, {9}},
-        {9, 1, {10}},
-        {10, 1, {11}},
-        {11, 1, {12}},
-        {12, 1, {13}},
-        {13, 1, {14}},
-        {9, 4, {15}},
-        {9, 3, {16}},
-        {9, 2, {}},
-        {1, 2, {}},
-        {4, -1, {}},
-        {13, 0, {}},
-    };
+    const OptionCase cases[] = {{1, 1, {1}}, {2, 1, {2}}, {3, 1, {3}}, {7, 1, {4}}, {8, 1, {5}}, {4, 1, {6}},
+        {5, 1, {8}}, {6, 1, {9}}, {9, 1, {10}}, {10, 1, {11}}, {11, 1, {12}}, {12, 1, {13}}, {13, 1, {14}},
+        {9, 4, {15}}, {9, 3, {16}}, {9, 2, {}}, {1, 2, {}}, {4, -1, {}}, {13, 0, {}}};
     for (const OptionCase& c : cases) {
         ProjectState state;
         state.Options[static_cast<std::size_t>(c.option - 1)] = c.value;
@@ -103,24 +85,13 @@ TEST(DesignSwitch2, MarkOrRecordNineUnlessExcludedMethod)
         int method;
         bool expected;
     };
-    const Case cases[] = {
-        {"J", 0, 1, true}, // the mark alone
-        {"J", -5, 3, true},
-        {"N", 0.1f, 1, true}, // another mark with a positive record 9
-        {"N", 0, 1, false},
-        {"N", -1, 1, false},
-        {"", 0, 1, false},
+    const Case cases[] = {{"J", 0, 1, true}, // the mark alone
+        {"J", -5, 3, true}, {"N", 0.1f, 1, true}, // another mark with a positive record 9
+        {"N", 0, 1, false}, {"N", -1, 1, false}, {"", 0, 1, false},
         {"j", 0, 1, false}, // the mark is the capital letter
-        {"JA", 0, 1, false},
-        {"J", 1, 2, false}, // excluded methods
-        {"J", 1, 8, false},
-        {"J", 1, 17, false},
-        {"J", 1, 18, false},
-        {"J", 1, 19, false},
-        {"J", 1, 20, false},
-        {"J", 0, 21, true},
-        {"J", 0, 16, true},
-    };
+        {"JA", 0, 1, false}, {"J", 1, 2, false}, // excluded methods
+        {"J", 1, 8, false}, {"J", 1, 17, false}, {"J", 1, 18, false}, {"J", 1, 19, false},
+        {"J", 1, 20, false}, {"J", 0, 21, true}, {"J", 0, 16, true}};
     for (const Case& c : cases)
         EXPECT_EQ(SlabDesignResults(c.mark, c.record9, c.method), c.expected)
             << c.mark << " " << c.record9 << " " << c.method;

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Every text reader on the contents of tests/data/project/text_readers.tsv:
-// a format error names the file and the line, before anything is
-// allocated for counts the file cannot hold; the valid forms read.
+// the fields read from the forms the files may take, and a format error
+// that names the file and the line, before anything is allocated for
+// counts the file cannot hold.
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -24,7 +26,13 @@
 namespace teska {
 namespace {
 
-using Read = std::function<void(FieldReader&, const std::string& argument)>;
+using Read = std::function<std::string(FieldReader&, const std::string& argument)>;
+
+template <class T> std::string Shortest(T value)
+{
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
 
 // The readers by name; the argument is what follows a ":" in the name.
 const std::map<std::string, Read>& Readers()
@@ -32,46 +40,154 @@ const std::map<std::string, Read>& Readers()
     static const std::map<std::string, Read> readers = {
         {"field",
             [](FieldReader& in, const std::string& ops) {
-                for (const char op : ops)
-                    op == 'i'       ? (void)in.ReadInt16()
-                        : op == 'l' ? (void)in.ReadInt32()
-                        : op == 's' ? (void)in.ReadSingle()
-                        : op == 'b' ? (void)in.ReadBool()
-                        : op == 'S' ? (void)in.ReadString()
-                                    : (void)in.LineInput();
+                std::string read;
+                for (const char op : ops) {
+                    read += read.empty() ? "" : "|";
+                    switch (op) {
+                    case 'i':
+                        read += std::to_string(in.ReadInt16());
+                        break;
+                    case 'l':
+                        read += std::to_string(in.ReadInt32());
+                        break;
+                    case 's':
+                        read += Shortest(in.ReadSingle());
+                        break;
+                    case 'd':
+                        read += Shortest(in.ReadDouble());
+                        break;
+                    case 'b':
+                        read += in.ReadBool() ? "1" : "0";
+                        break;
+                    case 'S':
+                        read += in.ReadString();
+                        break;
+                    case 'L':
+                        read += in.LineInput();
+                        break;
+                    case 'e':
+                        read += in.AtEnd() ? "1" : "0";
+                        break;
+                    default:
+                        read += std::to_string(in.line());
+                    }
+                }
+                return read;
             }},
-        {"po1", [](FieldReader& in, const std::string&) { ReadProjectFile(in); }},
-        {"p23", [](FieldReader& in, const std::string&) { ReadDesignParameterFile(in); }},
-        {"ppu-first", [](FieldReader& in, const std::string&) { ReadPunchingFirstNumber(in); }},
-        {"nod", [](FieldReader& in, const std::string&) { ReadNodeFile(in); }},
-        {"elm", [](FieldReader& in, const std::string&) { ReadElementFile(in); }},
-        {"slb", [](FieldReader& in, const std::string&) { ReadSlabFile(in); }},
-        {"lds", [](FieldReader& in, const std::string&) { ReadLoadFile(in); }},
-        {"p61", [](FieldReader& in, const std::string&) { ReadSupportFileP61(in); }},
-        {"p71", [](FieldReader& in, const std::string&) { ReadSupportFileP71(in); }},
-        {"p31", [](FieldReader& in, const std::string&) { ReadSupportFileP31(in); }},
-        {"pcf", [](FieldReader& in, const std::string&) { ReadLoadFilePCF(in); }},
-        {"pp1", [](FieldReader& in, const std::string&) { ReadDataFilePP1(in); }},
-        {"pl9", [](FieldReader& in, const std::string&) { ReadPileFilePL9(in); }},
-        {"pil", [](FieldReader& in, const std::string&) { ReadPileFilePIL(in); }},
-        {"gl1", [](FieldReader& in, const std::string&) { ReadDataFileGL1(in); }},
-        {"pt1", [](FieldReader& in, const std::string&) { ReadTemperatureFilePT1(in); }},
-        {"pl6", [](FieldReader& in, const std::string&) { ReadNodeCountFile(in); }},
-        {"counted", [](FieldReader& in, const std::string&) { ReadCountedValues(in); }},
-        {"gh1", [](FieldReader& in, const std::string&) { ReadBeamFile(in); }},
-        {"ppu", [](FieldReader& in, const std::string&) { ReadPunchingFile(in); }},
+        {"po1",
+            [](FieldReader& in, const std::string&) {
+                ReadProjectFile(in);
+                return std::string();
+            }},
+        {"p23",
+            [](FieldReader& in, const std::string&) {
+                ReadDesignParameterFile(in);
+                return std::string();
+            }},
+        {"ppu-first",
+            [](FieldReader& in, const std::string&) {
+                ReadPunchingFirstNumber(in);
+                return std::string();
+            }},
+        {"nod",
+            [](FieldReader& in, const std::string&) {
+                ReadNodeFile(in);
+                return std::string();
+            }},
+        {"elm",
+            [](FieldReader& in, const std::string&) {
+                ReadElementFile(in);
+                return std::string();
+            }},
+        {"slb",
+            [](FieldReader& in, const std::string&) {
+                ReadSlabFile(in);
+                return std::string();
+            }},
+        {"lds",
+            [](FieldReader& in, const std::string&) {
+                ReadLoadFile(in);
+                return std::string();
+            }},
+        {"p61",
+            [](FieldReader& in, const std::string&) {
+                ReadSupportFileP61(in);
+                return std::string();
+            }},
+        {"p71",
+            [](FieldReader& in, const std::string&) {
+                ReadSupportFileP71(in);
+                return std::string();
+            }},
+        {"p31",
+            [](FieldReader& in, const std::string&) {
+                ReadSupportFileP31(in);
+                return std::string();
+            }},
+        {"pcf",
+            [](FieldReader& in, const std::string&) {
+                ReadLoadFilePCF(in);
+                return std::string();
+            }},
+        {"pp1",
+            [](FieldReader& in, const std::string&) {
+                ReadDataFilePP1(in);
+                return std::string();
+            }},
+        {"pl9",
+            [](FieldReader& in, const std::string&) {
+                ReadPileFilePL9(in);
+                return std::string();
+            }},
+        {"pil",
+            [](FieldReader& in, const std::string&) {
+                ReadPileFilePIL(in);
+                return std::string();
+            }},
+        {"gl1",
+            [](FieldReader& in, const std::string&) {
+                ReadDataFileGL1(in);
+                return std::string();
+            }},
+        {"pt1",
+            [](FieldReader& in, const std::string&) {
+                ReadTemperatureFilePT1(in);
+                return std::string();
+            }},
+        {"pl6",
+            [](FieldReader& in, const std::string&) {
+                ReadNodeCountFile(in);
+                return std::string();
+            }},
+        {"counted",
+            [](FieldReader& in, const std::string&) {
+                ReadCountedValues(in);
+                return std::string();
+            }},
+        {"gh1",
+            [](FieldReader& in, const std::string&) {
+                ReadBeamFile(in);
+                return std::string();
+            }},
+        {"ppu",
+            [](FieldReader& in, const std::string&) {
+                ReadPunchingFile(in);
+                return std::string();
+            }},
         {"column",
             [](FieldReader& in, const std::string& count) {
                 // A count beyond the cells given goes into one cell.
                 const std::int32_t n = std::stoi(count);
                 std::vector<float> cells(static_cast<std::size_t>(std::min(n, 16)));
                 ReadColumnValues(in, n, cells.data(), n > 16 ? 0 : 1);
+                return std::string();
             }},
         {"matrix",
             [](FieldReader& in, const std::string& nodes) {
                 const std::int32_t order = ReadMatrixOrder(in, std::stoi(nodes));
                 std::vector<float> cells(static_cast<std::size_t>(order) * static_cast<std::size_t>(order));
                 ReadMatrixValues(in, order, cells.data());
+                return std::string();
             }},
     };
     return readers;
@@ -86,6 +202,11 @@ std::string Unescaped(const std::string& text)
             continue;
         }
         const char c = text[++i];
+        if (c == 'x' && i + 2 < text.size()) {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+            continue;
+        }
         out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
     }
     return out;
@@ -103,7 +224,7 @@ TEST(TextReaders, EveryRowOfTheTable)
         std::istringstream fields(line);
         for (std::string field; std::getline(fields, field, '\t');)
             f.push_back(field);
-        f.resize(5);
+        f.resize(6);
         SCOPED_TRACE(f[0]);
         ++rows;
         const std::size_t colon = f[1].find(':');
@@ -113,8 +234,9 @@ TEST(TextReaders, EveryRowOfTheTable)
         const std::string file = name == "field" ? "T.TXT" : "S." + name.substr(0, 3);
         FieldReader in(file, Unescaped(f[2]));
         try {
-            Readers().at(name)(in, argument);
+            const std::string read = Readers().at(name)(in, argument);
             EXPECT_EQ(f[3], "0") << "no error";
+            EXPECT_EQ(read, f[5]);
         } catch (const FileFormatError& error) {
             const std::string message = error.what();
             EXPECT_EQ(error.file(), file);
