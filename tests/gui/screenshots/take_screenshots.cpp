@@ -7,9 +7,11 @@
 //   take_screenshots PROJECT.PO1 OUTPUT_DIR
 //
 // text-viewer.png: the node table (90054) in a text viewer; grid-viewer.png:
-// the moments (140) in a grid viewer beside it; list-choice.png: the
-// multiple-choice dialog of printing the result list with three lists
-// checked; list-run.png: the list generation window during a run.
+// the moments (140) in a grid viewer beside it; picture-settlements.png,
+// picture-moments.png: the picture windows of the settlements (138) and
+// the moments; list-choice.png: the multiple-choice dialog of printing the
+// result list with three lists checked; list-run.png: the list generation
+// window during a run.
 
 #include <QApplication>
 #include <QListWidget>
@@ -24,7 +26,9 @@
 #include "printing/frmPlotPage.h"
 #include "shell/ChooseLists.h"
 #include "shell/MDIList.h"
+#include "shell/PictureCommands.h"
 #include "shell/StartUp.h"
+#include "viewer/frmPicture.h"
 #include "viewer/frmViList.h"
 
 using namespace teska;
@@ -86,6 +90,31 @@ int main(int argc, char** argv)
         return 1;
     window->mdiArea()->activeSubWindow()->setGeometry(180, 60, 760, 520);
     ok = save(window.get(), out + "grid-viewer.png") && ok;
+
+    // picture-settlements.png, picture-moments.png: the picture windows of
+    // the settlements and of the moments over their grid viewers, with a
+    // node clicked (its row selected in the grid, its value in the status
+    // bar).
+    for (const long key : {138L, 140L}) {
+        window->mdiArea()->closeAllSubWindows();
+        settle();
+        window->OutputTarget = 2;
+        window->CurrentListKey = key;
+        frmViList* viewer = window->ShowResultInViewer();
+        if (!viewer)
+            return 1;
+        viewer->parentWidget()->setGeometry(0, 0, 430, 560);
+        frmPicture* picture = window->pictures().ShowPicture(viewer, 1);
+        if (!picture)
+            return 1;
+        picture->parentWidget()->setGeometry(260, 0, 690, 560);
+        settle();
+        const ResultPicture& slab = picture->picture();
+        const PicturePoint node = slab.Node(slab.Largest().Node);
+        picture->ClickAt(picture->layout().WorldToDevice.map(QPointF(node.X, node.Y)));
+        ok = save(window.get(), out + (key == 138L ? "picture-settlements.png" : "picture-moments.png"))
+            && ok;
+    }
 
     // The choice dialog is modal: it is photographed from a timer while it
     // is open, then cancelled.
