@@ -24,90 +24,45 @@ using test::ScratchDir;
 using test::writeFile;
 using ::testing::HasSubstr;
 
-const char* kEnglish = "# test catalogue\n"
-                       "@language\tEnglish\n"
-                       "@style\t0\n"
-                       "@rtl\t0\n"
-                       "@axis1\tx\n"
-                       "@axis2\ty\n"
-                       "@axisname1\tx axis\n"
-                       "@axisname2\ty axis\n"
-                       "@term\t1\n"
-                       "\n"
-                       "1\tfile\n"
-                       "2\tCoordinate |1\n"
-                       "3\tFrom |1 to |2\n"
-                       "4\t|3, |2, |1\n"
-                       "5\tAnalysis method: \n"
-                       "6\tline one\\nline two\\ttab \\\\ back\n"
-                       "7\tAbout |1\n"
-                       "8\tTESKA-List\n"
-                       "9\tstraße über\n"
-                       "10\tEnglish only\n"
-                       "11\tPrinting |1\n"
-                       "12\t\n";
-
-const char* kGerman = "@language\tDeutsch\n"
-                      "@axisname1\tx-Achse\n"
-                      "1\tDatei\n"
-                      "11\tDrucke |1\n";
-
 class CatalogueTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        writeFile(dir.file("en"), kEnglish);
-        writeFile(dir.file("de"), kGerman);
+        writeFile(dir.file("en"), test::readFile(test::dataPath("suite/en.catalogue")));
+        writeFile(dir.file("de"), test::readFile(test::dataPath("suite/de.catalogue")));
     }
     TextCatalogue english() { return TextCatalogue(dir.dir(), "en"); }
     ScratchDir dir;
 };
 
-struct LookupCase {
-    const char* name;
-    long id;
-    TextArgs args;
-    const char* expected;
-};
-
-class LookupTest : public CatalogueTest, public ::testing::WithParamInterface<LookupCase> { };
-
-TEST_P(LookupTest, GivesTheExpectedText)
+TEST_F(CatalogueTest, LooksUpEveryTextOfTheTable)
 {
-    const LookupCase& c = GetParam();
-    EXPECT_EQ(english().LookupText(c.id, c.args), c.expected);
+    std::ifstream table(test::dataPath("suite/lookups.tsv"));
+    ASSERT_TRUE(table);
+    const TextCatalogue catalogue = english();
+    int rows = 0;
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::vector<std::string> f;
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, '\t');)
+            f.push_back(field);
+        f.resize(4);
+        ++rows;
+        TextArgs args;
+        std::istringstream items(f[2]);
+        for (std::string item; std::getline(items, item, ';');)
+            args.push_back(item.starts_with("#") ? TextArg(std::stol(item.substr(1))) : TextArg(item));
+        std::string expected;
+        for (std::size_t i = 0; i < f[3].size(); ++i) {
+            const char c = f[3][i] == '\\' && i + 1 < f[3].size() ? f[3][++i] : '\0';
+            expected += c == 'n' ? '\n' : c == 't' ? '\t' : c == '\\' ? '\\' : f[3][i];
+        }
+        EXPECT_EQ(catalogue.LookupText(std::stol(f[1]), args), expected) << f[0];
+    }
+    EXPECT_GT(rows, 15);
 }
-
-INSTANTIATE_TEST_SUITE_P(Markers, LookupTest,
-    ::testing::Values(LookupCase{"NoArguments", 2, {}, "Coordinate "},
-        LookupCase{"OneValue", 2, {std::string("|1"), std::string("x")}, "Coordinate x"},
-        LookupCase{"TwoValues", 3, {std::string("|1"), std::string("a"), std::string("|2"), std::string("b")},
-            "From a to b"},
-        LookupCase{"ThreeValuesInAnyOrder", 4,
-            {std::string("|2"), std::string("B"), std::string("|3"), std::string("C"), std::string("|1"),
-                std::string("A")},
-            "C, B, A"},
-        LookupCase{"ValueHoldingAMarkerIsNotSubstitutedAgain", 3,
-            {std::string("|1"), std::string("|2"), std::string("|2"), std::string("z")}, "From |2 to z"},
-        LookupCase{"MarkerAtTheEndWithoutValue", 2, {std::string("|1")}, "Coordinate "},
-        LookupCase{"WholeNumberValueIsAnIdentifier", 7, {std::string("|1"), 8L}, "About TESKA-List"},
-        LookupCase{"QuotedValue", 11, {32L, std::string("|1"), std::string("Settlements")},
-            "Printing \"Settlements\""},
-        LookupCase{
-            "BracketedValue", 2, {48L, std::string("|1"), std::string("x axis")}, "Coordinate (x axis)"},
-        LookupCase{"HelpMenuOption33", 7, {33L, std::string("|1"), 8L}, "About \"TESKA-List\""}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(Options, LookupTest,
-    ::testing::Values(LookupCase{"Capitalise", 1, {1L}, "File"},
-        LookupCase{"CapitaliseWithEllipsis", 1, {3L}, "File..."},
-        LookupCase{"StripTrailingColon", 5, {4L}, "Analysis method"},
-        LookupCase{"UpperCaseLatin1", 9, {8L}, "STRAßE ÜBER"},
-        LookupCase{"ColumnCaptionForm", 5, {16L}, "Analysis method"},
-        LookupCase{"UnknownOptionIgnored", 1, {200L}, "file"},
-        LookupCase{"NegativeOptionIgnored", 1, {-1L}, "file"},
-        LookupCase{"Escapes", 6, {}, "line one\nline two\ttab \\ back"}, LookupCase{"EmptyText", 12, {}, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CatalogueTest, ChosenLanguageOverridesAndFallsBackToEnglish)
 {
