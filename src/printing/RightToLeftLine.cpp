@@ -66,13 +66,16 @@ void DrawRightToLeftLine(
     QPainter& painter, std::string_view line, double top, double width, double cellWidth, double lineHeight)
 {
     QTextOption option(Qt::AlignRight | Qt::AlignAbsolute);
-    option.setTextDirection(Qt::RightToLeft);
     option.setWrapMode(QTextOption::NoWrap);
     for (const RightToLeftRun& run : RightToLeftRuns(line)) {
         const double right = width - run.FirstCell * cellWidth;
         const double left = right - run.Cells * cellWidth;
-        painter.drawText(
-            QRectF(left, top, right - left, lineHeight), QString::fromStdString(run.Text), option);
+        const QString text = QString::fromStdString(run.Text);
+        // A run that starts with no right-to-left letter (a number, a unit,
+        // a symbol) reads left to right, so "-35.6" and ".5" keep their sign
+        // and point where they stand.
+        option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+        painter.drawText(QRectF(left, top, right - left, lineHeight), text, option);
     }
 }
 

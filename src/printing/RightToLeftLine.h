@@ -34,7 +34,8 @@ std::vector<RightToLeftRun> RightToLeftRuns(std::string_view line);
 
 // Draws \p line with its top at \p top: each run right-aligned at its
 // mirrored cell in a line \p width wide with cells \p cellWidth wide, in the
-// painter's font, read right to left.
+// painter's font; a run whose first letter is right to left reads right to
+// left, any other run (numbers, units, symbols) left to right.
 void DrawRightToLeftLine(
     QPainter& painter, std::string_view line, double top, double width, double cellWidth, double lineHeight);
 

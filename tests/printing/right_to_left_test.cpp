@@ -70,12 +70,13 @@ TEST(RightToLeftLine, PrintedPageMirrorsTheCellsInAFontWithArabicLetters)
     // "ab" and "cd" stand in cells 9 and 10 of their lines: in the second
     // line the two pairs fill two cells, so its blanks are the writer's
     // padding of a heading with two pairs.
-    printer.PrintPage("     1   ab\r\n     " + kLamAlef + kLamHamza + "  cd\r\n");
+    printer.PrintPage("     1   ab   -35.6\r\n     " + kLamAlef + kLamHamza + "  cd\r\n");
     printer.EndJob();
     const auto edges = WordRightEdges(dir.file("ar.pdf"), dir);
     ASSERT_EQ(edges.count("ab"), 1u);
     ASSERT_EQ(edges.count("cd"), 1u);
     ASSERT_EQ(edges.count("1"), 1u);
+    EXPECT_EQ(edges.count("-35.6"), 1u) << "a number keeps its sign in front";
     const double cell = 0.6 * 8; // DejaVu Sans Mono: 0.6 em a character
     EXPECT_NEAR(edges.find("ab")->second, edges.find("cd")->second, 0.5);
     // Mirrored: the first cells are at the right; "1" (cell 5) ends four
