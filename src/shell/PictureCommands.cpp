@@ -41,6 +41,8 @@ constexpr int kPictureWidth = 760;
 constexpr int kPictureHeight = 540;
 // The picture's text on paper, in points.
 constexpr double kPrintFontPoints = 9;
+// Room a printed slab keeps above and below it, as a part of its height.
+constexpr double kPrintSlack = 1.1;
 
 QString OneLine(const std::string& text)
 {
@@ -296,7 +298,7 @@ bool PictureCommands::PrintPicture(frmPicture& picture)
             const QFontMetricsF list(painter.font(), painter.device());
             const double margin = list.horizontalAdvance(QLatin1Char(' ')) * page.Layout.LeftMargin;
             const double line = list.height();
-            const QRectF target = area.adjusted(
+            QRectF target = area.adjusted(
                 rightToLeft ? 0 : margin, line, rightToLeft ? -margin : 0, -line * page.Layout.BottomMargin);
             QFont font = QApplication::font();
             font.setPointSizeF(kPrintFontPoints);
@@ -304,7 +306,19 @@ bool PictureCommands::PrintPicture(frmPicture& picture)
             painter.setRenderHint(QPainter::Antialiasing);
             PicturePaintOptions options = picture.paintOptions();
             options.Vector = true;
-            PicturePainter(picture.picture()).Paint(painter, target, picture.requestedWorld(), options);
+            const PicturePainter drawing(picture.picture());
+            // The picture is as high as the slab needs at the page's width:
+            // a wide slab leaves the foot of the page empty rather than
+            // bands of nothing above and below it.
+            const PictureRect& world = picture.requestedWorld().Width() > 0 ? picture.requestedWorld()
+                                                                            : picture.picture().Bounds();
+            const PictureLayout full = drawing.Layout(painter, target, picture.requestedWorld(), options);
+            if (world.Width() > 0 && world.Height() > 0) {
+                const double needed = full.Plot.width() * world.Height() / world.Width() * kPrintSlack;
+                if (needed < full.Plot.height())
+                    target.setHeight(target.height() - (full.Plot.height() - needed));
+            }
+            drawing.Paint(painter, target, picture.requestedWorld(), options);
         });
         printer.EndJob();
     } catch (const RuntimeError& error) {

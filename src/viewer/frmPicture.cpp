@@ -124,12 +124,12 @@ void frmPicture::BuildMenu()
     connect(fit, &QAction::triggered, this, [this] { FitToWindow(); });
     addAction(fit);
     add("PictureZoomIn", Text(kZoomInText), QKeySequence(Qt::Key_Plus),
-        [this] { ZoomAt(m_layout.Plot.center(), kZoomStep); });
+        [this] { ZoomAt(layout().Plot.center(), kZoomStep); });
     add("PictureZoomOut", Text(kZoomOutText), QKeySequence(Qt::Key_Minus),
-        [this] { ZoomAt(m_layout.Plot.center(), 1 / kZoomStep); });
+        [this] { ZoomAt(layout().Plot.center(), 1 / kZoomStep); });
     m_menu->addSeparator();
     add("PicturePrint", QString::fromStdString(m_session.catalogue.LookupText(kPrintText, {3L})),
-        QKeySequence::Print, [this] { Q_EMIT printRequested(); });
+        QKeySequence(), [this] { Q_EMIT printRequested(); });
     add("PictureSave", QString::fromStdString(m_session.catalogue.LookupText(kSaveText, {3L})),
         QKeySequence::Save, [this] { SaveCommand(); });
     m_menu->addSeparator();
