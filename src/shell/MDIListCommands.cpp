@@ -16,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTreeWidget>
 #include <QUrl>
 #include <algorithm>
@@ -452,8 +453,12 @@ void MDIList::SubWindowActivated(QMdiSubWindow* window)
 {
     auto* viewer = window ? qobject_cast<frmViList*>(window->widget()) : nullptr;
     const QString tag = window ? window->property("tag").toString() : QString();
-    if (m_pictures)
-        m_pictures->Activated(window);
+    // The Picture command follows the window in front once its project is
+    // the current one.
+    const auto pictures = qScopeGuard([this, window] {
+        if (m_pictures)
+            m_pictures->Activated(window);
+    });
     if (tag.isEmpty())
         return;
     // A picture window exports nothing.

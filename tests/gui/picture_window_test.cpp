@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -41,21 +42,23 @@ class PictureWindowTest : public QObject {
 
     MDIList& w() { return *m_window; }
 
-    // Opens a copy of example \p name (its .PO1 is NAME.PO1) in \p language.
-    void open(const QString& name, const QByteArray& language = "en")
+    // A copy of example \p name (its .PO1 is NAME.PO1) in a folder of
+    // \p language; the path of the .PO1.
+    QString copy(const QString& name, const QByteArray& language = "en")
     {
-        if (m_window)
-            m_window->ShutDown(false);
-        m_window.reset();
         const QString folder = m_dir.path() + "/" + name + "-" + language;
-        QDir().mkpath(folder);
+        QDir().mkpath(folder + "/settings");
         const QString source = TESKA_SOURCE_DIR "/examples/" + name;
         for (const QString& file : QDir(source).entryList(QDir::Files))
             QFile::copy(source + "/" + file, folder + "/" + file);
-        QDir().mkpath(folder + "/settings");
+        return folder + "/" + name.toUpper() + ".PO1";
+    }
+    // Opens a copy of example \p name in \p language.
+    void open(const QString& name, const QByteArray& language = "en")
+    {
+        const QString project = copy(name, language);
         qputenv("TESKA_LANG", language);
-        m_window = Main(
-            {"teska-list", folder + "/" + name.toUpper() + ".PO1"}, (folder + "/settings/").toStdString());
+        m_window = Main({"teska-list", project}, (QFileInfo(project).path() + "/settings/").toStdString());
         qunsetenv("TESKA_LANG");
         QVERIFY(w().openedProjects().CurrentProject != 0);
         w().resize(1200, 800);
@@ -243,14 +246,27 @@ private Q_SLOTS:
         }
     }
 
+    // The command follows the window in front: a grid of the demo project
+    // has a picture, one of a plane project (open beside it) has none.
     void planeProjectSaysThatNoPictureExists()
     {
-        open("plane");
-        frmViList* viewer = grid(90046); // the deflections
-        QVERIFY(viewer);
-        QVERIFY(!w().pictures().action()->isEnabled());
-        QVERIFY(!w().pictures().ShowPicture(viewer, 1));
-        QVERIFY(w().statusBarWidget()->currentMessage().contains("no picture"));
+        open("demo");
+        frmViList* demo = grid(138);
+        const QString path = copy("plane");
+        ProjectState& state = w().project();
+        state.ProjectPath = path.toStdString();
+        state.ProjectDirectory = QFileInfo(path).path().toStdString() + "/";
+        state.ProjectBaseName = "PLANE";
+        QVERIFY(!w().IsProjectOpened());
+        w().OpenProject(true);
+        frmViList* plane = grid(90046); // the deflections
+        QVERIFY(demo && plane);
+        for (frmViList* viewer : {demo, plane, demo, plane}) {
+            w().mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(viewer->parentWidget()));
+            QCOMPARE(w().pictures().action()->isEnabled(), viewer == demo);
+        }
+        QVERIFY(!w().pictures().ShowPicture(plane, 1));
+        QVERIFY(w().statusBarWidget()->currentMessage().contains("plane model"));
         QCOMPARE(w().pictures().pictures().size(), 0);
     }
 };
