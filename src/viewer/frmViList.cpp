@@ -47,6 +47,45 @@ namespace teska {
 
 namespace {
 
+// In a right-to-left box the bidirectional algorithm keeps a stretch of
+// Latin symbols or numbers between blanks ("mx   my") in left-to-right
+// order, which puts them under the wrong captions, and moves a minus sign
+// behind its number. Each run between two or more blanks that does not start
+// with a right-to-left letter is isolated left to right (U+2066 ... U+2069),
+// so the columns mirror as the captions do and a number reads as written.
+constexpr char16_t kLeftToRightIsolate = 0x2066;
+constexpr char16_t kPopIsolate = 0x2069;
+
+QString IsolateLeftToRightRuns(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 4);
+    const qsizetype n = text.size();
+    const auto endsRun = [&](qsizetype j) {
+        return text[j] == u'\n'
+            || (text[j] == u' ' && (j + 1 == n || text[j + 1] == u' ' || text[j + 1] == u'\n'));
+    };
+    for (qsizetype i = 0; i < n;) {
+        if (text[i] == u' ' || text[i] == u'\n') {
+            out += text[i++];
+            continue;
+        }
+        qsizetype j = i;
+        while (j < n && !endsRun(j))
+            ++j;
+        const QStringView run = QStringView(text).mid(i, j - i);
+        if (run.isRightToLeft()) {
+            out += run;
+        } else {
+            out += QChar(kLeftToRightIsolate);
+            out += run;
+            out += QChar(kPopIsolate);
+        }
+        i = j;
+    }
+    return out;
+}
+
 // Gap between the window's edge and its text box or grid.
 constexpr int kEdgeTwips = 100;
 // Room a grid cell keeps beside its heading text, and the narrowest column.
@@ -277,6 +316,9 @@ void frmViList::FillText(const ListKey& key, std::string& listText)
     m_text->setLayoutDirection(direction);
     QTextOption option = m_text->document()->defaultTextOption();
     option.setTextDirection(direction);
+    // Right to left, a line starts at the right edge of the box.
+    option.setAlignment(
+        m_rightToLeft ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft | Qt::AlignAbsolute);
     m_text->document()->setDefaultTextOption(option);
 
     // The list's lines end with CR LF; the box takes line feeds. One pass
@@ -285,6 +327,8 @@ void frmViList::FillText(const ListKey& key, std::string& listText)
     listText.erase(std::remove(listText.begin(), listText.end(), '\r'), listText.end());
     QString text = ToQ(listText);
     std::string().swap(listText);
+    if (m_rightToLeft)
+        text = IsolateLeftToRightRuns(text);
     // A text box takes about three microseconds a line: a list of a million
     // lines shows its first screens at once and gets the rest from the event
     // loop in pieces, so that the window answers while it fills.
@@ -385,7 +429,9 @@ QString frmViList::ExportDocument()
     style.rightToLeft = m_rightToLeft;
     style.linesPerPage = m_context.linesPerPage;
     style.charsPerLine = m_context.charsPerLine;
-    const QString text = m_text->toPlainText();
+    // The document gets the list's own text, without the isolates of the box.
+    QString text = m_text->toPlainText();
+    text.remove(QChar(kLeftToRightIsolate)).remove(QChar(kPopIsolate));
     const ExportTarget target{
         {}, ExportDirectory(), ExportStem(m_projectBaseName, windowTitle().toStdString()), "odt"};
     return ToQ(WriteExportFile(

@@ -4,8 +4,10 @@
 // Takes the screenshots of docs/screenshots from the running window (run by
 // scripts/screenshot under a virtual X display, not by the tests):
 //
-//   take_screenshots PROJECT.PO1 OUTPUT_DIR
+//   take_screenshots PROJECT.PO1 OUTPUT_DIR [LANGUAGE]
 //
+// With LANGUAGE only the text viewer is taken, in that language, as
+// text-viewer-LANGUAGE.png.
 // text-viewer.png: the node table (90054) in a text viewer; grid-viewer.png:
 // the moments (140) in a grid viewer beside it; picture-settlements.png,
 // picture-moments.png: the picture windows of the settlements (138) and
@@ -59,7 +61,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[2]) + "/";
-    auto window = Main({"teska-list", QString::fromLocal8Bit(argv[1])});
+    const std::string language = argc > 3 ? argv[3] : "";
+    auto window = Main({"teska-list", QString::fromLocal8Bit(argv[1])}, {}, {}, language);
     window->resize(1200, 760);
     window->show();
     settle();
@@ -71,7 +74,7 @@ int main(int argc, char** argv)
     QObject::connect(&progress, &QTimer::timeout, [&] {
         QWidget* run = QApplication::activeModalWidget();
         auto* button = run ? run->findChild<QWidget*>("CmdOK") : nullptr;
-        if (!ok && button && button->isVisible())
+        if (!ok && language.empty() && button && button->isVisible())
             ok = save(run, out + "list-run.png");
     });
     progress.start(0);
@@ -81,6 +84,8 @@ int main(int argc, char** argv)
         return 1;
     progress.stop();
     window->mdiArea()->activeSubWindow()->setGeometry(0, 0, 720, 560);
+    if (!language.empty())
+        return save(window.get(), out + "text-viewer-" + QString::fromStdString(language) + ".png") ? 0 : 1;
     ok = save(window.get(), out + "text-viewer.png") && ok;
 
     window->OutputTarget = 2;
