@@ -102,7 +102,7 @@ PictureLayout PicturePainter::Layout(QPainter& painter, const QRectF& target, co
         // the unit below.
         const double yText = fm.horizontalAdvance(QStringLiteral("-00000.00")) + line * 0.4;
         rest.setLeft(rest.left() + yText);
-        rest.setBottom(rest.bottom() - line * 1.3);
+        rest.setBottom(rest.bottom() - line * 2.4);
         rest.setTop(rest.top() + line * 1.2); // the y unit above the axis
     }
     if (rest.width() < 1)
@@ -369,8 +369,8 @@ void PicturePainter::paintAxes(QPainter& painter, const PictureLayout& layout) c
     painter.drawText(
         QPointF(plot.left() - fm.horizontalAdvance(QStringLiteral("y ")), plot.top() - fm.descent() - 2),
         QStringLiteral("y ") + unit);
-    painter.drawText(QRectF(plot.left(), plot.bottom() + tick, plot.width(), fm.height() * 1.3),
-        Qt::AlignRight | Qt::AlignBottom, xLabel);
+    painter.drawText(QRectF(plot.left(), plot.bottom() + tick + fm.height(), plot.width(), fm.height() * 1.2),
+        Qt::AlignRight | Qt::AlignVCenter, xLabel);
     painter.restore();
 }
 

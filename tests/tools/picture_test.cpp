@@ -1,0 +1,205 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Result pictures of a generated project: the picture holds the list's
+// numbers, its drawing shows the expected band colours inside the elements
+// (polygon and raster fill), the SVG carries the legend texts, and
+// teska-report --picture writes PNG, SVG and PDF with the tool's exit
+// statuses.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QXmlStreamReader>
+#include <filesystem>
+#include <memory>
+#include <set>
+
+#include "lists/Session.h"
+#include "lists/format/FormatNumber.h"
+#include "lists/format/NumberFormats.h"
+#include "lists/picture/ResultPicture.h"
+#include "lists/run/ListRequests.h"
+#include "lists/run/ResultGrid.h"
+#include "printing/PagePrinter.h"
+#include "project/opening/OpenProject.h"
+#include "support/TestSupport.h"
+#include "teska-sample/SampleProject.h"
+#include "viewer/picture/PicturePainter.h"
+
+namespace teska {
+namespace {
+
+class Picture : public ::testing::Test {
+protected:
+    Picture()
+    {
+        sample::SampleOptions sample;
+        sample.NodesX = 7;
+        sample.NodesY = 5;
+        sample.Borings = 2;
+        sample::WriteSampleProject(sample::BuildSampleProject(sample), dir.file("S.PO1"));
+        std::filesystem::create_directories(dir.file("settings"));
+        SessionOptions options;
+        options.settingsDirectory = dir.dir() + "settings/";
+        options.language = "en";
+        session = std::make_unique<Session>(host, options);
+        project.ProjectPath = dir.file("S.PO1");
+        project.ProjectDirectory = dir.dir();
+        project.ProjectBaseName = "S";
+        OpeningContext context(host);
+        opened = OpenProject(project, context, false).Outcome == OpenOutcome::Opened;
+        EnsureGuiApplication();
+    }
+
+    ListProject Project() { return ListProject{*session, project, formats, 90065L}; }
+
+    // Runs teska-report on the project; the file after --png, --svg and
+    // --pdf is taken in the scratch folder.
+    test::CommandResult Run(std::vector<std::string> args)
+    {
+        for (std::size_t i = 1; i < args.size(); ++i)
+            if (args[i - 1] == "--png" || args[i - 1] == "--svg" || args[i - 1] == "--pdf")
+                args[i] = dir.file(args[i]);
+        args.insert(args.begin(), {dir.file("S.PO1"), "--settings", dir.dir() + "settings"});
+        return test::RunCommand(TESKA_REPORT_EXE, args, dir);
+    }
+
+    test::ScratchDir dir;
+    RecordingHost host;
+    std::unique_ptr<Session> session;
+    ProjectState project;
+    NumberFormats formats;
+    bool opened = false;
+};
+
+TEST_F(Picture, DrawsTheListsNumbersInTheirBands)
+{
+    ASSERT_TRUE(opened);
+    ListProject p = Project();
+    const PictureBuild build = BuildResultPicture(p, ListKey(140L), 2);
+    ASSERT_TRUE(build.Picture) << build.Reason;
+    const ResultPicture& pic = *build.Picture;
+    const std::optional<ResultGrid> grid = ResultGrid::Read(p, ListKey(140L));
+    ASSERT_TRUE(grid);
+    ASSERT_EQ(pic.NodeCount(), 35);
+    for (std::int32_t r = 1; r <= grid->RowCount(); ++r)
+        ASSERT_EQ(pic.NodeValue(grid->RowNumber(r)), grid->Value(r, 2)) << r;
+    EXPECT_NE(pic.Title().find(grid->Heading(1, 2)), std::string::npos) << pic.Title();
+    EXPECT_EQ(pic.ValueUnit(), grid->Heading(2, 2));
+    EXPECT_EQ(pic.Bands().front().LowerText, FormatNumber(pic.Limits().front(), grid->ColumnPattern(2)));
+
+    // Inside each triangle, a third of the way from a corner towards the
+    // other two, the value is (4 v0 + v1 + v2) / 6: the pixel there shows
+    // that value's band, unless the value lies next to a band limit.
+    const double step = pic.Limits()[2] - pic.Limits()[1];
+    for (const int polygonLimit : {1000000, 0}) {
+        SCOPED_TRACE(polygonLimit ? "polygons" : "raster");
+        QImage image(900, 600, QImage::Format_RGB32);
+        QPainter painter(&image);
+        PicturePaintOptions options;
+        options.ShowExtremes = false;
+        options.PolygonTriangleLimit = polygonLimit;
+        const PictureLayout layout = PicturePainter(pic).Paint(painter, QRectF(0, 0, 900, 600), {}, options);
+        painter.end();
+        int checked = 0;
+        for (const auto& t : pic.Triangles()) {
+            for (int k = 0; k < 3; ++k) {
+                const std::int32_t a = t[k] + 1, b = t[(k + 1) % 3] + 1, c = t[(k + 2) % 3] + 1;
+                const double value = (4 * pic.NodeValue(a) + pic.NodeValue(b) + pic.NodeValue(c)) / 6;
+                const auto near = std::find_if(pic.Limits().begin(), pic.Limits().end(),
+                    [&](double l) { return std::abs(l - value) < step * 0.1; });
+                if (near != pic.Limits().end())
+                    continue;
+                const QPointF at = layout.WorldToDevice.map(
+                    QPointF((4 * pic.Node(a).X + pic.Node(b).X + pic.Node(c).X) / 6,
+                        (4 * pic.Node(a).Y + pic.Node(b).Y + pic.Node(c).Y) / 6));
+                const QColor got = image.pixelColor(at.toPoint());
+                const QColor want = PicturePainter::Color(pic.Bands()[pic.BandOf(value)].Color);
+                ASSERT_LE(std::abs(got.red() - want.red()) + std::abs(got.green() - want.green())
+                        + std::abs(got.blue() - want.blue()),
+                    24)
+                    << "node " << a << " value " << value << " at " << at.x() << "," << at.y();
+                ++checked;
+            }
+        }
+        EXPECT_GT(checked, 100);
+    }
+
+    // The SVG: XML with the legend's limit texts and unit, and band paths.
+    SavePicture(pic, dir.file("m.svg"), PictureFileFormat::Svg, QSize(800, 500));
+    QXmlStreamReader xml(QString::fromStdString(test::readFile(dir.file("m.svg"))));
+    std::set<std::string> texts;
+    int paths = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"path" || xml.name() == u"polygon")
+            ++paths;
+        if (xml.name() == u"text")
+            texts.insert(xml.readElementText().trimmed().toStdString());
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GE(paths, static_cast<int>(pic.Bands().size()) / 2);
+    EXPECT_TRUE(texts.count(pic.ValueUnit()));
+    for (const PictureBand& band : pic.Bands())
+        EXPECT_TRUE(texts.count(band.LowerText) && texts.count(band.UpperText)) << band.LowerText;
+}
+
+TEST_F(Picture, BatchCommand)
+{
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string err; // part of the error output
+        std::string file; // written, or "" for none
+    };
+    const std::string plane = TESKA_SOURCE_DATA_DIR "/../examples/plane/PLANE.PO1";
+    const std::vector<Case> cases = {
+        {{"--picture", "140", "--png", "m.png", "--size", "640x400"}, 0, "", "m.png"},
+        {{"--picture", "138:1", "--svg", "p.svg"}, 0, "", "p.svg"},
+        {{"--picture", "140:5", "--pdf", "m.pdf"}, 0, "", "m.pdf"},
+        {{"--picture", "140:6", "--png", "x.png"}, 2, "no value column 6", ""},
+        {{"--picture", "140:0", "--png", "x.png"}, 2, "outside", ""},
+        {{"--picture", "4711", "--png", "x.png"}, 2, "not offered", ""},
+        {{"--picture", "140", "--png", "x.png", "--size", "640"}, 2, "WxH", ""},
+        {{"--picture", "140"}, 2, "needs --png", ""},
+        {{"--picture", "140", "--png", "S.NOD"}, 2, "lists are made from", ""},
+        {{"--picture", "140", "--png", "no/such/x.png"}, 1, "no/such/x.png", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[1] + " " + c.args.back());
+        const test::CommandResult r = Run(c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("x.png")));
+        if (c.file.empty())
+            continue;
+        const std::string bytes = test::readFile(dir.file(c.file));
+        if (c.file == "m.png") {
+            const QImage png(QString::fromStdString(dir.file(c.file)));
+            EXPECT_EQ(png.size(), QSize(640, 400));
+        } else if (c.file == "m.pdf") {
+            EXPECT_EQ(bytes.rfind("%PDF", 0), 0u);
+        } else {
+            QXmlStreamReader xml(QString::fromStdString(bytes));
+            while (!xml.atEnd())
+                xml.readNext();
+            EXPECT_FALSE(xml.hasError());
+            EXPECT_NE(bytes.find("<path"), std::string::npos);
+        }
+    }
+    // A plane model and a beam list have no picture: exit status 1.
+    test::CommandResult r = test::RunCommand(TESKA_REPORT_EXE,
+        {plane, "--settings", dir.dir() + "settings", "--picture", "90046", "--png", dir.file("x.png")}, dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("plane model (analysis method 21)"), std::string::npos) << r.err;
+    r = Run({"--picture", "160010", "--png", "x.png"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("has no picture"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.png")));
+}
+
+} // namespace
+} // namespace teska
