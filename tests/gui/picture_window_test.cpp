@@ -14,6 +14,7 @@
 #include <QItemSelectionModel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -109,10 +110,15 @@ private Q_SLOTS:
         open("demo");
         frmViList* viewer = grid(key);
         QVERIFY(viewer);
+        // The command's submenu lists the value columns.
         QVERIFY(w().pictures().action()->isEnabled());
-        frmPicture* picture = w().pictures().ShowPicture(viewer, column);
+        QMenu* columns = w().pictures().action()->menu();
+        Q_EMIT columns->aboutToShow();
+        QCOMPARE(columns->actions().size(), viewer->model()->columnCount() - 1);
+        columns->actions().at(column - 1)->trigger();
+        auto* picture = qobject_cast<frmPicture*>(w().mdiArea()->activeSubWindow()->widget());
         QVERIFY(picture);
-        QCOMPARE(w().mdiArea()->activeSubWindow()->widget(), picture);
+        QCOMPARE(picture->column(), column);
         QVERIFY(!w().pictures().action()->isEnabled());
 
         QTreeWidgetItem* project = w().tree()->topLevelItem(0);
