@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Picture benchmark, run by hand (bench/README.md):
+//
+//   bench_picture PROJECT.PO1 [KEY [RUNS]]
+//
+// Headless (offscreen platform), each the median of RUNS runs (default 5):
+// building the picture of value column 1 of list KEY (default 140: the
+// values read through the list's reader, the nodes and elements, bands,
+// outline and indexes), painting the whole slab into a 1600 x 1000 image,
+// painting after a zoom onto a quarter of the slab (half its width and
+// height) and onto a sixteenth (with PICTURE_BENCH_SAVE=DIR the three
+// images are saved there), and 10,000 look-ups of the nearest node and
+// of the value under the pointer.
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "lists/Session.h"
+#include "lists/format/NumberFormats.h"
+#include "lists/picture/ResultPicture.h"
+#include "lists/run/ListRequests.h"
+#include "printing/PagePrinter.h"
+#include "project/opening/OpenProject.h"
+#include "suite/Host.h"
+#include "viewer/picture/PicturePainter.h"
+
+using namespace teska;
+
+namespace {
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// The last painted image of each view, kept for a look (PICTURE_BENCH_SAVE).
+QImage g_last;
+
+double PaintMs(const ResultPicture& picture, const PictureRect& world)
+{
+    QImage image(1600, 1000, QImage::Format_RGB32);
+    QElapsedTimer timer;
+    timer.start();
+    QPainter painter(&image);
+    PicturePainter(picture).Paint(painter, QRectF(0, 0, 1600, 1000), world);
+    painter.end();
+    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    g_last = image;
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_picture PROJECT.PO1 [KEY [RUNS]]\n");
+        return 2;
+    }
+    const long key = argc > 2 ? std::atol(argv[2]) : 140;
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
+    EnsureGuiApplication();
+
+    RecordingHost host;
+    SessionOptions options;
+    options.language = "en";
+    Session session(host, options);
+    ProjectState project;
+    const std::filesystem::path path = std::filesystem::absolute(argv[1]);
+    project.ProjectPath = path.string();
+    project.ProjectDirectory = path.parent_path().string() + "/";
+    project.ProjectBaseName = path.stem().string();
+    OpeningContext context(host);
+    if (OpenProject(project, context, false).Outcome != OpenOutcome::Opened) {
+        std::fprintf(stderr, "bench_picture: %s does not open\n", argv[1]);
+        return 1;
+    }
+    NumberFormats formats;
+    ListProject p{session, project, formats, 90065L};
+
+    std::vector<double> build, whole, quarter, sixteenth;
+    std::optional<ResultPicture> picture;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        PictureBuild made = BuildResultPicture(p, ListKey(key), 1);
+        build.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        if (!made.Picture) {
+            std::fprintf(stderr, "bench_picture: %s\n", made.Reason.c_str());
+            return 1;
+        }
+        picture = std::move(made.Picture);
+    }
+    const PictureRect b = picture->Bounds();
+    const PictureRect q{
+        b.Left + b.Width() / 4, b.Bottom + b.Height() / 4, b.Right - b.Width() / 4, b.Top - b.Height() / 4};
+    const PictureRect s{b.Left + b.Width() * 3 / 8, b.Bottom + b.Height() * 3 / 8,
+        b.Right - b.Width() * 3 / 8, b.Top - b.Height() * 3 / 8};
+    const char* save = std::getenv("PICTURE_BENCH_SAVE"); // a folder for the three images
+    for (int run = 0; run < runs; ++run) {
+        whole.push_back(PaintMs(*picture, {}));
+        if (save && run == 0)
+            g_last.save(QString::fromUtf8(save) + "/whole.png");
+        quarter.push_back(PaintMs(*picture, q));
+        if (save && run == 0)
+            g_last.save(QString::fromUtf8(save) + "/quarter.png");
+        sixteenth.push_back(PaintMs(*picture, s));
+        if (save && run == 0)
+            g_last.save(QString::fromUtf8(save) + "/sixteenth.png");
+    }
+    QElapsedTimer timer;
+    timer.start();
+    std::int64_t sum = 0;
+    for (int i = 0; i < 10000; ++i) {
+        const double x = b.Left + b.Width() * ((i * 7919) % 10000) / 10000.0;
+        const double y = b.Bottom + b.Height() * ((i * 104729) % 10000) / 10000.0;
+        sum += picture->NearestNode(x, y);
+        sum += picture->ValueAt(x, y).has_value();
+    }
+    const double lookups = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+
+    std::printf("nodes %d, elements %d, triangles %zu, bands %zu\n", picture->NodeCount(),
+        picture->ElementCount(), picture->Triangles().size(), picture->Bands().size());
+    std::printf("build (read + picture)   %8.1f ms\n", Median(build));
+    std::printf("paint whole 1600x1000    %8.1f ms\n", Median(whole));
+    std::printf("first picture            %8.1f ms\n", Median(build) + Median(whole));
+    std::printf("paint zoom 1/4 (area)    %8.1f ms\n", Median(quarter));
+    std::printf("paint zoom 1/16 (area)   %8.1f ms\n", Median(sixteenth));
+    std::printf("10,000 look-ups          %8.1f ms (%lld)\n", lookups, static_cast<long long>(sum % 10));
+    return 0;
+}
