@@ -45,7 +45,7 @@ struct PicturePaintOptions {
     // Beyond VectorTriangleLimit visible triangles the fill is an image
     // even then, so that a file stays of a sensible size.
     bool Vector = false;
-    int VectorTriangleLimit = 400000;
+    int VectorTriangleLimit = 100000;
     // Screen fill: polygons up to this many visible triangles, else raster.
     int PolygonTriangleLimit = 20000;
 };
