@@ -82,7 +82,7 @@ int main(int argc, char** argv)
         window->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(viewer->parentWidget()));
         picture = window->pictures().ShowPicture(viewer, 1);
         if (picture)
-            picture->layout();
+            picture->repaint();
     });
     if (!picture) {
         std::fprintf(stderr, "no picture of list %ld\n", key);
@@ -94,19 +94,19 @@ int main(int argc, char** argv)
     const double wheel = time(runs, [&] {
         picture->ZoomAt(centre, in ? 1.25 : 1 / 1.25);
         in = !in;
-        picture->layout();
+        picture->repaint();
     });
     picture->ZoomAt(centre, 4);
     const double pan = time(runs, [&] {
         picture->PanBy(QPointF(in ? 40 : -40, 0));
         in = !in;
-        picture->layout();
+        picture->repaint();
     });
     const double fit = time(runs, [&] {
         picture->ZoomAt(centre, 2);
-        picture->layout();
+        picture->repaint();
         picture->FitToWindow();
-        picture->layout();
+        picture->repaint();
     });
     constexpr int kPoints = 1000;
     const double pointer = time(runs, [&] {

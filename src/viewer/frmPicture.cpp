@@ -148,9 +148,25 @@ PicturePaintOptions frmPicture::paintOptions() const
 
 PictureLayout frmPicture::layout()
 {
-    if (!m_cacheValid)
-        Render();
+    // The layout alone costs no drawing: zoom steps that come faster than
+    // drawings are drawn once, at the next paint event.
+    if (!m_layoutValid) {
+        QImage probe(1, 1, QImage::Format_RGB32);
+        probe.setDevicePixelRatio(devicePixelRatioF());
+        QPainter painter(&probe);
+        painter.setFont(font());
+        m_layout = m_painter.Layout(
+            painter, QRectF(QPointF(0, 0), QSizeF(size().expandedTo(QSize(1, 1)))), m_world, paintOptions());
+        m_layoutValid = true;
+    }
     return m_layout;
+}
+
+void frmPicture::Invalidate()
+{
+    m_cacheValid = false;
+    m_layoutValid = false;
+    update();
 }
 
 void frmPicture::Render()
@@ -167,6 +183,7 @@ void frmPicture::Render()
     painter.setFont(font());
     m_layout = m_painter.Paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), m_world, paintOptions());
     m_cacheValid = true;
+    m_layoutValid = true;
 }
 
 void frmPicture::SetWorld(const PictureRect& world)
@@ -178,15 +195,13 @@ void frmPicture::SetWorld(const PictureRect& world)
     if (world.Width() > kMaxSpan * span || world.Height() > kMaxSpan * span)
         return;
     m_world = world;
-    m_cacheValid = false;
-    update();
+    Invalidate();
 }
 
 void frmPicture::FitToWindow()
 {
     m_world = PictureRect();
-    m_cacheValid = false;
-    update();
+    Invalidate();
 }
 
 void frmPicture::ZoomAt(const QPointF& at, double factor)
@@ -340,7 +355,7 @@ void frmPicture::paintEvent(QPaintEvent*)
 void frmPicture::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    m_cacheValid = false;
+    Invalidate();
 }
 
 void frmPicture::wheelEvent(QWheelEvent* event)

@@ -52,7 +52,7 @@ public:
     // The world rectangle asked for (empty: the whole slab); the painter
     // widens it to the aspect ratio of the plot (layout().World).
     const PictureRect& requestedWorld() const { return m_world; }
-    // The layout of the last drawing in this window's coordinates.
+    // The layout of the current view in this window's coordinates.
     PictureLayout layout();
     // The options the window draws with (the legend mirrored in a
     // right-to-left language).
@@ -111,6 +111,7 @@ private:
     enum class Drag { None, Rectangle, Pan };
 
     void Render();
+    void Invalidate();
     void SetWorld(const PictureRect& world);
     QString Text(long id) const;
     QString CoordinateText(double value) const;
@@ -130,6 +131,7 @@ private:
     PictureLayout m_layout;
     QImage m_cache; // the drawing of m_world at the window's size
     bool m_cacheValid = false;
+    bool m_layoutValid = false;
 
     Drag m_drag = Drag::None;
     QPoint m_pressAt;
