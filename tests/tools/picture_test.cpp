@@ -126,6 +126,16 @@ TEST_F(Picture, DrawsTheListsNumbersInTheirBands)
         }
         EXPECT_GT(checked, 100);
     }
+    // A right-to-left legend stands left of the slab, which is not mirrored.
+    QImage image(900, 600, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PicturePaintOptions mirrored;
+    mirrored.MirrorLegend = true;
+    const PictureLayout layout = PicturePainter(pic).Layout(painter, QRectF(0, 0, 900, 600), {}, mirrored);
+    EXPECT_LT(layout.Legend.right(), layout.Plot.left());
+    EXPECT_LT(layout.WorldToDevice.map(QPointF(pic.Bounds().Left, 0)).x(),
+        layout.WorldToDevice.map(QPointF(pic.Bounds().Right, 0)).x());
+    painter.end();
 
     // The SVG: XML with the legend's limit texts and unit, and band paths.
     SavePicture(pic, dir.file("m.svg"), PictureFileFormat::Svg, QSize(800, 500));
