@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTableView>
@@ -192,7 +193,10 @@ void PictureCommands::FillColumns(QMenu* menu, frmViList* viewer)
                 caption += caption.isEmpty() ? part : " " + part;
         QAction* item = menu->addAction(caption);
         item->setObjectName(QString("PictureColumn%1").arg(c));
-        connect(item, &QAction::triggered, this, [this, viewer, c] { ShowPicture(viewer, c); });
+        connect(item, &QAction::triggered, this, [this, viewer = QPointer<frmViList>(viewer), c] {
+            if (viewer)
+                ShowPicture(viewer, c);
+        });
     }
 }
 
@@ -209,8 +213,13 @@ frmPicture* PictureCommands::ShowPicture(frmViList* viewer, int column)
 
     const QString projectKey = QString::fromStdString(m_window.openedProjects().Current());
     ListProject project = m_window.listProject();
+    PictureBuild build;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    PictureBuild build = BuildResultPicture(project, viewer->key(), column);
+    try {
+        build = BuildResultPicture(project, viewer->key(), column);
+    } catch (const std::exception& error) {
+        build.Reason = error.what();
+    }
     QGuiApplication::restoreOverrideCursor();
     if (!build.Picture)
         return refuse(QString::fromStdString(build.Reason));
