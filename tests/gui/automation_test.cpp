@@ -339,40 +339,6 @@ private Q_SLOTS:
         QVERIFY(s->window->host().errors().empty());
     }
 
-    // The user's end tells the group program once; the group's release and
-    // its leaving the bus end the program without telling it.
-    void endOfTheProgram()
-    {
-        {
-            auto s = serve(settingsDir("user-exit"));
-            QTimer::singleShot(0, [] {
-                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                    box->button(QMessageBox::Yes)->click();
-            });
-            s->window->show();
-            QVERIFY(s->window->close());
-            s->window->ShutDown(false);
-            QCOMPARE(s->fake->Calls.count("TESKAGroup_EndProg()"), 1);
-            QCOMPARE(s->ended, 0);
-        }
-        {
-            auto s = serve(settingsDir("release"));
-            auto release = s->proxy->Release();
-            QVERIFY(finish(release));
-            QTRY_COMPARE(s->ended, 1);
-            QVERIFY(s->window->shutDownDone());
-            QVERIFY(!s->fake->Calls.contains("TESKAGroup_EndProg()"));
-        }
-        {
-            auto s = serve(settingsDir("group-gone"));
-            QDBusConnection gone = connect();
-            s->object->setTESKAGroup(GroupObject{gone.baseService(), QDBusObjectPath(kGroupPath)});
-            leaveBus(std::move(gone));
-            QTRY_COMPARE(s->ended, 1);
-            QVERIFY(s->window->shutDownDone());
-        }
-    }
-
     // A window that goes without its shutdown tells the group program once,
     // in group mode only; a shutdown already run has said what there was to
     // say.

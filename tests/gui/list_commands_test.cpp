@@ -199,31 +199,6 @@ private Q_SLOTS:
         QVERIFY(w().statusBarWidget()->currentMessage().isEmpty());
     }
 
-    void coverPageIsOfferedForPrintingButNotForViewing()
-    {
-        QStringList viewing, printing;
-        answerChoice([](const QString&) { return false; }, &viewing);
-        w().ListCommand(1);
-        answerChoice([](const QString&) { return false; }, &printing);
-        w().ListCommand(3);
-        QVERIFY(!viewing.isEmpty());
-        QVERIFY(!viewing.contains(text(w(), 90045)));
-        QVERIFY(printing.contains(text(w(), 90045)));
-        QCOMPARE(printing.size(), viewing.size() + 1);
-    }
-
-    void coefficientGridHeadsItsColumnsOneToN()
-    {
-        const QString caption = text(w(), 140177) + " [Ce]";
-        answerChoice([caption](const QString& c) { return c == caption; });
-        w().ListCommand(2);
-        QCOMPARE(w().viewers().size(), 1);
-        ResultGridModel* model = w().viewers().front()->model();
-        QVERIFY(model->columnCount() > 3);
-        for (int c = 1; c < model->columnCount(); ++c)
-            QVERIFY(model->headerData(c, Qt::Horizontal).toString().startsWith(QString::number(c)));
-    }
-
     void requestForAnOpenListFocusesItsWindow()
     {
         frmViList* first = view(2, 140);
@@ -390,35 +365,6 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(w().EditorFilePath(6)));
     }
 
-    void editorTextEqualsTheBatchToolsText()
-    {
-#ifndef TESKA_REPORT_EXE
-        QSKIP("teska-report is not built");
-#else
-        // The same chosen lists from the window and from teska-report, with
-        // the same settings folder: the same bytes.
-        qputenv("VISUAL", "true");
-        const QStringList chosen{text(w(), 90045), text(w(), 90054), text(w(), 10032), text(w(), 140162)};
-        answerChoice([chosen](const QString& c) { return chosen.contains(c); });
-        acceptPrintOptions(this);
-        w().ListCommand(6);
-        qunsetenv("VISUAL");
-        QVERIFY(w().RunConfirmed);
-        QFile window(w().EditorFilePath(6));
-        QVERIFY(window.open(QIODevice::ReadOnly));
-        QProcess report;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("TESKA_SETTINGS_DIR", m_dir->path() + "/settings/");
-        report.setProcessEnvironment(environment);
-        report.start(TESKA_REPORT_EXE, {m_project, "--data", "90045,90054,10032,140162", "--text", "-"});
-        QVERIFY(report.waitForFinished(60000));
-        QCOMPARE(report.exitCode(), 0);
-        const QByteArray batch = report.readAllStandardOutput();
-        QVERIFY(batch.size() > 1000);
-        QVERIFY(window.readAll() == batch);
-#endif
-    }
-
     void choiceDialogsWorkFromTheKeyboard()
     {
         QStringList captions;
@@ -496,35 +442,6 @@ private Q_SLOTS:
         // Activating the other viewer makes its project current again.
         w().mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w().viewers().back()->parentWidget()));
         QVERIFY(w().project().ProjectBaseName == "PLANE");
-    }
-
-    void threeCopiesPrintThreeTimesWithPageNumbersRunningOn()
-    {
-        // The printer writes a PDF file; pdftotext reads the sheets back.
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed: the printed pages cannot be read back");
-        const QString pdf = m_dir->path() + "/printed.pdf";
-        w().printer().SetPdfFile(pdf.toStdString());
-        const QString caption = text(w(), 90055);
-        answerChoice([caption](const QString& c) { return c == caption; });
-        acceptPrintOptions(this, 3);
-        w().ListCommand(3);
-        QVERIFY(w().RunConfirmed);
-        QProcess reader;
-        reader.start("pdftotext", {"-layout", pdf, "-"});
-        QVERIFY(reader.waitForFinished(30000));
-        const QStringList sheets
-            = QString::fromUtf8(reader.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
-        // Every sheet heads the list and carries the next page number.
-        QVERIFY(sheets.size() >= 3);
-        QCOMPARE(sheets.size() % 3, 0);
-        const QRegularExpression header(text(w(), 90006) + " (\\d+)");
-        for (int i = 0; i < sheets.size(); ++i) {
-            const QRegularExpressionMatch m = header.match(sheets[i]);
-            QVERIFY2(m.hasMatch(), qPrintable(sheets[i].left(300)));
-            QCOMPARE(m.captured(1).toInt(), i + 1);
-            QVERIFY(sheets[i].contains(caption));
-        }
     }
 
     void printCommandPrintsOnTheSystemPrinter()

@@ -195,19 +195,6 @@ private Q_SLOTS:
         QVERIFY(w->host().errors().empty());
     }
 
-    void notAProjectOnTheCommandLineIsNamed()
-    {
-        const QString bogus = m_dir->path() + "/NOTE.PO1";
-        QFile file(bogus);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("shopping list\n");
-        file.close();
-        auto w = start({bogus});
-        QCOMPARE(w->tree()->topLevelItemCount(), 0);
-        QCOMPARE(w->host().errors().size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(w->host().errors().front()).contains(bogus));
-    }
-
     void hiddenFormatBarStaysHiddenAfterRestart()
     {
         {
@@ -263,18 +250,16 @@ private Q_SLOTS:
         // 250 twips at the window's dpi.
         const int expected = static_cast<int>(250 * w->logicalDpiX() / 1440.0 + 0.5);
         QCOMPARE(w->navigator()->minimumWidth(), expected);
-    }
-
-    void storedWidthBelowMinimumIsRaised()
-    {
+        // A stored width below it is raised; an unreadable Boolean takes
+        // the default.
+        w.reset();
         QFile ini(QString::fromStdString(settingsDir()) + "TESKA-List.ini");
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write("[Settings]\nNavigator Width=120\nStatus Bar=nonsense\n");
         ini.close();
-        auto w = start();
-        QCOMPARE(w->NavigatorWidthTwips(), 250);
-        // An unreadable Boolean takes the default.
-        QVERIFY(w->statusBarWidget()->isVisibleTo(w.get()));
+        auto again = start();
+        QCOMPARE(again->NavigatorWidthTwips(), 250);
+        QVERIFY(again->statusBarWidget()->isVisibleTo(again.get()));
     }
 
     void commandLineWithQuotesAndBlank()
@@ -303,17 +288,28 @@ private Q_SLOTS:
         QCOMPARE(CleanProjectPath("   "), std::string());
     }
 
-    void lowerCaseExtensionIsIgnored()
+    void onlyAProjectFileOpens()
     {
+        // A lower-case extension, a missing file or another extension opens
+        // nothing; a file that is no project is named.
         const QString path = makeProject(m_dir->path() + "/p", "slab.po1");
         auto w = start({path});
         QCOMPARE(w->tree()->topLevelItemCount(), 0);
         QVERIFY(!w->action("mnuListe")->isEnabled());
         QCOMPARE(w->windowTitle(), QString("TESKA-List - [no project]"));
-        // Nor does a missing file or another extension open anything.
         OpenProjectFromPath(*w, (m_dir->path() + "/p/none.PO1").toStdString());
         OpenProjectFromPath(*w, makeProject(m_dir->path() + "/p", "slab.PO2").toStdString());
         QCOMPARE(w->tree()->topLevelItemCount(), 0);
+        const QString bogus = m_dir->path() + "/NOTE.PO1";
+        QFile file(bogus);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("shopping list\n");
+        file.close();
+        const std::size_t errors = w->host().errors().size();
+        OpenProjectFromPath(*w, bogus.toStdString());
+        QCOMPARE(w->tree()->topLevelItemCount(), 0);
+        QCOMPARE(w->host().errors().size(), errors + 1);
+        QVERIFY(QString::fromStdString(w->host().errors().back()).contains(bogus));
     }
 
     void automationStartIgnoresCommandLine()
@@ -324,15 +320,6 @@ private Q_SLOTS:
         QVERIFY(w->startup().StartedByGroup);
         QCOMPARE(w->tree()->topLevelItemCount(), 0);
         QVERIFY(w->bar("MENUProgram")->isVisibleTo(w.get()));
-    }
-
-    void sameProjectTwiceGivesOneEntry()
-    {
-        const QString path = makeProject(m_dir->path() + "/p", "slab.PO1");
-        auto w = start({path});
-        OpenProjectFromPath(*w, path.toStdString());
-        QCOMPARE(w->tree()->topLevelItemCount(), 1);
-        QCOMPARE(w->openedProjects().Count(), std::size_t(1));
     }
 
     void sameBaseNameInTwoFolders()

@@ -297,22 +297,6 @@ private Q_SLOTS:
         QCOMPARE(topics, QStringList({"6_2_1", "6_2_1", "7_1", "7_1"}));
     }
 
-    // A page layout file with two lines is refused as a whole: the dialog
-    // shows the defaults beside the page size it was given.
-    void twoLinePageLayoutShowsTheDefaults()
-    {
-        QVERIFY(writeAll(layoutPath(), "9\r\n7\r\n"));
-        PageLayout layout{1, 1, 1};
-        FileServices services = m_session->services();
-        LoadPageLayout(services, m_session->file, layout, dir());
-        QCOMPARE(m_host.errors.size(), std::size_t(1));
-        frmPageForm format(*m_session, layout, 60, 80, dir(), {});
-        QStringList shown;
-        for (const char* name : {"TxtLR", "TxtRo", "TxtRu", "lbMaxZeilenProSeite", "lbMaxCharacterProZeile"})
-            shown << format.findChild<QWidget*>(name)->property("text").toString();
-        QCOMPARE(shown, QStringList({"5", "2", "2", "60", "80"}));
-    }
-
     // The margin spin buttons against what OK accepts, on a page of 60
     // lines of 80 characters: the spins reach 80 and 60, one beyond OK, and
     // the bottom margin spin stops at 1 while OK takes 0. A refused margin
@@ -418,22 +402,6 @@ private Q_SLOTS:
         LoadPageLayout(services, m_session->file, loaded, dir());
         QCOMPARE(
             QList<int>({loaded.LeftMargin, loaded.TopMargin, loaded.BottomMargin}), QList<int>({9, 0, 70}));
-    }
-
-    // A save that cannot write (the folder is a file: here the old layout
-    // file itself) is reported, and the old file is untouched.
-    void failedSaveKeepsTheOldFileAndReports()
-    {
-        QVERIFY(writeAll(layoutPath(), "3\r\n1\r\n4\r\n"));
-        PageLayout layout;
-        frmPageForm format(*m_session, layout, 60, 80, layoutPath().toStdString() + "/", {});
-        format.show();
-        child<QLineEdit>(format, "TxtLR")->setText("8");
-        QCOMPARE(format.save(), short(-1));
-        QCOMPARE(m_host.errors.size(), std::size_t(1));
-        QVERIFY(format.isVisible());
-        QCOMPARE(readAll(layoutPath()), QByteArray("3\r\n1\r\n4\r\n"));
-        QVERIFY(!m_session->file.IsOpen());
     }
 };
 
