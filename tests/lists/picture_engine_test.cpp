@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "lists/picture/ResultPicture.h"
 
@@ -179,18 +180,31 @@ TEST(PictureEngine, BandLimits)
     }
 }
 
-TEST(PictureEngine, BadElementNamesIt)
+TEST(PictureEngine, BadInputNamesThePlace)
 {
-    ResultPicture::Input in;
-    in.X = {0, 1, 0};
-    in.Y = {0, 0, 1};
-    in.Values = {1, 2, 3};
-    in.Elements = {{1, 2, 3, 0}, {1, 2, 4, 0}};
-    try {
-        ResultPicture::Make(std::move(in));
-        FAIL() << "no error";
-    } catch (const std::invalid_argument& e) {
-        EXPECT_STREQ(e.what(), "element 2: node 4 is not among the 3 nodes");
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        std::vector<float> x, values;
+        std::array<std::int32_t, 4> element;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{0, 1, 0}, {1, 2, 3}, {1, 2, 4, 0}, "element 2: node 4 is not among the 3 nodes"},
+        {{0, inf, 0}, {1, 2, 3}, {1, 2, 3, 0}, "node 2: the coordinate x is not a finite number"},
+        {{0, 1, 0}, {1, 2, std::nanf("")}, {1, 2, 3, 0}, "node 3: the value is not a finite number"},
+    };
+    for (const Case& c : cases) {
+        ResultPicture::Input in;
+        in.X = c.x;
+        in.Y = {0, 0, 1};
+        in.Values = c.values;
+        in.Elements = {{1, 2, 3, 0}, c.element};
+        try {
+            ResultPicture::Make(std::move(in));
+            ADD_FAILURE() << "no error: " << c.message;
+        } catch (const std::invalid_argument& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
     }
 }
 

@@ -289,6 +289,15 @@ ResultPicture ResultPicture::Make(Input in)
     pic.m_y.resize(n);
     pic.m_values = std::move(in.Values);
     pic.m_values.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const char* what = !std::isfinite(pic.m_x[i]) ? "the coordinate x"
+            : !std::isfinite(pic.m_y[i])              ? "the coordinate y"
+            : !std::isfinite(pic.m_values[i])         ? "the value"
+                                                      : nullptr;
+        if (what)
+            throw std::invalid_argument(
+                "node " + std::to_string(i + 1) + ": " + what + " is not a finite number");
+    }
     pic.m_rowOfNode = std::move(in.RowOfNode);
     pic.m_pattern = std::move(in.Pattern);
     pic.m_title = std::move(in.Title);
@@ -677,7 +686,12 @@ PictureBuild BuildResultPicture(ListProject& p, const ListKey& key, int column, 
             build.Picture = ResultPicture::Make(std::move(in));
         } catch (const std::invalid_argument& e) {
             build.Problem = PictureBuild::Fault::ReadFailed;
-            build.Reason = stem + ".ELM: " + e.what();
+            const std::string what = e.what();
+            build.Reason
+                = (what.starts_with("element")                           ? stem + ".ELM: "
+                          : what.find("coordinate") != std::string::npos ? stem + ".NOD: "
+                                                                         : "List " + KeyText(key) + ": ")
+                + what;
         }
     } catch (const RuntimeError& e) {
         build.Problem = PictureBuild::Fault::ReadFailed;

@@ -113,7 +113,9 @@ public:
     // \p pattern formats the limit and extreme texts; \p rowOfNode gives
     // the kept grid row of a node (may be empty: row = node).
     // Throws std::invalid_argument naming the element for a node number
-    // outside the nodes.
+    // outside the nodes ("element 7: ..."), the node for a coordinate that
+    // is not a finite number ("node 3: the coordinate ...") and the node for
+    // such a value ("node 3: the value ...").
     struct Input {
         std::vector<float> X;
         std::vector<float> Y;
