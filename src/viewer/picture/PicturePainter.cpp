@@ -135,7 +135,7 @@ PictureLayout PicturePainter::Paint(QPainter& painter, const QRectF& target, con
     paintFill(painter, layout, options);
     paintEdges(painter, layout);
     if (options.ShowExtremes)
-        paintExtremes(painter, layout);
+        paintExtremes(painter, layout, options);
     painter.restore();
     if (options.ShowAxes)
         paintAxes(painter, layout);
@@ -300,7 +300,8 @@ void PicturePainter::paintEdges(QPainter& painter, const PictureLayout& layout) 
     painter.restore();
 }
 
-void PicturePainter::paintExtremes(QPainter& painter, const PictureLayout& layout) const
+void PicturePainter::paintExtremes(
+    QPainter& painter, const PictureLayout& layout, const PicturePaintOptions& options) const
 {
     if (m_picture.NodeCount() == 0)
         return;
@@ -330,9 +331,9 @@ void PicturePainter::paintExtremes(QPainter& painter, const PictureLayout& layou
         painter.setPen(Qt::black);
         painter.drawText(box, Qt::AlignCenter, text);
     };
-    mark(m_picture.Largest(), QStringLiteral("max"), true);
+    mark(m_picture.Largest(), Text(options.LargestLabel), true);
     if (m_picture.Smallest().Node != m_picture.Largest().Node)
-        mark(m_picture.Smallest(), QStringLiteral("min"), false);
+        mark(m_picture.Smallest(), Text(options.SmallestLabel), false);
     painter.restore();
 }
 

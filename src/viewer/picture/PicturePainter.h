@@ -41,6 +41,11 @@ struct PicturePaintOptions {
     bool ShowAxes = true;
     bool ShowLegend = true;
     bool ShowExtremes = true;
+    // The words before the value texts of the two marked nodes (a window
+    // in another language passes its own); the node number follows in
+    // parentheses.
+    std::string LargestLabel = "max";
+    std::string SmallestLabel = "min";
     // Band polygons however many triangles are visible (SVG, PDF, print).
     // Beyond VectorTriangleLimit visible triangles the fill is an image
     // even then, so that a file stays of a sensible size.
@@ -88,7 +93,8 @@ public:
 private:
     void paintFill(QPainter& painter, const PictureLayout& layout, const PicturePaintOptions& options) const;
     void paintEdges(QPainter& painter, const PictureLayout& layout) const;
-    void paintExtremes(QPainter& painter, const PictureLayout& layout) const;
+    void paintExtremes(
+        QPainter& painter, const PictureLayout& layout, const PicturePaintOptions& options) const;
     void paintAxes(QPainter& painter, const PictureLayout& layout) const;
     void paintLegend(
         QPainter& painter, const PictureLayout& layout, const PicturePaintOptions& options) const;
