@@ -202,7 +202,7 @@ private Q_SLOTS:
     }
 
     // Right to left: the legend moves to the left of the slab, the slab
-    // itself keeps x growing to the right.
+    // itself keeps x growing to the right; the window is inside the area.
     void legendIsMirroredOnlyInRightToLeftLanguages_data()
     {
         QTest::addColumn<QByteArray>("language");
@@ -217,6 +217,7 @@ private Q_SLOTS:
         open("demo", language);
         frmPicture* picture = w().pictures().ShowPicture(grid(140), 1);
         QVERIFY(picture);
+        QVERIFY(w().mdiArea()->viewport()->rect().contains(picture->parentWidget()->geometry()));
         const PictureLayout layout = picture->layout();
         QCOMPARE(layout.Legend.center().x() < layout.Plot.center().x(), legendLeft);
         const PictureRect b = picture->picture().Bounds();
