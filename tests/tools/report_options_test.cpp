@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The command line of teska-report and the page settings that follow from
-// stored values and overrides.
+// stored values and overrides (its messages: tools/report_runs_test.cpp).
 
 #include <gtest/gtest.h>
 
@@ -15,16 +15,6 @@ namespace {
 ReportOptions Parse(std::vector<std::string> args)
 {
     return ParseReportOptions(args);
-}
-
-std::string UsageMessage(std::vector<std::string> args)
-{
-    try {
-        ParseReportOptions(args);
-    } catch (const UsageError& e) {
-        return e.message;
-    }
-    return "<accepted>";
 }
 
 TEST(ReportOptions, ListSelectionsSplitAtCommasAndKeepOrder)
@@ -58,54 +48,6 @@ TEST(ReportOptions, OverridesAreKeptApartFromAbsentOnes)
     EXPECT_EQ(o.company, std::optional<bool>(false));
     EXPECT_EQ(o.jobData, std::optional<bool>(true));
     EXPECT_EQ(*o.copies, 2);
-}
-
-TEST(ReportOptions, UsageErrorsSayWhatIsWrong)
-{
-    EXPECT_EQ(UsageMessage({}), "no project file given");
-    EXPECT_EQ(UsageMessage({"P.PO1"}), "nothing to do: give --results, --data, --view or --offered");
-    EXPECT_EQ(UsageMessage({"P.PO1", "--results", "140"}),
-        "give --text FILE (or -), --pdf FILE, --printer NAME, --xlsx FILE, --odt FILE and/or --csv FILE for "
-        "the lists");
-    EXPECT_EQ(UsageMessage({"P.PO1", "--results"}), "--results needs a value");
-    EXPECT_EQ(UsageMessage({"P.PO1", "--results", "140,,138", "--text", "-"}),
-        "--results: empty list key in '140,,138'");
-    EXPECT_EQ(
-        UsageMessage({"P.PO1", "--results", "140,", "--text", "-"}), "--results: empty list key in '140,'");
-    EXPECT_EQ(UsageMessage({"P.PO1", "Q.PO1", "--offered"}), "more than one project given: P.PO1 and Q.PO1");
-    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--frobnicate"}), "unknown option --frobnicate");
-}
-
-TEST(ReportOptions, NumbersAreCheckedForFormAndRange)
-{
-    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--lines", "6x"}), "--lines: '6x' is not a whole number");
-    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--lines", ""}), "--lines: '' is not a whole number");
-    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--copies", "0"}), "--copies: 0 is outside 1..32000");
-    // The page dialog's limits: 32000 is the last first page and copy count.
-    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--first-page", "32001"}),
-        "--first-page: 32001 is outside 1..32000");
-    EXPECT_EQ(*Parse({"P.PO1", "--offered", "--first-page", "32000"}).firstPage, 32000);
-    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--first-page", "99999999999"}),
-        "--first-page: '99999999999' is not a whole number");
-}
-
-TEST(ReportOptions, MarginsNeedExactlyThreeNumbers)
-{
-    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--margins", "5,2"}),
-        "--margins needs three whole numbers L,T,B, got '5,2'");
-    EXPECT_EQ(UsageMessage({"P.PO1", "--offered", "--margins", "5,2,2,2"}),
-        "--margins needs three whole numbers L,T,B, got '5,2,2,2'");
-    EXPECT_EQ(
-        UsageMessage({"P.PO1", "--offered", "--margins", "5,a,2"}), "--margins: 'a' is not a whole number");
-}
-
-TEST(ReportOptions, HelpAndVersionNeedNoProject)
-{
-    EXPECT_TRUE(Parse({"--help"}).help);
-    EXPECT_TRUE(Parse({"-h"}).help);
-    EXPECT_TRUE(Parse({"--version"}).version);
-    // Even with an otherwise incomplete command line.
-    EXPECT_TRUE(Parse({"P.PO1", "--help"}).help);
 }
 
 // Stored print options as the page dialog leaves them: page 3 first,
@@ -173,25 +115,6 @@ TEST(ReportPageSettings, PageNumberingChoices)
                   Parse({"P.PO1", "--offered", "--no-page-numbers"}), PageLayout{}, Stored(), 65, 80)
                   .PageNumber,
         NoPageNumbers);
-}
-
-TEST(ReportPageSettings, MarginsMustLeaveRoomOnThePage)
-{
-    auto message = [](std::vector<std::string> args) {
-        try {
-            ResolvePageSettings(ParseReportOptions(args), PageLayout{}, PrintOptions{}, 65, 80);
-        } catch (const UsageError& e) {
-            return e.message;
-        }
-        return std::string("<accepted>");
-    };
-    // The largest accepted margins: one character and one line remain.
-    EXPECT_EQ(message({"P.PO1", "--offered", "--lines", "20", "--chars", "30", "--margins", "29,19,19"}),
-        "<accepted>");
-    EXPECT_EQ(message({"P.PO1", "--offered", "--lines", "20", "--chars", "30", "--margins", "30,0,0"}),
-        "left margin 30 leaves no room on a line of 30 characters");
-    EXPECT_EQ(message({"P.PO1", "--offered", "--lines", "20", "--chars", "30", "--margins", "0,0,20"}),
-        "top or bottom margin leaves no room on a page of 20 lines");
 }
 
 } // namespace

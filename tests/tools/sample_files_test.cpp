@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The input and project data files of a generated project read back
-// through the engine's readers: every file parses, and the counts and key
-// values are the ones of the model (columns, borings, mesh, slab).
+// through the engine's readers: the counts and key values are the ones of
+// the model (columns, borings, mesh, slab). That every file of every method
+// parses, the all-lists test shows.
 
 #include <gtest/gtest.h>
 
@@ -76,56 +77,6 @@ TEST_F(SampleFilesTest, MeshAndSlabDataOfThePlate)
     const SlabFileP21 p21 = ReadSlabFileP21(Records(".P21"));
     EXPECT_TRUE(p21.MarkedJ());
     EXPECT_EQ(p21.ElementNumbers.size(), 15u);
-}
-
-TEST_F(SampleFilesTest, InputFilesOfThePlateParse)
-{
-    Generate(1);
-    FieldReader p61 = Text(".P61"), p71 = Text(".P71"), p31 = Text(".P31"), p35 = Text(".P35");
-    EXPECT_EQ(ReadSupportFileP61(p61).Items.size(), 1u);
-    EXPECT_EQ(ReadSupportFileP71(p71).Items.size(), 1u);
-    const SupportFileP31 supports = ReadSupportFileP31(p31);
-    ASSERT_EQ(supports.Items.size(), 1u);
-    EXPECT_EQ(supports.Items[0].Conditions[1], "F");
-    EXPECT_EQ(supports.Points.size(), 4u); // the slab outline
-    EXPECT_EQ(ReadPointFileP35(p35).Items.size(), project.Slab.Columns.size());
-    FieldReader pcf = Text(".PCF"), pcw = Text(".PCW"), pc7 = Text(".PC7"), pc8 = Text(".PC8");
-    const LoadFilePCF columnLoads = ReadLoadFilePCF(pcf);
-    ASSERT_EQ(columnLoads.Items.size(), project.Slab.Columns.size());
-    EXPECT_FLOAT_EQ(columnLoads.Items[0].Values[2], static_cast<float>(project.Slab.Columns[0].P));
-    EXPECT_EQ(ReadLoadFilePCW(pcw).Items.size(), project.Slab.Columns.size());
-    const LoadFilePC1 area = ReadLoadFilePC1(Records(".PC1"));
-    ASSERT_EQ(area.BlockB.size(), 1u);
-    EXPECT_FLOAT_EQ(area.BlockB[0][0], static_cast<float>(project.Slab.q));
-    EXPECT_FLOAT_EQ(area.BlockB[0][2], static_cast<float>(project.Slab.Lx));
-    // Pe + Pa = P in the load resultant.
-    const LoadFilePC7 resultant = ReadLoadFilePC7(pc7);
-    EXPECT_NEAR(resultant.Values[0] + resultant.Values[1], resultant.Values[2], 1e-3);
-    ReadLoadFilePC8(pc8);
-    EXPECT_EQ(ReadLoadFileP41(Records(".P41")).Items.size(), 2u);
-    const SoilFileBAU soil = ReadSoilFileBAU(Records(".BAU"));
-    ASSERT_EQ(soil.Borings.size(), 3u);
-    EXPECT_EQ(soil.Borings[2].Name, "B3");
-    EXPECT_GE(soil.Borings[0].Layers.size(), 3u);
-    FieldReader gl1 = Text(".GL1"), pt1 = Text(".PT1"), pp1 = Text(".PP1"), pv1 = Text(".PV1");
-    EXPECT_EQ(ReadDataFileGL1(gl1).ItemsA.size(), project.Beams.size());
-    ReadTemperatureFilePT1(pt1);
-    EXPECT_EQ(ReadDataFilePP1(pp1).Texts.size(), 2u);
-    EXPECT_EQ(ReadDataFilePV1(pv1).Values.size(), 24u);
-    FieldReader pl9 = Text(".PL9"), pl3 = Text(".PL3"), pil = Text(".PIL"), ps1 = Text(".PS1");
-    EXPECT_EQ(ReadPileFilePL9(pl9).Pairs.size(), project.Slab.Columns.size());
-    EXPECT_EQ(ReadPileFilePL3(pl3).Numbers.size(), project.Slab.Columns.size());
-    const PileFilePIL piles = ReadPileFilePIL(pil);
-    EXPECT_EQ(piles.Piles.size(), project.Slab.Columns.size());
-    EXPECT_EQ(piles.Blocks.size(), 2u); // two soil layers along the piles
-    ReadDataFilePS1(ps1);
-    FieldReader qp1 = Text(".QP1"), qp2 = Text(".QP2"), qp3 = Text(".QP3");
-    EXPECT_EQ(ReadDataFileQP1(qp1).Items.size(), project.Slab.Columns.size());
-    EXPECT_EQ(ReadDataFileQP2(qp2).Items.size(), project.Slab.Columns.size());
-    EXPECT_EQ(ReadDataFileQP3(qp3).Items.size(), project.Slab.Columns.size());
-    // Option 8 is off for method 1: no settlement point files.
-    EXPECT_FALSE(Written(".LDH"));
-    EXPECT_FALSE(Written(".LD1"));
 }
 
 // The values stand where the data list and the pile group summary read
