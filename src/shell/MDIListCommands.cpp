@@ -37,6 +37,7 @@
 #include "shell/frmPrList.h"
 #include "suite/Errors.h"
 #include "suite/FileText.h"
+#include "viewer/frmPicture.h"
 #include "viewer/frmViList.h"
 
 namespace teska {
@@ -515,6 +516,10 @@ QString MDIList::HelpTopicInFront() const
 {
     if (auto* dialog = qobject_cast<ListChoiceDialog*>(QApplication::activeModalWidget()))
         return dialog->helpTopic();
+    // A picture window is told of on the page of the result tables.
+    if (QMdiSubWindow* window = m_mdi->activeSubWindow();
+        window && qobject_cast<frmPicture*>(window->widget()))
+        return QStringLiteral("6_2_1");
     return QStringLiteral("Titel");
 }
 

@@ -120,6 +120,7 @@ private Q_SLOTS:
         QVERIFY(picture);
         QCOMPARE(picture->column(), column);
         QVERIFY(!w().pictures().action()->isEnabled());
+        QCOMPARE(w().HelpTopicInFront(), QString("6_2_1"));
 
         QTreeWidgetItem* project = w().tree()->topLevelItem(0);
         QCOMPARE(project->childCount(), 2);
