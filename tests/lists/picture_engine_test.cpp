@@ -15,14 +15,12 @@
 namespace teska {
 namespace {
 
-// Nodes 1..9 on the grid x, y in {0, 1, 2}, row by row; four quadrilaterals.
-// Split along their first diagonal (node a to node c), element 1 (1 2 5 4)
-// is the triangles 1-2-5 (below y = x) and 1-5-4:
-//   1-2-5: values -20, 0, 40  ->  v = -20 + 20x + 40y
-//   1-5-4: values -20, 40, 0  ->  v = -20 + 40x + 20y
-// and element 4 (5 6 9 8) the triangles 5-6-9 and 5-9-8:
-//   5-6-9: values 40, 20, 60  ->  v = 20 - 20x + 40y
-//   5-9-8: values 40, 60, 20  ->  v = 20 + 40x - 20y
+// Nodes 1..9 on the grid x, y in {0, 1, 2}, row by row; four quadrilaterals,
+// each split into four triangles about its centre, which takes the mean of
+// its corners. Element 1 (1 2 5 4: -20, 0, 40, 0) has the centre value 5:
+//   bottom 1-2-c: v = -20 + 20x + 30y      right 2-5-c: v = -30 + 30x + 40y
+// element 4 (5 6 9 8: 40, 20, 60, 20) has the centre value 35:
+//   bottom 5-6-c: v = 50 - 20x + 10y       right 6-9-c: v = -40 + 10x + 40y
 // Range -20..60: the first step with at most 16 bands is 5 (step 4 gives
 // 20), so 16 bands from -20 to 60 with zero a limit.
 ResultPicture HandSlab()
@@ -51,7 +49,7 @@ TEST(PictureEngine, HandWorkedSlab)
 {
     const ResultPicture pic = HandSlab();
     EXPECT_EQ(pic.ElementCount(), 4); // the two-node element takes no area
-    EXPECT_EQ(pic.Triangles().size(), 8u);
+    EXPECT_EQ(pic.Triangles().size(), 16u);
     EXPECT_EQ(pic.Outline().size(), 8u);
     EXPECT_EQ(pic.Edges().size(), 12u);
 
@@ -68,10 +66,11 @@ TEST(PictureEngine, HandWorkedSlab)
         int band;
     };
     const Sample samples[] = {
-        {0.8, 0.3, 8, 5}, // 1-2-5: -20 + 16 + 12
-        {0.2, 0.9, 6, 5}, // 1-5-4: -20 + 8 + 18 (split the other way: 4, band 4)
-        {1.8, 1.2, 32, 10}, // 5-6-9: 20 - 36 + 48
-        {1.2, 1.8, 32, 10}, // 5-9-8: 20 + 48 - 36
+        {0.5, 0.2, -4, 3}, // 1-2-c: -20 + 10 + 6
+        {0.8, 0.3, 6, 5}, // 2-5-c: -30 + 24 + 12
+        {0.5, 0.5, 5, 5}, // the centre, on the limit 5: the band above
+        {1.5, 1.2, 32, 10}, // 5-6-c: 50 - 30 + 12
+        {1.8, 1.5, 38, 11}, // 6-9-c: -40 + 18 + 60
         {2, 2, 60, 15}, // the largest value belongs to the last band
         {0, 0, -20, 0}, {1, 0, 0, 4}, // node 2 on the limit 0: the band above
     };

@@ -106,21 +106,21 @@ TEST_F(Picture, DrawsTheListsNumbersInTheirBands)
         int checked = 0;
         for (const auto& t : pic.Triangles()) {
             for (int k = 0; k < 3; ++k) {
-                const std::int32_t a = t[k] + 1, b = t[(k + 1) % 3] + 1, c = t[(k + 2) % 3] + 1;
-                const double value = (4 * pic.NodeValue(a) + pic.NodeValue(b) + pic.NodeValue(c)) / 6;
+                const std::int32_t a = t[k], b = t[(k + 1) % 3], c = t[(k + 2) % 3];
+                const double value = (4 * pic.CornerValue(a) + pic.CornerValue(b) + pic.CornerValue(c)) / 6;
                 const auto near = std::find_if(pic.Limits().begin(), pic.Limits().end(),
                     [&](double l) { return std::abs(l - value) < step * 0.1; });
                 if (near != pic.Limits().end())
                     continue;
                 const QPointF at = layout.WorldToDevice.map(
-                    QPointF((4 * pic.Node(a).X + pic.Node(b).X + pic.Node(c).X) / 6,
-                        (4 * pic.Node(a).Y + pic.Node(b).Y + pic.Node(c).Y) / 6));
+                    QPointF((4 * pic.Corner(a).X + pic.Corner(b).X + pic.Corner(c).X) / 6,
+                        (4 * pic.Corner(a).Y + pic.Corner(b).Y + pic.Corner(c).Y) / 6));
                 const QColor got = image.pixelColor(at.toPoint());
                 const QColor want = PicturePainter::Color(pic.Bands()[pic.BandOf(value)].Color);
                 ASSERT_LE(std::abs(got.red() - want.red()) + std::abs(got.green() - want.green())
                         + std::abs(got.blue() - want.blue()),
                     24)
-                    << "node " << a << " value " << value << " at " << at.x() << "," << at.y();
+                    << "corner " << a << " value " << value << " at " << at.x() << "," << at.y();
                 ++checked;
             }
         }

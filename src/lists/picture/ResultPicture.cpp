@@ -307,9 +307,10 @@ ResultPicture ResultPicture::Make(Input in)
     // Triangles and element edges (as low * 2^32 + high, sorted to find the
     // edges of one element: the outline).
     const auto nodes = static_cast<std::int32_t>(n);
+    pic.m_nodeCount = nodes;
     std::vector<std::uint64_t> edgeKeys;
     edgeKeys.reserve(in.Elements.size() * 4);
-    pic.m_triangles.reserve(in.Elements.size() * 2);
+    pic.m_triangles.reserve(in.Elements.size() * 4);
     for (std::size_t e = 0; e < in.Elements.size(); ++e) {
         const auto& el = in.Elements[e];
         int count = 0;
@@ -326,9 +327,26 @@ ResultPicture ResultPicture::Make(Input in)
         const std::int32_t a = el[0] - 1;
         const std::int32_t b = el[1] - 1;
         const std::int32_t c = el[2] - 1;
-        pic.m_triangles.push_back({a, b, c});
-        if (count == 4)
-            pic.m_triangles.push_back({a, c, el[3] - 1});
+        if (count == 3) {
+            pic.m_triangles.push_back({a, b, c});
+        } else {
+            const std::int32_t d = el[3] - 1;
+            const auto centre = static_cast<std::int32_t>(pic.m_x.size());
+            auto mean = [](const std::vector<float>& v, std::int32_t p, std::int32_t q, std::int32_t r,
+                            std::int32_t s) {
+                return static_cast<float>(
+                    (static_cast<double>(v[static_cast<std::size_t>(p)]) + v[static_cast<std::size_t>(q)]
+                        + v[static_cast<std::size_t>(r)] + v[static_cast<std::size_t>(s)])
+                    / 4);
+            };
+            pic.m_x.push_back(mean(pic.m_x, a, b, c, d));
+            pic.m_y.push_back(mean(pic.m_y, a, b, c, d));
+            pic.m_values.push_back(mean(pic.m_values, a, b, c, d));
+            pic.m_triangles.push_back({a, b, centre});
+            pic.m_triangles.push_back({b, c, centre});
+            pic.m_triangles.push_back({c, d, centre});
+            pic.m_triangles.push_back({d, a, centre});
+        }
         ++pic.m_elementCount;
         for (int k = 0; k < count; ++k) {
             const auto p = static_cast<std::uint32_t>(el[static_cast<std::size_t>(k)] - 1);
@@ -353,14 +371,14 @@ ResultPicture ResultPicture::Make(Input in)
     if (n == 0) {
         pic.m_bounds = PictureRect{0, 0, 1, 1};
     } else {
-        const auto [xMin, xMax] = std::minmax_element(pic.m_x.begin(), pic.m_x.end());
-        const auto [yMin, yMax] = std::minmax_element(pic.m_y.begin(), pic.m_y.end());
+        const auto [xMin, xMax] = std::minmax_element(pic.m_x.begin(), pic.m_x.begin() + nodes);
+        const auto [yMin, yMax] = std::minmax_element(pic.m_y.begin(), pic.m_y.begin() + nodes);
         pic.m_bounds = PictureRect{*xMin, *yMin, *xMax, *yMax};
     }
     double vMin = 0;
     double vMax = 0;
     if (n > 0) {
-        const auto [lo, hi] = std::minmax_element(pic.m_values.begin(), pic.m_values.end());
+        const auto [lo, hi] = std::minmax_element(pic.m_values.begin(), pic.m_values.begin() + nodes);
         auto extreme = [&](std::vector<float>::const_iterator it) {
             PictureExtreme x;
             x.Node = static_cast<std::int32_t>(it - pic.m_values.cbegin()) + 1;
@@ -428,8 +446,8 @@ void ResultPicture::buildIndexes()
     // the bounds allow.
     const double w = std::max(m_bounds.Width(), 1e-9);
     const double h = std::max(m_bounds.Height(), 1e-9);
-    const double target
-        = std::max<double>(1.0, static_cast<double>(std::max(m_triangles.size(), m_x.size())) / 2);
+    const double target = std::max<double>(
+        1.0, static_cast<double>(std::max<std::size_t>(m_triangles.size() / 2, m_nodeCount)) / 2);
     const double side = std::sqrt(w * h / target);
     m_cols = std::clamp(static_cast<std::int32_t>(std::ceil(w / side)), 1, 4096);
     m_rows = std::clamp(static_cast<std::int32_t>(std::ceil(h / side)), 1, 4096);
@@ -446,50 +464,57 @@ void ResultPicture::buildIndexes()
 
     // Nodes: one cell each, by a counting sort.
     m_nodeStart.assign(cells + 1, 0);
-    for (std::size_t i = 0; i < m_x.size(); ++i)
+    const auto nodes = static_cast<std::size_t>(m_nodeCount);
+    for (std::size_t i = 0; i < nodes; ++i)
         ++m_nodeStart[static_cast<std::size_t>(cellY(m_y[i]) * m_cols + cellX(m_x[i])) + 1];
     for (std::size_t c = 0; c < cells; ++c)
         m_nodeStart[c + 1] += m_nodeStart[c];
-    m_nodeItems.resize(m_x.size());
+    m_nodeItems.resize(nodes);
     {
         std::vector<std::int32_t> fill(m_nodeStart.begin(), m_nodeStart.end() - 1);
-        for (std::size_t i = 0; i < m_x.size(); ++i) {
+        for (std::size_t i = 0; i < nodes; ++i) {
             const auto c = static_cast<std::size_t>(cellY(m_y[i]) * m_cols + cellX(m_x[i]));
             m_nodeItems[static_cast<std::size_t>(fill[c]++)] = static_cast<std::int32_t>(i);
         }
     }
 
-    // Triangles: every cell their bounding box meets.
+    // Triangles: the cell of their box's centre, by a counting sort; the
+    // few that reach more than kMaxReach cells from it are kept apart, so
+    // that one large element does not widen every look-up.
+    constexpr std::int32_t kMaxReach = 4;
+    std::vector<std::int32_t> cellOf(m_triangles.size());
     m_triStart.assign(cells + 1, 0);
-    auto box = [&](const std::array<std::int32_t, 3>& t, std::int32_t& i0, std::int32_t& j0, std::int32_t& i1,
-                   std::int32_t& j1) {
+    m_wide.clear();
+    m_reachX = 0;
+    m_reachY = 0;
+    for (std::size_t k = 0; k < m_triangles.size(); ++k) {
+        const auto& t = m_triangles[k];
         const double x0 = std::min({m_x[t[0]], m_x[t[1]], m_x[t[2]]});
         const double x1 = std::max({m_x[t[0]], m_x[t[1]], m_x[t[2]]});
         const double y0 = std::min({m_y[t[0]], m_y[t[1]], m_y[t[2]]});
         const double y1 = std::max({m_y[t[0]], m_y[t[1]], m_y[t[2]]});
-        i0 = cellX(x0);
-        i1 = cellX(x1);
-        j0 = cellY(y0);
-        j1 = cellY(y1);
-    };
-    std::int32_t i0, j0, i1, j1;
-    for (const auto& t : m_triangles) {
-        box(t, i0, j0, i1, j1);
-        for (std::int32_t j = j0; j <= j1; ++j)
-            for (std::int32_t i = i0; i <= i1; ++i)
-                ++m_triStart[static_cast<std::size_t>(j * m_cols + i) + 1];
+        const std::int32_t ci = cellX((x0 + x1) / 2);
+        const std::int32_t cj = cellY((y0 + y1) / 2);
+        const std::int32_t rx = std::max(ci - cellX(x0), cellX(x1) - ci);
+        const std::int32_t ry = std::max(cj - cellY(y0), cellY(y1) - cj);
+        if (rx > kMaxReach || ry > kMaxReach) {
+            cellOf[k] = -1;
+            m_wide.push_back(static_cast<std::int32_t>(k));
+            continue;
+        }
+        m_reachX = std::max(m_reachX, rx);
+        m_reachY = std::max(m_reachY, ry);
+        cellOf[k] = cj * m_cols + ci;
+        ++m_triStart[static_cast<std::size_t>(cellOf[k]) + 1];
     }
     for (std::size_t c = 0; c < cells; ++c)
         m_triStart[c + 1] += m_triStart[c];
     m_triItems.resize(static_cast<std::size_t>(m_triStart.back()));
     std::vector<std::int32_t> fill(m_triStart.begin(), m_triStart.end() - 1);
-    for (std::size_t k = 0; k < m_triangles.size(); ++k) {
-        box(m_triangles[k], i0, j0, i1, j1);
-        for (std::int32_t j = j0; j <= j1; ++j)
-            for (std::int32_t i = i0; i <= i1; ++i)
-                m_triItems[static_cast<std::size_t>(fill[static_cast<std::size_t>(j * m_cols + i)]++)]
-                    = static_cast<std::int32_t>(k);
-    }
+    for (std::size_t k = 0; k < m_triangles.size(); ++k)
+        if (cellOf[k] >= 0)
+            m_triItems[static_cast<std::size_t>(fill[static_cast<std::size_t>(cellOf[k])]++)]
+                = static_cast<std::int32_t>(k);
 }
 
 void ResultPicture::cellRange(
@@ -504,31 +529,54 @@ void ResultPicture::cellRange(
         static_cast<std::int32_t>(std::floor((r.Top - m_bounds.Bottom) / m_cellH)), 0, m_rows - 1);
 }
 
-void ResultPicture::ForEachTriangleIn(
-    const PictureRect& rect, const std::function<void(std::int32_t)>& visit) const
+template <class Visit> void ResultPicture::visitTriangles(const PictureRect& rect, Visit&& visit) const
 {
     if (m_triangles.empty() || !rect.Intersects(m_bounds))
         return;
+    auto meets = [&](std::int32_t t) {
+        const auto& tri = m_triangles[static_cast<std::size_t>(t)];
+        return std::max({m_x[tri[0]], m_x[tri[1]], m_x[tri[2]]}) >= rect.Left
+            && std::min({m_x[tri[0]], m_x[tri[1]], m_x[tri[2]]}) <= rect.Right
+            && std::max({m_y[tri[0]], m_y[tri[1]], m_y[tri[2]]}) >= rect.Bottom
+            && std::min({m_y[tri[0]], m_y[tri[1]], m_y[tri[2]]}) <= rect.Top;
+    };
     std::int32_t i0, j0, i1, j1;
     cellRange(rect, i0, j0, i1, j1);
-    for (std::int32_t j = j0; j <= j1; ++j) {
-        for (std::int32_t i = i0; i <= i1; ++i) {
+    // Triangles of the cells around the range may reach into it: those
+    // are checked by their box, the ones of the range itself are taken.
+    const std::int32_t a0 = std::max(0, i0 - m_reachX), a1 = std::min(m_cols - 1, i1 + m_reachX);
+    const std::int32_t b0 = std::max(0, j0 - m_reachY), b1 = std::min(m_rows - 1, j1 + m_reachY);
+    for (std::int32_t j = b0; j <= b1; ++j) {
+        for (std::int32_t i = a0; i <= a1; ++i) {
+            const bool inside = i >= i0 && i <= i1 && j >= j0 && j <= j1;
             const auto c = static_cast<std::size_t>(j * m_cols + i);
             for (std::int32_t k = m_triStart[c]; k < m_triStart[c + 1]; ++k) {
                 const std::int32_t t = m_triItems[static_cast<std::size_t>(k)];
-                const auto& tri = m_triangles[static_cast<std::size_t>(t)];
-                // Reported once: in the first cell of the range its box meets.
-                const double x0 = std::min({m_x[tri[0]], m_x[tri[1]], m_x[tri[2]]});
-                const double y0 = std::min({m_y[tri[0]], m_y[tri[1]], m_y[tri[2]]});
-                const std::int32_t ti
-                    = std::clamp(static_cast<std::int32_t>((x0 - m_bounds.Left) / m_cellW), 0, m_cols - 1);
-                const std::int32_t tj
-                    = std::clamp(static_cast<std::int32_t>((y0 - m_bounds.Bottom) / m_cellH), 0, m_rows - 1);
-                if (std::max(ti, i0) == i && std::max(tj, j0) == j)
-                    visit(t);
+                if ((inside || meets(t)) && visit(t))
+                    return;
             }
         }
     }
+    for (const std::int32_t t : m_wide)
+        if (meets(t) && visit(t))
+            return;
+}
+
+void ResultPicture::ForEachTriangleIn(
+    const PictureRect& rect, const std::function<void(std::int32_t)>& visit) const
+{
+    visitTriangles(rect, [&visit](std::int32_t t) {
+        visit(t);
+        return false;
+    });
+}
+
+void ResultPicture::VisibleTriangles(const PictureRect& rect, std::vector<std::int32_t>& out) const
+{
+    visitTriangles(rect, [&out](std::int32_t t) {
+        out.push_back(t);
+        return false;
+    });
 }
 
 void ResultPicture::TrianglePieces(std::int32_t triangle, std::vector<BandPiece>& out) const
@@ -541,33 +589,30 @@ void ResultPicture::TrianglePieces(std::int32_t triangle, std::vector<BandPiece>
 
 std::optional<double> ResultPicture::ValueAt(double x, double y) const
 {
-    if (m_triangles.empty() || x < m_bounds.Left || x > m_bounds.Right || y < m_bounds.Bottom
-        || y > m_bounds.Top)
-        return std::nullopt;
-    std::int32_t i0, j0, i1, j1;
-    cellRange(PictureRect{x, y, x, y}, i0, j0, i1, j1);
-    const auto c = static_cast<std::size_t>(j0 * m_cols + i0);
-    for (std::int32_t k = m_triStart[c]; k < m_triStart[c + 1]; ++k) {
-        const auto& t = m_triangles[static_cast<std::size_t>(m_triItems[static_cast<std::size_t>(k)])];
+    std::optional<double> value;
+    visitTriangles(PictureRect{x, y, x, y}, [&](std::int32_t k) {
+        const auto& t = m_triangles[static_cast<std::size_t>(k)];
         const double ax = m_x[t[0]], ay = m_y[t[0]];
         const double bx = m_x[t[1]], by = m_y[t[1]];
         const double cx = m_x[t[2]], cy = m_y[t[2]];
         const double d = (by - cy) * (ax - cx) + (cx - bx) * (ay - cy);
         if (d == 0)
-            continue;
+            return false;
         const double l1 = ((by - cy) * (x - cx) + (cx - bx) * (y - cy)) / d;
         const double l2 = ((cy - ay) * (x - cx) + (ax - cx) * (y - cy)) / d;
         const double l3 = 1 - l1 - l2;
         constexpr double eps = -1e-9;
-        if (l1 >= eps && l2 >= eps && l3 >= eps)
-            return l1 * m_values[t[0]] + l2 * m_values[t[1]] + l3 * m_values[t[2]];
-    }
-    return std::nullopt;
+        if (l1 < eps || l2 < eps || l3 < eps)
+            return false;
+        value = l1 * m_values[t[0]] + l2 * m_values[t[1]] + l3 * m_values[t[2]];
+        return true;
+    });
+    return value;
 }
 
 std::int32_t ResultPicture::NearestNode(double x, double y) const
 {
-    if (m_x.empty())
+    if (m_nodeCount == 0)
         return 0;
     std::int32_t ci, cj, unused0, unused1;
     cellRange(PictureRect{x, y, x, y}, ci, cj, unused0, unused1);

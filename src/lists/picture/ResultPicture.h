@@ -19,9 +19,11 @@
 //   PictureBuild, BuildResultPicture, PictureRefusal
 //                               a picture from an opened project
 //
-// Interpolation: values are linear over each triangle; a quadrilateral
-// a-b-c-d is split along its diagonal a-c into a-b-c and a-c-d. Elements of
-// one or two nodes (springs, beams) take no area and are left out.
+// Interpolation: values are linear over each triangle; a quadrilateral is
+// split into four triangles about its centre, which takes the mean of the
+// four corners (the bilinear value there), so no diagonal is preferred and
+// the bands keep the symmetry of the mesh. Elements of one or two nodes
+// (springs, beams) take no area and are left out.
 
 #include <array>
 #include <cstdint>
@@ -135,15 +137,23 @@ public:
     const std::string& Pattern() const { return m_pattern; }
 
     // Nodes 1..NodeCount (index node - 1).
-    std::int32_t NodeCount() const { return static_cast<std::int32_t>(m_x.size()); }
+    std::int32_t NodeCount() const { return m_nodeCount; }
     PicturePoint Node(std::int32_t node) const;
     double NodeValue(std::int32_t node) const;
     std::int32_t RowOfNode(std::int32_t node) const;
     // The text of \p value as the list prints it.
     std::string ValueText(double value) const;
 
-    // Triangles (0-based node indices) and how many area elements made them.
+    // Triangles (0-based corner indices) and how many area elements made
+    // them. Corners 0..NodeCount-1 are the nodes (node i is corner i - 1),
+    // the ones after them the centres of the quadrilaterals.
     const std::vector<std::array<std::int32_t, 3>>& Triangles() const { return m_triangles; }
+    PicturePoint Corner(std::int32_t corner) const
+    {
+        const auto i = static_cast<std::size_t>(corner);
+        return PicturePoint{m_x[i], m_y[i]};
+    }
+    double CornerValue(std::int32_t corner) const { return m_values[static_cast<std::size_t>(corner)]; }
     std::int32_t ElementCount() const { return m_elementCount; }
     // The element edges, each once (0-based node indices), and the
     // outline: the edges that belong to one element only.
@@ -170,19 +180,26 @@ public:
     std::int32_t NearestNode(double x, double y) const;
 
     // Calls \p visit with the index of each triangle whose bounding box
-    // meets \p rect (each once), through a bucket grid over the bounds.
+    // meets \p rect, each once (a few next to \p rect may come too),
+    // through a bucket grid over the bounds.
     void ForEachTriangleIn(const PictureRect& rect, const std::function<void(std::int32_t)>& visit) const;
+    // The same triangles appended to \p out (no call per triangle).
+    void VisibleTriangles(const PictureRect& rect, std::vector<std::int32_t>& out) const;
     // The pieces of triangle \p triangle per band.
     void TrianglePieces(std::int32_t triangle, std::vector<BandPiece>& out) const;
 
 private:
     void buildIndexes();
+    // Calls \p visit(triangle) for the triangles of \p rect until it
+    // returns true.
+    template <class Visit> void visitTriangles(const PictureRect& rect, Visit&& visit) const;
 
     std::string m_title;
     std::string m_valueUnit;
     std::string m_lengthUnit;
     std::string m_pattern;
-    std::vector<float> m_x;
+    std::int32_t m_nodeCount = 0;
+    std::vector<float> m_x; // the nodes, then the centres of quadrilaterals
     std::vector<float> m_y;
     std::vector<float> m_values;
     std::vector<std::int32_t> m_rowOfNode;
@@ -198,13 +215,18 @@ private:
     PictureRect m_bounds;
 
     // Bucket grids over m_bounds: cell (i, j) is index j * m_cols + i;
-    // m_*Start[c] .. m_*Start[c + 1] index m_*Items.
+    // m_*Start[c] .. m_*Start[c + 1] index m_*Items. A triangle is in the
+    // cell of its bounding box's centre, and reaches at most m_reachX,
+    // m_reachY cells from it; one reaching farther is in m_wide instead.
     std::int32_t m_cols = 1;
     std::int32_t m_rows = 1;
     double m_cellW = 1;
     double m_cellH = 1;
     std::vector<std::int32_t> m_triStart;
     std::vector<std::int32_t> m_triItems;
+    std::vector<std::int32_t> m_wide;
+    std::int32_t m_reachX = 0;
+    std::int32_t m_reachY = 0;
     std::vector<std::int32_t> m_nodeStart;
     std::vector<std::int32_t> m_nodeItems;
     void cellRange(

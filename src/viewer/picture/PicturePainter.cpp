@@ -158,7 +158,8 @@ void PicturePainter::paintFill(
     QPainter& painter, const PictureLayout& layout, const PicturePaintOptions& options) const
 {
     std::vector<std::int32_t> visible;
-    m_picture.ForEachTriangleIn(layout.World, [&visible](std::int32_t t) { visible.push_back(t); });
+    visible.reserve(m_picture.Triangles().size());
+    m_picture.VisibleTriangles(layout.World, visible);
     const auto count = static_cast<std::int64_t>(visible.size());
     const bool polygons
         = options.Vector ? count <= options.VectorTriangleLimit : count <= options.PolygonTriangleLimit;
@@ -202,6 +203,14 @@ void PicturePainter::paintFill(
     std::vector<QRgb> colors;
     for (const PictureBand& band : bands)
         colors.push_back(0xFF000000u | band.Color);
+    // The colour of a value: its band as BandOf finds it, inline.
+    const std::vector<double>& limits = m_picture.Limits();
+    const auto last = static_cast<std::ptrdiff_t>(colors.size()) - 1;
+    auto colorOf = [&](double value) {
+        const std::ptrdiff_t band
+            = std::upper_bound(limits.begin(), limits.end(), value) - limits.begin() - 1;
+        return colors[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(band, 0, last))];
+    };
     const QTransform& m = layout.WorldToDevice;
     const double ox = pixels.left();
     const double oy = pixels.top();
@@ -216,10 +225,10 @@ void PicturePainter::paintFill(
         double py[3];
         double v[3];
         for (int k = 0; k < 3; ++k) {
-            const PicturePoint p = m_picture.Node(tri[static_cast<std::size_t>(k)] + 1);
+            const PicturePoint p = m_picture.Corner(tri[static_cast<std::size_t>(k)]);
             px[k] = m.m11() * p.X + m.dx() - ox;
             py[k] = m.m22() * p.Y + m.dy() - oy;
-            v[k] = m_picture.NodeValue(tri[static_cast<std::size_t>(k)] + 1);
+            v[k] = m_picture.CornerValue(tri[static_cast<std::size_t>(k)]);
         }
         const double x0 = std::min({px[0], px[1], px[2]});
         const double x1 = std::max({px[0], px[1], px[2]});
@@ -242,8 +251,7 @@ void PicturePainter::paintFill(
                     const double l3 = 1 - l1 - l2;
                     if (l1 < -1e-9 || l2 < -1e-9 || l3 < -1e-9)
                         continue;
-                    row[i] = colors[static_cast<std::size_t>(
-                        m_picture.BandOf(l1 * v[0] + l2 * v[1] + l3 * v[2]))];
+                    row[i] = colorOf(l1 * v[0] + l2 * v[1] + l3 * v[2]);
                     covered = true;
                 }
             }
@@ -252,8 +260,7 @@ void PicturePainter::paintFill(
             const int i = static_cast<int>(std::floor((px[0] + px[1] + px[2]) / 3));
             const int j = static_cast<int>(std::floor((py[0] + py[1] + py[2]) / 3));
             if (i >= 0 && i < width && j >= 0 && j < height)
-                bits[j * stride + i]
-                    = colors[static_cast<std::size_t>(m_picture.BandOf((v[0] + v[1] + v[2]) / 3))];
+                bits[j * stride + i] = colorOf((v[0] + v[1] + v[2]) / 3);
         }
     }
     painter.drawImage(pixels.topLeft(), image);
