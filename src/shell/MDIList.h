@@ -205,6 +205,10 @@ public:
     // whose entry the request check of the list commands passes over.
     void AddWindowEntries(
         QMdiSubWindow* window, const QString& tag, const QString& title, const QIcon& icon, bool picture);
+    // Moves a shown child window wholly inside the MDI area where it fits: a
+    // right-to-left area places a new window from its right edge and may
+    // leave the rest of it outside.
+    void KeepInsideArea(QMdiSubWindow* window) const;
     // A child window closes: its navigator and Window menu entries go, the
     // later Window menu entries move up a place.
     void ViewerClosing(const QString& tag);

@@ -333,6 +333,15 @@ void MDIList::LanguageCommand()
     box.exec();
 }
 
+void MDIList::KeepInsideArea(QMdiSubWindow* window) const
+{
+    const QSize area = m_mdi->viewport()->size();
+    QRect placed = window->geometry();
+    placed.moveLeft(std::clamp(placed.left(), 0, std::max(0, area.width() - placed.width())));
+    placed.moveTop(std::clamp(placed.top(), 0, std::max(0, area.height() - placed.height())));
+    window->setGeometry(placed);
+}
+
 frmViList* MDIList::ShowResultInViewer()
 {
     ViewerContext context;
@@ -358,6 +367,7 @@ frmViList* MDIList::ShowResultInViewer()
     window->setAttribute(Qt::WA_DeleteOnClose);
     viewer->RestorePlacement();
     window->show();
+    KeepInsideArea(window);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool filled
         = viewer->FirstTimeActivate(OutputTarget, CurrentListKey, ListText, toQ(m_opened.Current()));

@@ -259,13 +259,7 @@ frmPicture* PictureCommands::ShowPicture(frmViList* viewer, int column)
 
     m_window.AddWindowEntries(window, tag, picture->windowTitle(), m_action->icon(), true);
     window->show();
-    // The whole window inside the area: a right-to-left area places a new
-    // window from its right edge and may leave the rest of it outside.
-    const QSize area = m_window.mdiArea()->viewport()->size();
-    QRect placed = window->geometry();
-    placed.moveLeft(std::clamp(placed.left(), 0, std::max(0, area.width() - placed.width())));
-    placed.moveTop(std::clamp(placed.top(), 0, std::max(0, area.height() - placed.height())));
-    window->setGeometry(placed);
+    m_window.KeepInsideArea(window);
     m_window.mdiArea()->setActiveSubWindow(window);
     picture->setFocus();
     return picture;

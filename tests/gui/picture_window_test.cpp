@@ -207,7 +207,7 @@ private Q_SLOTS:
     }
 
     // Right to left: the legend moves to the left of the slab, the slab
-    // itself keeps x growing to the right; the window is inside the area.
+    // itself keeps x growing to the right; the windows are inside the area.
     void legendIsMirroredOnlyInRightToLeftLanguages_data()
     {
         QTest::addColumn<QByteArray>("language");
@@ -220,9 +220,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, language);
         QFETCH(bool, legendLeft);
         open("demo", language);
-        frmPicture* picture = w().pictures().ShowPicture(grid(140), 1);
+        frmViList* viewer = grid(140);
+        frmPicture* picture = w().pictures().ShowPicture(viewer, 1);
         QVERIFY(picture);
-        QVERIFY(w().mdiArea()->viewport()->rect().contains(picture->parentWidget()->geometry()));
+        for (const QWidget* window : {viewer->parentWidget(), picture->parentWidget()})
+            QVERIFY(w().mdiArea()->viewport()->rect().contains(window->geometry()));
         const PictureLayout layout = picture->layout();
         QCOMPARE(layout.Legend.center().x() < layout.Plot.center().x(), legendLeft);
         const PictureRect b = picture->picture().Bounds();
