@@ -225,11 +225,6 @@ TEST(SettingsStore, FailedSaveKeepsTheOldFileAndNamesIt)
     EXPECT_TRUE(filesIn(dir).empty());
 }
 
-TEST(SettingsStore, ApplicationFileName)
-{
-    EXPECT_EQ(ApplicationSettingsPath("/cfg/teska/"), "/cfg/teska/TESKA-List.ini");
-}
-
 // Settings directory
 
 TEST(SettingsDirectory, TeskaSettingsDirWinsAndGetsASlashAndIsCreated)
@@ -240,12 +235,8 @@ TEST(SettingsDirectory, TeskaSettingsDirWinsAndGetsASlashAndIsCreated)
     EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.file("a/b") + "/");
     EXPECT_TRUE(fs::is_directory(dir.file("a/b")));
     EXPECT_FALSE(fs::exists(dir.file("xdg")));
-}
-
-TEST(SettingsDirectory, TrailingSlashIsNotDoubled)
-{
-    ScratchDir dir;
-    EnvGuard settings("TESKA_SETTINGS_DIR", dir.dir().c_str());
+    // A trailing slash is not doubled.
+    EnvGuard slash("TESKA_SETTINGS_DIR", dir.dir().c_str());
     EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.dir());
 }
 
@@ -275,6 +266,7 @@ TEST(SettingsDirectory, GivenDirectoryGetsASlash)
     SuiteEnvironment env(host, dir.file("s"));
     EXPECT_EQ(env.SettingsDirectory(), dir.file("s") + "/");
     EXPECT_EQ(env.SettingsFilePath(), dir.file("s") + "/suite.ini");
+    EXPECT_EQ(ApplicationSettingsPath("/cfg/teska/"), "/cfg/teska/TESKA-List.ini");
 }
 
 // Suite settings
