@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <unistd.h>
 
@@ -108,20 +109,62 @@ TEST_F(OpenProjectTest, MissingOptionalFilesFallBack)
     EXPECT_TRUE(host.errors.empty());
 }
 
-TEST_F(OpenProjectTest, MissingDesignParametersEndBeforeTheMenus)
+TEST_F(OpenProjectTest, EarlyEndsNameTheirFileAndLeaveTheMenusOff)
 {
-    WriteProject(1);
-    WritePunchingFile(file(".PPU"), 2);
-    WriteSlabMarks(file(".P21"), "J", 1);
-    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::NoDesignParameters);
-    EXPECT_TRUE(state.ResultSwitch6); // switches of step 4 are set
-    EXPECT_FALSE(state.ResultSwitch7); // ended before punching was decided
-    EXPECT_FALSE(state.DesignSwitch2); // .P21 was not reached
-    EXPECT_FALSE(state.ListMenuEnabled);
-    EXPECT_EQ(state.MainCaption, "before");
-    // The user is told which file is missing.
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_NE(host.errors[0].find("SLAB.P23"), std::string::npos) << host.errors[0];
+    // Each ends before the menus with one report naming its file; the
+    // switches set before the end stay, the others and the caption do not
+    // change.
+    const struct {
+        const char* name;
+        std::function<void()> files;
+        OpenOutcome outcome;
+        const char* file;
+    } cases[] = {
+        {"no design parameters",
+            [&] {
+                WriteProject(1);
+                WritePunchingFile(file(".PPU"), 2);
+                WriteSlabMarks(file(".P21"), "J", 1);
+            },
+            OpenOutcome::NoDesignParameters, "SLAB.P23"},
+        {"corrupt design parameters", [&] { test::writeFile(file(".P23"), "1, 2, x, 4, 5, 6\r\nCode\r\n"); },
+            OpenOutcome::Failed, "SLAB.P23, line 1"},
+        {"unopenable slab file",
+            [&] {
+                std::filesystem::remove(file(".P23"));
+                WriteProject(0);
+                std::filesystem::permissions(file(".P21"), std::filesystem::perms::none);
+            },
+            OpenOutcome::SlabFileUnopened, "SLAB.P21"},
+        {"unreadable options", [&] { test::writeFile(file(".PO1"), "NOT-A-PROJECT\r\n1, 1\r\n"); },
+            OpenOutcome::OptionsUnread, "SLAB.PO1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.files();
+        if (c.outcome == OpenOutcome::SlabFileUnopened && ::geteuid() == 0)
+            continue; // file permissions do not bind the superuser
+        host.errors.clear();
+        state = ProjectState{};
+        state.ProjectDirectory = dir.dir();
+        state.ProjectBaseName = "SLAB";
+        state.ProjectPath = file(".PO1");
+        state.MainCaption = "before";
+        state.ResultSwitch3 = true;
+        EXPECT_EQ(OpenProject(state, context, true).Outcome, c.outcome);
+        EXPECT_FALSE(state.ListMenuEnabled);
+        EXPECT_EQ(state.MainCaption, "before");
+        ASSERT_EQ(host.errors.size(), 1u);
+        EXPECT_NE(host.errors[0].find(c.file), std::string::npos) << host.errors[0];
+        if (c.outcome == OpenOutcome::NoDesignParameters) {
+            EXPECT_TRUE(state.ResultSwitch6); // switches of step 4 are set
+            EXPECT_FALSE(state.ResultSwitch7); // ended before punching was decided
+            EXPECT_FALSE(state.DesignSwitch2); // .P21 was not reached
+        }
+        if (c.outcome == OpenOutcome::OptionsUnread) {
+            EXPECT_TRUE(state.ResultSwitch3);
+        }
+    }
 }
 
 TEST_F(OpenProjectTest, SlabFileDecidesDesignSwitchTwo)
@@ -152,44 +195,6 @@ TEST_F(OpenProjectTest, SlabFileDecidesDesignSwitchTwo)
     EXPECT_EQ(OpenProject(state, context, false).Outcome, OpenOutcome::Failed);
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_NE(host.errors[0].find("SLAB.P21"), std::string::npos) << host.errors[0];
-}
-
-TEST_F(OpenProjectTest, UnopenableSlabFileEndsBeforeTheMenus)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not bind the superuser";
-    WriteProject(0);
-    WriteSlabMarks(file(".P21"), "J", 0);
-    std::filesystem::permissions(file(".P21"), std::filesystem::perms::none);
-    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::SlabFileUnopened);
-    EXPECT_FALSE(state.ListMenuEnabled);
-    EXPECT_EQ(state.MainCaption, "before");
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_NE(host.errors[0].find("SLAB.P21"), std::string::npos) << host.errors[0];
-}
-
-TEST_F(OpenProjectTest, UnreadableOptionsChangeNothing)
-{
-    test::writeFile(file(".PO1"), "NOT-A-PROJECT\r\n1, 1\r\n");
-    state.ResultSwitch3 = true;
-    state.AnalysisMethod = 5;
-    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::OptionsUnread);
-    EXPECT_TRUE(state.ResultSwitch3);
-    EXPECT_EQ(state.AnalysisMethod, 5);
-    EXPECT_EQ(state.MainCaption, "before");
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_NE(host.errors[0].find("SLAB.PO1"), std::string::npos) << host.errors[0];
-}
-
-TEST_F(OpenProjectTest, CorruptSiblingIsReportedWithItsName)
-{
-    WriteProject(1);
-    test::writeFile(file(".P23"), "1, 2, x, 4, 5, 6\r\nCode\r\n");
-    EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::Failed);
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_NE(host.errors[0].find("SLAB.P23"), std::string::npos) << host.errors[0];
-    EXPECT_NE(host.errors[0].find("line 1"), std::string::npos) << host.errors[0];
-    EXPECT_FALSE(state.ListMenuEnabled);
 }
 
 TEST_F(OpenProjectTest, ReactivationNeitherAnnouncesNorLocksAndGroupGetsThePath)

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 TESKA-List developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The result files: the layouts the writers produce, reading them back, and
-// every prefix of a punching file refused (the other faults:
-// text_readers_test.cpp).
+// The result files: the layouts the writers produce, hand-written files
+// read, written files read back (which pins the punching file's writer to
+// its reader), and every prefix of a punching file refused (the other
+// faults: text_readers_test.cpp).
 
 #include <gtest/gtest.h>
 
@@ -46,29 +47,6 @@ TEST(ResultFileLayout, WritersPutOneValueOrRecordOnEachLine)
     const BeamRecord beams[] = {{3, 7, {1, -2, 0.5f, 0, 4}}};
     WriteBeamFile(dir.file("A.GH1"), beams);
     EXPECT_EQ(readFile(dir.file("A.GH1")), "1\r\n3, 7, 1, -2, 0.5, 0, 4\r\n");
-}
-
-TEST(ResultFileLayout, PunchingFileHasPointsTypesAndResultsWithTheirGroups)
-{
-    PunchingFile file;
-    file.Points = {{100, 1.5f, 2, 1}};
-    file.Types = {{0.3f, 0.4f}};
-    PunchingResult result{1, 2, 3, 4, 5, 60, {}};
-    result.Skipped.Pairs = {{0.5f, 1}};
-    result.Skipped.Lists = {{1, 2, 3}, {}};
-    result.Skipped.Quads2 = {{1, 2, 3, 4}};
-    file.Results = {result};
-    ScratchDir dir;
-    WritePunchingResults(dir.file("A.PPU"), file);
-    EXPECT_EQ(readFile(dir.file("A.PPU")),
-        "1\r\n1\r\n"
-        "100, 1.5, 2, 1\r\n"
-        "0.3, 0.4\r\n"
-        "1, 2, 3, 4, 5, 60\r\n"
-        "1\r\n0.5, 1\r\n"
-        "2\r\n3, 1, 2, 3\r\n0\r\n"
-        "0\r\n"
-        "1\r\n1, 2, 3, 4\r\n");
 }
 
 TEST(ResultFileLayout, WritersRefuseWhatTheReadersWouldRefuse)
