@@ -132,29 +132,6 @@ TEST(PrintOptions, StoredKeysAndValues)
     EXPECT_EQ(back.FirstPage, 12);
 }
 
-TEST(PrintOptions, WithoutPageNumbersNSeiteIsMinusOneAndShowsAsOne)
-{
-    SettingsStore settings;
-    PrintOptions options;
-    options.NumberPages = false;
-    options.FirstPage = 5;
-    SavePrintOptions(settings, options);
-    EXPECT_EQ(settings.Value(PrintOptionsSection, "NSeite"), "-1");
-    EXPECT_EQ(settings.Value(PrintOptionsSection, "OptPageNo"), "False");
-    const PrintOptions back = LoadPrintOptions(settings);
-    EXPECT_FALSE(back.NumberPages);
-    EXPECT_EQ(back.FirstPage, 1);
-}
-
-TEST(PrintOptions, RangeOfPageNumberAndCopies)
-{
-    EXPECT_FALSE(InPrintRange(0));
-    EXPECT_TRUE(InPrintRange(1));
-    EXPECT_TRUE(InPrintRange(32000));
-    EXPECT_FALSE(InPrintRange(32001));
-    EXPECT_FALSE(InPrintRange(-1));
-}
-
 TEST(PrintOptions, PageNumberingRules)
 {
     EXPECT_EQ(PageNumberBeforeFirst(true, 1), 0);
@@ -167,18 +144,6 @@ TEST(PrintOptions, PageNumberingRules)
     // The second copy of a three-page list starting at page 1 goes on at 4.
     EXPECT_EQ(PageNumberAfterPages(0, 3), 3);
     EXPECT_EQ(PageNumberAfterPages(NoPageNumbers, 3), NoPageNumbers);
-}
-
-TEST(PrintOptions, SpinDownStopsAtOneWithABeep)
-{
-    bool beep = false;
-    EXPECT_EQ(SpinDown(3, beep), 2);
-    EXPECT_FALSE(beep);
-    EXPECT_EQ(SpinDown(2, beep), 1);
-    EXPECT_FALSE(beep);
-    EXPECT_EQ(SpinDown(1, beep), 1);
-    EXPECT_TRUE(beep);
-    EXPECT_EQ(SpinUp(32000), 32001);
 }
 
 TEST(PrintOptions, UnreadableStoredValuesTakeTheDefaults)

@@ -164,6 +164,12 @@ TEST(ReportRuns, EachRowOfTheTable)
         if (r.status != 0) {
             EXPECT_EQ(Listing(dir), before) << "a failing run changed its folder";
         }
+        for (std::size_t i = 0; r.status == 0 && i + 1 < args.size(); ++i) {
+            if (std::set<std::string>{"--text", "--pdf", "--xlsx", "--odt", "--csv"}.count(args[i])
+                && args[i + 1] != "-") {
+                EXPECT_TRUE(fs::exists(args[i + 1])) << args[i + 1];
+            }
+        }
     }
     EXPECT_GT(rows, 40);
 }
