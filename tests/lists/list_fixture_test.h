@@ -115,13 +115,4 @@ inline std::vector<std::string> Words(const std::string& line)
     return words;
 }
 
-// Whether one of \p lines has exactly the blank-separated \p words.
-inline bool HasLineOfWords(const std::vector<std::string>& lines, const std::vector<std::string>& words)
-{
-    for (const std::string& line : lines)
-        if (Words(line) == words)
-            return true;
-    return false;
-}
-
 } // namespace teska::test

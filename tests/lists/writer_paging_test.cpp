@@ -8,21 +8,11 @@
 #include "lists/writer_fixture_test.h"
 
 #include <random>
-#include <sstream>
 
 #include "lists/writer/ResultSection.h"
 
 namespace teska::test {
 namespace {
-
-std::vector<std::string> Words(const std::string& line)
-{
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string word; in >> word;)
-        words.push_back(word);
-    return words;
-}
 
 bool IsNumber(const std::string& word)
 {
