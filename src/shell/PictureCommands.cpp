@@ -22,8 +22,6 @@
 
 #include "lists/picture/ResultPicture.h"
 #include "lists/run/ListRequests.h"
-#include "lists/writer/ListState.h"
-#include "lists/writer/ListWriter.h"
 #include "printing/PagePrinter.h"
 #include "shell/MDIList.h"
 #include "suite/Errors.h"
@@ -85,31 +83,6 @@ void AddMnemonic(QAction* item, const QList<QAction*>& items)
 }
 
 } // namespace
-
-std::string PicturePageHeader(ListProject& p, const ListPageSettings& page, const ListKey& key)
-{
-    ListState state;
-    state.OutputTarget = TargetPrintResults;
-    state.CurrentListKey = key;
-    state.LinesPerPage = page.LinesPerPage;
-    state.CharsPerLine = page.CharsPerLine;
-    state.LeftMargin = page.Layout.LeftMargin;
-    state.TopMargin = page.Layout.TopMargin;
-    state.BottomMargin = page.Layout.BottomMargin;
-    state.PageNumber = page.PageNumber;
-    state.PrintCompanyHeader = page.PrintCompanyHeader;
-    state.PrintJobData = page.PrintJobData;
-    state.CompanyLine1 = p.session.environment.CompanyLine1;
-    state.CompanyLine2 = p.session.environment.CompanyLine2;
-    state.JobLines = p.project.JobLines;
-    state.ProjectBaseName = p.project.ProjectBaseName;
-    state.ProjectType = p.project.ProjectType;
-    state.AnalysisMethod = p.project.AnalysisMethod;
-    state.SymbolSuffix = p.session.catalogue.LookupText(123);
-    ListWriter writer(p.session, state);
-    writer.WriteFirstPageHeader();
-    return std::move(state.ListText);
-}
 
 PictureCommands::PictureCommands(MDIList& window)
     : m_window(window)
@@ -301,7 +274,7 @@ bool PictureCommands::PrintPicture(frmPicture& picture)
     PagePrinter& printer = m_window.printer();
     const bool rightToLeft = m_window.session().catalogue.IsRightToLeft();
     try {
-        const std::string header = PicturePageHeader(project, page, picture.key());
+        const std::string header = FirstPageHeader(project, page, picture.key());
         printer.PrintPage(header, [&](QPainter& painter, const QRectF& area) {
             // The picture keeps the list's left margin (the right one in a
             // right-to-left language), a blank line under the header and

@@ -16,8 +16,6 @@
 #include <cstdint>
 #include <string>
 
-#include "lists/choice/ListKey.h"
-
 class QAction;
 class QMdiSubWindow;
 class QMenu;
@@ -27,12 +25,6 @@ namespace teska {
 class MDIList;
 class frmPicture;
 class frmViList;
-struct ListPageSettings;
-struct ListProject;
-
-// The page header of a printed result list \p key on \p page, with the job
-// data of the first page, as the printed list has it (lines end CR LF).
-std::string PicturePageHeader(ListProject& p, const ListPageSettings& page, const ListKey& key);
 
 class PictureCommands : public QObject {
     Q_OBJECT

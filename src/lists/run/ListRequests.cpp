@@ -114,6 +114,16 @@ ListRunText RunLists(ListProject& p, const ListPageSettings& page, const ListRun
     return run;
 }
 
+std::string FirstPageHeader(ListProject& p, const ListPageSettings& page, const ListKey& key)
+{
+    ListState state;
+    ApplyPage(state, page, p, TargetPrintResults);
+    state.CurrentListKey = key;
+    ListWriter writer(p.session, state);
+    writer.WriteFirstPageHeader();
+    return std::move(state.ListText);
+}
+
 bool IsTextResultKey(const ListKey& key)
 {
     return IsSummarySection(key);

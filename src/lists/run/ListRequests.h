@@ -94,4 +94,9 @@ ListRunText RunLists(ListProject& p, const ListPageSettings& page, const ListRun
 // sections); every other result key is shown as a grid (ResultGrid).
 bool IsTextResultKey(const ListKey& key);
 
+// The header of the first printed page of result key \p key (company
+// header, job data, list title, page number) as a printed list starts with
+// it: for a page that shows something other than list text, a picture.
+std::string FirstPageHeader(ListProject& p, const ListPageSettings& page, const ListKey& key);
+
 } // namespace teska
