@@ -8,22 +8,17 @@
 // so that the window can be looked at.
 
 #include <QAction>
-#include <QApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QListWidget>
-#include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
@@ -31,9 +26,8 @@
 #include "FakeGroup.h"
 #include "clslistexeproxy.h"
 #include "fakegroupadaptor.h"
-#include "shell/ChooseLists.h"
+#include "gui_fixture_test.h"
 #include "shell/ClsListExe.h"
-#include "shell/MDIList.h"
 #include "shell/MenuTable.h"
 #include "shell/StartUp.h"
 #include "suite/SuiteEnvironment.h"
@@ -46,24 +40,20 @@ namespace {
 const QString kGroupPath = "/org/teska/Group";
 const QString kDemo = TESKA_SOURCE_DIR "/examples/demo/DEMO.PO1";
 
-QString fileText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// Waits for an asynchronous call while this thread keeps serving the fake.
-template <typename Reply> bool finish(Reply& reply, int ms = 20000)
+// Waits for an asynchronous call while this thread keeps serving the fake;
+// true when the call was answered without an error.
+bool answered(QDBusPendingCall reply, int ms = 20000)
 {
     QElapsedTimer clock;
     clock.start();
     while (!reply.isFinished() && clock.elapsed() < ms)
         QTest::qWait(10);
-    return reply.isFinished();
+    if (reply.isError())
+        qWarning("%s", qPrintable(reply.error().message()));
+    return reply.isFinished() && !reply.isError();
 }
 
-// Takes the files that the desktop would open (QDesktopServices), so that
-// nothing is opened on the machine.
+// Takes the files that the desktop would open (QDesktopServices).
 class OpenedFiles : public QObject {
     Q_OBJECT
 
@@ -78,27 +68,13 @@ public Q_SLOTS:
     }
 };
 
-// Checks the rows of the next list choice dialog whose caption is
-// \p caption and presses OK.
-void chooseList(const QString& caption)
-{
-    QTimer::singleShot(0, [caption] {
-        auto* dialog = qobject_cast<ListChoiceDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        for (int i = 0; i < dialog->list()->count(); ++i)
-            if (dialog->list()->item(i)->text() == caption)
-                dialog->list()->item(i)->setCheckState(Qt::Checked);
-        dialog->accept();
-    });
-}
-
 } // namespace
 
 class AutomationTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    OpenedFiles m_opened;
     QProcess m_bus;
     QString m_address;
     int m_connections = 0;
@@ -107,14 +83,6 @@ class AutomationTest : public QObject {
     QDBusConnection connect()
     {
         return QDBusConnection::connectToBus(m_address, QString("c%1").arg(++m_connections));
-    }
-    // Closes a connection of connect(); it leaves the bus once no
-    // QDBusConnection object refers to it any more.
-    static void leaveBus(QDBusConnection&& connection)
-    {
-        const QString name = connection.name();
-        connection = QDBusConnection(QString());
-        QDBusConnection::disconnectFromBus(name);
     }
     // A fake group program on a connection of its own.
     FakeGroup* fakeOn(QDBusConnection connection)
@@ -135,7 +103,6 @@ class AutomationTest : public QObject {
     // calls it over the bus.
     struct Served {
         std::unique_ptr<MDIList> window;
-        ClsListExe* object = nullptr;
         std::unique_ptr<FakeGroup> fake;
         std::unique_ptr<OrgTeskaListClsListExeInterface> proxy;
         int ended = 0;
@@ -145,14 +112,14 @@ class AutomationTest : public QObject {
         auto s = std::make_unique<Served>();
         s->window = Main({"teska-list", kAutomationSwitch, "ignored.PO1"}, settings);
         QDBusConnection listConnection = connect();
-        s->object = new ClsListExe(*s->window, listConnection);
-        s->object->EndProcess = [raw = s.get()] { ++raw->ended; };
-        listConnection.registerObject(kAutomationPath, s->object, QDBusConnection::ExportAdaptors);
+        auto* object = new ClsListExe(*s->window, listConnection);
+        object->EndProcess = [raw = s.get()] { ++raw->ended; };
+        listConnection.registerObject(kAutomationPath, object, QDBusConnection::ExportAdaptors);
         QDBusConnection fakeConnection = connect();
         s->fake.reset(fakeOn(fakeConnection));
         s->proxy = std::make_unique<OrgTeskaListClsListExeInterface>(
             listConnection.baseService(), kAutomationPath, connect());
-        s->object->setTESKAGroup(GroupObject{fakeConnection.baseService(), QDBusObjectPath(kGroupPath)});
+        object->setTESKAGroup(GroupObject{fakeConnection.baseService(), QDBusObjectPath(kGroupPath)});
         return s;
     }
 
@@ -160,23 +127,25 @@ private Q_SLOTS:
     void initTestCase()
     {
         qDBusRegisterMetaType<GroupObject>();
+        // The desktop's folders lie in the test's folder, and nothing is
+        // opened on the machine.
+        qputenv("HOME", (m_dir.path() + "/home").toUtf8());
+        qputenv("XDG_CONFIG_HOME", (m_dir.path() + "/home/.config").toUtf8());
+        QDir().mkpath(m_dir.path() + "/home/Documents");
+        QDesktopServices::setUrlHandler("file", &m_opened, "open");
         const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
         if (daemon.isEmpty())
             QSKIP("no session bus for the automation tests: dbus-daemon is not installed (Debian package "
                   "dbus-daemon)");
         QDir().mkpath(m_dir.path() + "/services");
-        QFile service(m_dir.path() + "/services/org.teska.List.service");
-        QVERIFY(service.open(QIODevice::WriteOnly));
-        service.write(
+        QDir().mkpath(m_dir.path() + "/activated");
+        QVERIFY(writeFile(m_dir.path() + "/services/org.teska.List.service",
             QString("[D-BUS Service]\nName=org.teska.List\nExec=/usr/bin/env QT_QPA_PLATFORM=offscreen "
                     "TESKA_SETTINGS_DIR=%1/activated/ %2 --automation\n")
                 .arg(m_dir.path(), TESKA_LIST_EXE)
-                .toUtf8());
-        service.close();
-        QDir().mkpath(m_dir.path() + "/activated");
-        QFile config(m_dir.path() + "/bus.conf");
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write(
+                .toUtf8()));
+        const QString config = m_dir.path() + "/bus.conf";
+        QVERIFY(writeFile(config,
             QString("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\" "
                     "\"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
                     "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
@@ -184,9 +153,8 @@ private Q_SLOTS:
                     "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
                     "<allow own=\"*\"/></policy></busconfig>\n")
                 .arg(m_dir.path())
-                .toUtf8());
-        config.close();
-        m_bus.start(daemon, {"--config-file=" + config.fileName(), "--nofork", "--print-address"});
+                .toUtf8()));
+        m_bus.start(daemon, {"--config-file=" + config, "--nofork", "--print-address"});
         if (!m_bus.waitForStarted() || !m_bus.waitForReadyRead(10000))
             QSKIP(qPrintable("no session bus for the automation tests: dbus-daemon did not start: "
                 + m_bus.readAllStandardError()));
@@ -196,6 +164,7 @@ private Q_SLOTS:
     }
     void cleanupTestCase()
     {
+        QDesktopServices::unsetUrlHandler("file");
         m_bus.terminate();
         m_bus.waitForFinished();
     }
@@ -207,38 +176,33 @@ private Q_SLOTS:
     {
         for (const bool byRelease : {true, false}) {
             QDBusConnection fakeConnection = connect();
-            FakeGroup* fake = fakeOn(fakeConnection);
+            std::unique_ptr<FakeGroup> fake(fakeOn(fakeConnection));
             const QString layout = m_dir.path() + "/activated/TESKA-List.ini";
             QFile::remove(layout);
             OrgTeskaListClsListExeInterface proxy(kAutomationService, kAutomationPath, connect());
-            auto set
-                = proxy.connection().asyncCall(QDBusMessage::createMethodCall(kAutomationService,
-                                                   kAutomationPath, "org.freedesktop.DBus.Properties", "Set")
+            QVERIFY(answered(
+                proxy.connection().asyncCall(QDBusMessage::createMethodCall(kAutomationService,
+                                                 kAutomationPath, "org.freedesktop.DBus.Properties", "Set")
                     << QString("org.teska.List.ClsListExe") << QString("TESKAGroup")
                     << QVariant::fromValue(QDBusVariant(QVariant::fromValue(
-                           GroupObject{fakeConnection.baseService(), QDBusObjectPath(kGroupPath)}))));
-            QVERIFY(finish(set));
-            QVERIFY2(!set.isError(), qPrintable(set.error().message()));
-            auto show = proxy.MDIShow(kDemo);
-            QVERIFY(finish(show));
-            QVERIFY2(!show.isError(), qPrintable(show.error().message()));
-            QCOMPARE(fake->Calls.mid(0, 6),
+                           GroupObject{fakeConnection.baseService(), QDBusObjectPath(kGroupPath)}))))));
+            QVERIFY(answered(proxy.MDIShow(kDemo)));
+            QCOMPARE(fake->Calls,
                 QStringList({"GetUpdate_Firma(2)", "SetUpdate_Firma(2,false)", "GetUpdate_NumberFormat(2)",
-                    "SetUpdate_NumberFormat(2,false)", "GetUpdate_mnuUnits(2)",
-                    "SetUpdate_mnuUnits(2,false)"}));
-            QCOMPARE(fake->Calls.mid(6), QStringList({"PrjFileName=" + kDemo, "Update_File(3)"}));
+                    "SetUpdate_NumberFormat(2,false)", "GetUpdate_mnuUnits(2)", "SetUpdate_mnuUnits(2,false)",
+                    "PrjFileName=" + kDemo, "Update_File(3)"}));
             QVERIFY(proxy.connection().interface()->isServiceRegistered(kAutomationService));
             if (byRelease) {
-                auto release = proxy.Release();
-                QVERIFY(finish(release));
+                QVERIFY(answered(proxy.Release()));
             } else {
-                leaveBus(std::move(fakeConnection));
+                const QString name = fakeConnection.name();
+                fakeConnection = QDBusConnection(QString());
+                QDBusConnection::disconnectFromBus(name);
             }
             QTRY_VERIFY_WITH_TIMEOUT(
                 !proxy.connection().interface()->isServiceRegistered(kAutomationService), 10000);
             QVERIFY(!fake->Calls.contains("TESKAGroup_EndProg()"));
             QVERIFY2(fileText(layout).contains("Toolbar Layout="), qPrintable(layout));
-            delete fake;
         }
     }
 
@@ -265,15 +229,10 @@ private Q_SLOTS:
         QString formats;
         for (int i = 1; i <= 18; ++i)
             formats += QString("F%1\r\n").arg(i);
-        QFile noformat(QString::fromStdString(settings) + "NOFORMAT");
-        QVERIFY(noformat.open(QIODevice::WriteOnly));
-        noformat.write(formats.toUtf8());
-        noformat.close();
+        QVERIFY(writeFile(QString::fromStdString(settings) + "NOFORMAT", formats.toUtf8()));
         if (!flag.isEmpty())
             s->fake->Flags[flag] = true;
-        auto show = s->proxy->MDIShow(QString());
-        QVERIFY(finish(show));
-        QVERIFY2(!show.isError(), qPrintable(show.error().message()));
+        QVERIFY(answered(s->proxy->MDIShow(QString())));
         const SuiteEnvironment& environment = s->window->session().environment;
         QCOMPARE(environment.CompanyLine1 == "Changed header", flag == "Update_Firma");
         QCOMPARE(s->window->numberFormats.Slot(1) == "F1", flag == "Update_NumberFormat");
@@ -287,56 +246,71 @@ private Q_SLOTS:
     }
 
     // The same project twice: one navigator entry, one recent file, both
-    // hand-overs told to the group program; the program bar without
-    // program 3; MDIHide hides the window and stores the bar layout.
+    // hand-overs told to the group program; MDIHide hides the window and
+    // stores the bar layout.
     void showSameProjectTwiceThenHide()
     {
         const std::string settings = settingsDir("twice");
         auto s = serve(settings);
-        for (int i = 0; i < 2; ++i) {
-            auto show = s->proxy->MDIShow(kDemo);
-            QVERIFY(finish(show));
-            QVERIFY2(!show.isError(), qPrintable(show.error().message()));
-        }
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(answered(s->proxy->MDIShow(kDemo)));
         QCOMPARE(s->window->tree()->topLevelItemCount(), 1);
-        QCOMPARE(s->window->recentFiles()[0].Visible, true);
-        QCOMPARE(s->window->recentFiles()[1].Visible, false);
+        QVERIFY(s->window->recentFiles()[0].Visible && !s->window->recentFiles()[1].Visible);
         QCOMPARE(s->fake->Calls.count("PrjFileName=" + kDemo), 2);
         QCOMPARE(s->fake->Calls.count("Update_File(3)"), 2);
         QVERIFY(s->window->isVisible());
-        QToolBar* programs = s->window->bar("MENUProgram");
-        QVERIFY(programs->isVisible());
-        for (int program = 1; program <= 5; ++program)
-            QCOMPARE(s->window->action(IndexedKey("mnuPrjLink(", program))->isVisible(), program != 3);
-        QVERIFY(!s->window->action(IndexedKey("mnuPrjLink(", 3))->isVisible());
-        // The reset keeps program 3 hidden.
-        auto reset = s->proxy->RestToolBar();
-        QVERIFY(finish(reset));
-        QVERIFY(!s->window->action(IndexedKey("mnuPrjLink(", 3))->isVisible());
-        QVERIFY(s->window->action(IndexedKey("mnuPrjLink(", 2))->isVisible());
-
-        auto hide = s->proxy->MDIHide();
-        QVERIFY(finish(hide));
+        QVERIFY(answered(s->proxy->MDIHide()));
         QVERIFY(!s->window->isVisible());
         QVERIFY(fileText(QString::fromStdString(settings) + "TESKA-List.ini").contains("Toolbar Layout="));
         QCOMPARE(s->ended, 0);
     }
 
-    // A program-bar entry: SwitchProg(3, n) while the window is disabled.
-    void programBarSwitches()
+    // The program bar runs in the catalogue's direction with the entries of
+    // programs 1, 2, 4 and 5 and their captions, each calling SwitchProg(3,
+    // n) while the window is disabled; this program's own entry stays
+    // hidden, also after a reset.
+    void programBarSwitchesInTheCatalogueDirection_data()
     {
-        auto s = serve(settingsDir("switch"));
-        QStringList enabledDuringCall;
-        s->fake->OnCall = [&](const QString& call) {
-            enabledDuringCall << call + (s->window->isEnabled() ? " enabled" : " disabled");
-        };
-        for (int program : {1, 2, 4, 5})
-            s->window->action(IndexedKey("mnuPrjLink(", program))->trigger();
-        QCOMPARE(enabledDuringCall,
-            QStringList({"SwitchProg(3,1) disabled", "SwitchProg(3,2) disabled", "SwitchProg(3,4) disabled",
-                "SwitchProg(3,5) disabled"}));
-        QVERIFY(s->window->isEnabled());
-        QVERIFY(s->window->host().errors().empty());
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("English") << QString("en") << false;
+        QTest::newRow("Arabic") << QString("ar") << true;
+    }
+    void programBarSwitchesInTheCatalogueDirection()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, rightToLeft);
+        qputenv("TESKA_LANG", language.toUtf8());
+        auto s = serve(settingsDir("bar-" + language));
+        qunsetenv("TESKA_LANG");
+        MDIList& w = *s->window;
+        QCOMPARE(w.session().catalogue.IsRightToLeft(), rightToLeft);
+        QVERIFY(answered(s->proxy->MDIShow(QString())));
+        QVERIFY(answered(s->proxy->RestToolBar()));
+        w.resize(1600, 900);
+        QTest::qWait(50);
+        QToolBar* programs = w.bar("MENUProgram");
+        QVERIFY(programs->isVisible());
+        QCOMPARE(programs->layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        QVERIFY(!w.action(IndexedKey("mnuPrjLink(", 3))->isVisible());
+        QStringList calls, expected;
+        s->fake->OnCall = [&](const QString& call) { calls << call + (w.isEnabled() ? " enabled" : ""); };
+        const long captions[] = {84, 85, 86, 87, 89};
+        int previous = -1;
+        for (int program : {1, 2, 4, 5}) {
+            QAction* entry = w.action(IndexedKey("mnuPrjLink(", program));
+            QCOMPARE(entry->text().remove('&'), text(w, captions[program - 1]));
+            QWidget* button = programs->widgetForAction(entry);
+            QVERIFY(button && button->isVisible());
+            const int x = button->mapTo(programs, QPoint(0, 0)).x();
+            QVERIFY2(previous < 0 || (rightToLeft ? x < previous : x > previous), qPrintable(entry->text()));
+            previous = x;
+            entry->trigger();
+            expected << QString("SwitchProg(3,%1)").arg(program);
+        }
+        QCOMPARE(calls, expected);
+        QVERIFY(w.isEnabled());
+        QVERIFY(w.host().errors().empty());
     }
 
     // A window that goes without its shutdown tells the group program once,
@@ -382,37 +356,15 @@ private Q_SLOTS:
     // before anything is written.
     void editorRunAndExportUpdateTheFile()
     {
-        const QString home = m_dir.path() + "/home";
-        const QString documents = home + "/Documents";
-        QDir().mkpath(documents);
-        const QByteArray oldHome = qgetenv("HOME");
-        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", home.toUtf8());
-        qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
+        const QString documents = m_dir.path() + "/home/Documents";
         const QString edited = m_dir.path() + "/edited";
-        const QString editor = m_dir.path() + "/editor.sh";
-        QFile script(editor);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(("#!/bin/sh\ncp \"$1\" '" + edited + "'\n").toUtf8());
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("VISUAL", editor.toUtf8());
-        OpenedFiles opened;
-        QDesktopServices::setUrlHandler("file", &opened, "open");
-        const auto restore = qScopeGuard([&] {
-            QDesktopServices::unsetUrlHandler("file");
+        QVERIFY(useStubEditor(m_dir.path() + "/editor.sh", edited));
+        const auto restore = qScopeGuard([this] {
             qunsetenv("VISUAL");
-            qputenv("HOME", oldHome);
-            if (oldConfig.isNull())
-                qunsetenv("XDG_CONFIG_HOME");
-            else
-                qputenv("XDG_CONFIG_HOME", oldConfig);
+            m_opened.OnOpen = nullptr;
         });
-
         auto s = serve(settingsDir("update-file"));
-        auto show = s->proxy->MDIShow(kDemo);
-        QVERIFY(finish(show));
-        QVERIFY2(!show.isError(), qPrintable(show.error().message()));
+        QVERIFY(answered(s->proxy->MDIShow(kDemo)));
         MDIList& w = *s->window;
         const auto documentCount = [&] { return QDir(documents).entryList(QDir::Files).size(); };
         QStringList steps;
@@ -421,7 +373,7 @@ private Q_SLOTS:
                          .arg(call, QFile::exists(edited) ? "has it" : "not yet")
                          .arg(documentCount());
         };
-        opened.OnOpen = [&](const QString& path) {
+        m_opened.OnOpen = [&](const QString& path) {
             steps << QString("open %1 exports:%2")
                          .arg(QFileInfo(path).dir() == QDir(documents) ? "documents" : path)
                          .arg(documentCount());
@@ -429,7 +381,7 @@ private Q_SLOTS:
 
         // The data section to the editor.
         w.PrintOptionsStep = [](int) { return true; };
-        chooseList(QString::fromStdString(w.session().catalogue.LookupText(90054)));
+        answerChoice(text(w, 90054));
         w.ListCommand(6);
         QVERIFY(w.RunConfirmed);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(edited), 10000);
@@ -442,45 +394,6 @@ private Q_SLOTS:
         w.viewers().back()->Link_OLE(1);
         QCOMPARE(steps, QStringList({"Update_File(3) editor:has it exports:0", "open documents exports:1"}));
         QVERIFY(w.host().errors().empty());
-    }
-
-    // The program bar runs right to left for a right-to-left catalogue.
-    void programBarFollowsTheCatalogueDirection_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("rightToLeft");
-        QTest::newRow("English") << QString("en") << false;
-        QTest::newRow("Arabic") << QString("ar") << true;
-    }
-    void programBarFollowsTheCatalogueDirection()
-    {
-        QFETCH(QString, language);
-        QFETCH(bool, rightToLeft);
-        qputenv("TESKA_LANG", language.toUtf8());
-        auto s = serve(settingsDir("bar-" + language));
-        qunsetenv("TESKA_LANG");
-        QCOMPARE(s->window->session().catalogue.IsRightToLeft(), rightToLeft);
-        auto show = s->proxy->MDIShow(QString());
-        QVERIFY(finish(show));
-        s->window->resize(1600, 900);
-        QTest::qWait(50);
-        QToolBar* programs = s->window->bar("MENUProgram");
-        QVERIFY(programs->isVisible());
-        QCOMPARE(programs->layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        // The entries in their order, each with its caption.
-        const long captions[] = {84, 85, 86, 87, 89};
-        int previous = -1;
-        for (int program : {1, 2, 4, 5}) {
-            QAction* entry = s->window->action(IndexedKey("mnuPrjLink(", program));
-            QCOMPARE(entry->text().remove('&'),
-                QString::fromStdString(s->window->session().catalogue.LookupText(captions[program - 1])));
-            QWidget* button = programs->widgetForAction(entry);
-            QVERIFY(button && button->isVisible());
-            const int x = button->mapTo(programs, QPoint(0, 0)).x();
-            if (previous >= 0)
-                QVERIFY2(rightToLeft ? x < previous : x > previous, qPrintable(entry->text()));
-            previous = x;
-        }
     }
 
     // A group program that never answers: the call gives up after the
@@ -508,8 +421,7 @@ private Q_SLOTS:
             error.c_str());
 
         auto show = s->proxy->MDIShow(kDemo);
-        QVERIFY(finish(show));
-        QVERIFY(show.isError());
+        QVERIFY(!answered(show));
         QVERIFY2(show.error().message().contains("\"GetUpdate_Firma\""), qPrintable(show.error().message()));
         QCOMPARE(s->window->tree()->topLevelItemCount(), 0);
     }
