@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <filesystem>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,38 +61,30 @@ TEST(SettingsStore, RoundTripKeepsOrderSectionsWithBlanksAndSpecialValues)
     EXPECT_EQ(back.Find("Empty", "Key"), std::optional<std::string>(""));
     EXPECT_EQ(back.Find("Empty", "Other"), std::nullopt);
     EXPECT_EQ(back.LineOf("Recent", "File0"), 6u);
+    SettingsStore none(dir.file("none.ini"));
+    EXPECT_FALSE(none.Load());
+    EXPECT_TRUE(none.Sections().empty());
 }
 
-TEST(SettingsStore, ParsesCommentsCrLfWindowsPathsAndRepeatedSections)
+// Comments, CR LF, Windows paths, repeated sections; whole numbers fall
+// back to the default unless the whole value is one.
+TEST(SettingsStore, ParsesTheFormsOfTheFileAndWholeValues)
 {
     SettingsStore store;
     store.Parse("; comment\r\n# also\r\n[A]\r\n key = value with blanks \r\n"
-                "path=C:\\TESKA\\x.PO1\r\n[B]\r\nk=1\r\n[A]\r\nkey2=2\r\n",
+                "path=C:\\TESKA\\x.PO1\r\n[P]\r\nk=1\r\n[A]\r\nkey2=2\r\n"
+                "[P]\nCopies= 3 \nBad=3x\nEmpty=\nHuge=99999999999999999999\nNeg=-2\n",
         "f.ini");
     EXPECT_EQ(store.Value("A", "key"), " value with blanks ");
     EXPECT_EQ(store.Value("A", "path"), "C:\\TESKA\\x.PO1");
     EXPECT_EQ(store.Value("A", "key2"), "2");
-    EXPECT_EQ(store.Sections(), (std::vector<std::string>{"A", "B"}));
-}
-
-TEST(SettingsStore, WholeValueFallsBackOnAbsentOrNonNumbers)
-{
-    SettingsStore store;
-    store.Parse("[P]\nCopies= 3 \nBad=3x\nEmpty=\nHuge=99999999999999999999\nNeg=-2\n", "p.ini");
+    EXPECT_EQ(store.Sections(), (std::vector<std::string>{"A", "P"}));
     EXPECT_EQ(store.WholeValue("P", "Copies", 1), 3);
     EXPECT_EQ(store.WholeValue("P", "Neg", 1), -2);
     EXPECT_EQ(store.WholeValue("P", "Bad", 1), 1);
     EXPECT_EQ(store.WholeValue("P", "Empty", 1), 1);
     EXPECT_EQ(store.WholeValue("P", "Huge", 1), 1);
     EXPECT_EQ(store.WholeValue("P", "None", 7), 7);
-}
-
-TEST(SettingsStore, MissingFileIsEmpty)
-{
-    ScratchDir dir;
-    SettingsStore store(dir.file("none.ini"));
-    EXPECT_FALSE(store.Load());
-    EXPECT_TRUE(store.Sections().empty());
 }
 
 TEST(SettingsStore, RemoveAndRejectInvalidNames)
@@ -140,19 +133,6 @@ INSTANTIATE_TEST_SUITE_P(Malformed, BadIniTest,
         BadIni{"KeyBeforeSection", "k=v\n[A]\n", 1, "[section] before"},
         BadIni{"BinaryJunk", "[A]\n\x01\x02\x03\n", 2, "expected key=value"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SettingsStore, HugeFileIsRefused)
-{
-    ScratchDir dir;
-    writeFile(dir.file("big.ini"), "[A]\n" + std::string(SettingsStore::kMaxFileBytes, 'x'));
-    SettingsStore store(dir.file("big.ini"));
-    try {
-        store.Load();
-        FAIL() << "no error";
-    } catch (const FileFormatError& e) {
-        EXPECT_THAT(e.what(), HasSubstr("larger than"));
-    }
-}
 
 // Two programs on one settings file: each save re-reads the file and adds
 // its own changes, so neither loses what the other stored; no temporary or
@@ -211,7 +191,7 @@ TEST(SettingsStore, DamagedLinesAndForeignBytesCostOnlyThemselves)
             + "\nFile2=/p/Gen\xc3\xa8ve/B.PO1\n\n[Settings]\nStatus Bar=True\n");
 }
 
-TEST(SettingsStore, FailedSaveKeepsTheOldFileAndNamesIt)
+TEST(SettingsStore, FailedSaveAndHugeFileAreErrorsNamingTheFile)
 {
     ScratchDir dir;
     SettingsStore store(dir.file("missing-folder/x.ini"));
@@ -223,6 +203,15 @@ TEST(SettingsStore, FailedSaveKeepsTheOldFileAndNamesIt)
         EXPECT_EQ(e.file(), dir.file("missing-folder/x.ini"));
     }
     EXPECT_TRUE(filesIn(dir).empty());
+    writeFile(dir.file("big.ini"), "[A]\n" + std::string(SettingsStore::kMaxFileBytes, 'x'));
+    SettingsStore big(dir.file("big.ini"));
+    try {
+        big.Load();
+        FAIL() << "no error";
+    } catch (const FileFormatError& e) {
+        EXPECT_EQ(e.file(), dir.file("big.ini"));
+        EXPECT_THAT(e.what(), HasSubstr("larger than"));
+    }
 }
 
 // Settings directory
@@ -238,6 +227,11 @@ TEST(SettingsDirectory, TeskaSettingsDirWinsAndGetsASlashAndIsCreated)
     // A trailing slash is not doubled.
     EnvGuard slash("TESKA_SETTINGS_DIR", dir.dir().c_str());
     EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.dir());
+    // A directory given to the environment gets its slash too.
+    RecordingHost host;
+    SuiteEnvironment env(host, dir.file("s"));
+    EXPECT_EQ(env.SettingsFilePath(), dir.file("s") + "/suite.ini");
+    EXPECT_EQ(ApplicationSettingsPath("/cfg/teska/"), "/cfg/teska/TESKA-List.ini");
 }
 
 TEST(SettingsDirectory, XdgConfigHomeThenHome)
@@ -259,29 +253,16 @@ TEST(SettingsDirectory, XdgConfigHomeThenHome)
     EXPECT_TRUE(fs::is_directory(dir.file("home/.config/teska")));
 }
 
-TEST(SettingsDirectory, GivenDirectoryGetsASlash)
-{
-    ScratchDir dir;
-    RecordingHost host;
-    SuiteEnvironment env(host, dir.file("s"));
-    EXPECT_EQ(env.SettingsDirectory(), dir.file("s") + "/");
-    EXPECT_EQ(env.SettingsFilePath(), dir.file("s") + "/suite.ini");
-    EXPECT_EQ(ApplicationSettingsPath("/cfg/teska/"), "/cfg/teska/TESKA-List.ini");
-}
-
 // Suite settings
 
-TEST(SuiteSettings, MissingFileGivesDefaultsAndNoError)
+// The units as one line of text, to compare all their members at once.
+std::string UnitsText(const UnitSettings& u)
 {
-    ScratchDir dir;
-    RecordingHost host;
-    SuiteEnvironment env(host, dir.dir());
-    env.LoadSettings();
-    EXPECT_EQ(env.Units().LengthUnit, "[m]");
-    EXPECT_EQ(env.Units().Length2Unit, "[cm]");
-    EXPECT_EQ(env.Units().ForceFactor, 1.0);
-    EXPECT_EQ(env.Language, "en");
-    EXPECT_TRUE(host.errors.empty());
+    std::ostringstream text;
+    text.precision(15);
+    text << u.LengthUnit << u.LengthFactor << u.Length2Unit << u.Length2Factor << u.ForceUnit << u.ForceFactor
+         << u.Force2Unit << u.Force2Factor << u.Ninth;
+    return text.str();
 }
 
 TEST(SuiteSettings, RoundTripKeepsEveryValueAndOtherSections)
@@ -299,15 +280,7 @@ TEST(SuiteSettings, RoundTripKeepsEveryValueAndOtherSections)
 
     SuiteEnvironment back(host, dir.dir());
     back.LoadSettings();
-    EXPECT_EQ(back.Units().LengthUnit, "[ft]");
-    EXPECT_EQ(back.Units().LengthFactor, 3.28084);
-    EXPECT_EQ(back.Units().Length2Unit, "[in]");
-    EXPECT_EQ(back.Units().Length2Factor, 39.3701);
-    EXPECT_EQ(back.Units().ForceUnit, "[kip]");
-    EXPECT_EQ(back.Units().ForceFactor, 0.224809);
-    EXPECT_EQ(back.Units().Force2Unit, "[t]");
-    EXPECT_EQ(back.Units().Force2Factor, 0.1019716);
-    EXPECT_EQ(back.Units().Ninth, 2);
+    EXPECT_EQ(UnitsText(back.Units()), "[ft]3.28084[in]39.3701[kip]0.224809[t]0.10197162");
     EXPECT_EQ(back.CompanyLine1, "Müller & Partner, Ingenieure");
     EXPECT_EQ(back.CompanyLine2, "  indented = with equals");
     EXPECT_EQ(back.Language, "ar");
@@ -317,18 +290,22 @@ TEST(SuiteSettings, RoundTripKeepsEveryValueAndOtherSections)
     EXPECT_THAT(text, HasSubstr("L=[ft]\n"));
 }
 
-TEST(SuiteSettings, PartialFileKeepsDefaultsForMissingKeys)
+// A missing file gives every default, a partial one the defaults of the
+// keys it lacks; neither is an error.
+TEST(SuiteSettings, MissingKeysKeepTheirDefaults)
 {
     ScratchDir dir;
-    writeFile(dir.file("suite.ini"), "[Units]\nL=[mm]\nLF=1000\n[Company]\nLine1=ACME\n");
     RecordingHost host;
     SuiteEnvironment env(host, dir.dir());
     env.LoadSettings();
-    EXPECT_EQ(env.Units().LengthUnit, "[mm]");
-    EXPECT_EQ(env.Units().LengthFactor, 1000.0);
-    EXPECT_EQ(env.Units().ForceUnit, "[kN]");
+    EXPECT_EQ(UnitsText(env.Units()), "[m]1[cm]1[kN]1[kN]10");
+    EXPECT_EQ(env.Language, "en");
+    writeFile(dir.file("suite.ini"), "[Units]\nL=[mm]\nLF=1000\n[Company]\nLine1=ACME\n");
+    env.LoadSettings();
+    EXPECT_EQ(UnitsText(env.Units()), "[mm]1000[cm]1[kN]1[kN]10");
     EXPECT_EQ(env.CompanyLine1, "ACME");
     EXPECT_EQ(env.CompanyLine2, "");
+    EXPECT_TRUE(host.errors.empty());
 }
 
 struct CorruptSettings {
@@ -353,6 +330,10 @@ TEST_P(CorruptSettingsTest, GivesDefaultsAndOneErrorNamingFileAndLine)
     EXPECT_EQ(env.Units().LengthFactor, 1.0);
     EXPECT_EQ(env.CompanyLine1, "");
     EXPECT_EQ(env.Language, "en");
+    // A save replaces the corrupt file with one that reads back quietly.
+    env.SaveSettings();
+    env.LoadSettings();
+    EXPECT_EQ(host.errors.size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Corrupt, CorruptSettingsTest,
@@ -365,18 +346,6 @@ INSTANTIATE_TEST_SUITE_P(Corrupt, CorruptSettingsTest,
             "UnitWithoutBrackets", "[Units]\n\nF=kN\n", "line 3: expected a unit name in brackets"},
         CorruptSettings{"NinthNotWhole", "[Units]\nN=1.5\n", "line 2: expected a whole number for N"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SuiteSettings, SaveOverACorruptFileReplacesIt)
-{
-    ScratchDir dir;
-    writeFile(dir.file("suite.ini"), "not an ini file\n");
-    RecordingHost host;
-    SuiteEnvironment env(host, dir.dir());
-    env.SaveSettings();
-    env.LoadSettings();
-    EXPECT_TRUE(host.errors.empty());
-    EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"suite.ini"}));
-}
 
 // Files, status and errors
 
@@ -430,9 +399,14 @@ TEST(SuiteEnvironmentFiles, IsFileMissingCases)
     EXPECT_TRUE(host.errors.empty());
 }
 
-TEST(SuiteEnvironmentFiles, NoticeNamesTheAnnouncedFileAndClears)
+// The file notice names the announced file and is cleared with the status,
+// whose message survives; an identifier is shown as its text; a pending
+// error is reported once.
+TEST(SuiteEnvironmentFiles, NoticeStatusTextAndPendingError)
 {
     ScratchDir dir;
+    writeFile(dir.file("cat/en"), "80074\tLoading the printer set-up\n");
+    TextCatalogue catalogue(dir.file("cat"), "en");
     NoticeHost host;
     SuiteEnvironment env(host, dir.dir());
     env.AnnounceFile("/p/A.P21");
@@ -441,29 +415,12 @@ TEST(SuiteEnvironmentFiles, NoticeNamesTheAnnouncedFileAndClears)
     env.ClearStatus();
     EXPECT_EQ(host.notices, (std::vector<std::string>{"/p/A.P21|3"}));
     EXPECT_EQ(host.clears, 1);
-    // The status message survives the clearing of the file notice.
     EXPECT_EQ(std::get<std::string>(env.CurrentStatusMessage()), "Reading");
-}
-
-TEST(SuiteEnvironmentFiles, StatusTextOfAnIdentifier)
-{
-    ScratchDir dir;
-    writeFile(dir.file("cat/en"), "80074\tLoading the printer set-up\n");
-    TextCatalogue catalogue(dir.file("cat"), "en");
-    RecordingHost host;
-    SuiteEnvironment env(host, dir.dir());
     env.SetStatusText(80074L, &catalogue);
     EXPECT_EQ(host.lastStatus, "Loading the printer set-up");
     EXPECT_EQ(std::get<long>(env.CurrentStatusMessage()), 80074L);
     env.SetStatusText(80074L);
     EXPECT_EQ(host.lastStatus, "#80074");
-}
-
-TEST(SuiteEnvironmentFiles, PendingErrorIsReportedOnceAndCleared)
-{
-    ScratchDir dir;
-    RecordingHost host;
-    SuiteEnvironment env(host, dir.dir());
     env.ReportPendingError();
     EXPECT_TRUE(host.errors.empty());
     env.SetPendingError("x.P21, line 3: expected a number");

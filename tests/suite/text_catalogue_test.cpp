@@ -77,18 +77,14 @@ TEST_F(CatalogueTest, ChosenLanguageOverridesAndFallsBackToEnglish)
     EXPECT_EQ(german.AxisName2(), "y axis");
 }
 
-TEST_F(CatalogueTest, LanguageWithoutFileIsEnglish)
+TEST_F(CatalogueTest, LanguageWithoutFileIsEnglishAndLocaleFormsSelectTheirFile)
 {
     TextCatalogue c(dir.dir(), "fr_FR.UTF-8");
     EXPECT_EQ(c.language(), "en");
     EXPECT_EQ(c.LookupText(1), "file");
-}
-
-TEST_F(CatalogueTest, LocaleFormOfALanguageSelectsItsFile)
-{
+    // The locale form of a language selects its file; a path is no language.
     EXPECT_EQ(TextCatalogue(dir.dir(), "de_DE.UTF-8").LookupText(1), "Datei");
     EXPECT_EQ(TextCatalogue(dir.dir(), "DE").LookupText(1), "Datei");
-    // A path is not a language.
     EXPECT_EQ(TextCatalogue(dir.dir(), "../de").language(), "en");
 }
 
@@ -104,15 +100,9 @@ TEST_F(CatalogueTest, MissingIdentifierIsReportedOnce)
     EXPECT_EQ(c.LookupText(90075), "#90075");
     EXPECT_EQ(host.warnings.size(), 2u);
     EXPECT_TRUE(host.errors.empty());
-}
-
-TEST_F(CatalogueTest, MissingIdentifierInsideAValueIsReportedToo)
-{
-    RecordingHost host;
-    TextCatalogue c = english();
-    c.setHost(&host);
+    // One inside a value is reported too.
     EXPECT_EQ(c.LookupText(7, {std::string("|1"), 777L}), "About #777");
-    EXPECT_EQ(host.warnings.size(), 1u);
+    EXPECT_EQ(host.warnings.size(), 3u);
 }
 
 TEST_F(CatalogueTest, StrictModeThrowsForAMissingIdentifier)
@@ -138,18 +128,15 @@ TEST_F(CatalogueTest, HeaderMembers)
     EXPECT_EQ(c.AxisName1(), "x axis");
     EXPECT_EQ(c.TerminologySwitch(), 1);
     EXPECT_EQ(c.LanguageName(), "English");
-}
-
-TEST_F(CatalogueTest, HeaderDefaultsWhenAbsent)
-{
+    // Defaults when the header is absent.
     writeFile(dir.file("en"), "1\tx\n");
-    TextCatalogue c = english();
-    EXPECT_EQ(c.MessageStyleFlags(), 0);
-    EXPECT_FALSE(c.IsRightToLeft());
-    EXPECT_EQ(c.AxisSymbol1(), "x");
-    EXPECT_EQ(c.AxisName2(), "y");
-    EXPECT_EQ(c.TerminologySwitch(), 0);
-    EXPECT_EQ(c.LanguageName(), "en");
+    const TextCatalogue bare = english();
+    EXPECT_EQ(bare.MessageStyleFlags(), 0);
+    EXPECT_FALSE(bare.IsRightToLeft());
+    EXPECT_EQ(bare.AxisSymbol1(), "x");
+    EXPECT_EQ(bare.AxisName2(), "y");
+    EXPECT_EQ(bare.TerminologySwitch(), 0);
+    EXPECT_EQ(bare.LanguageName(), "en");
 }
 
 TEST_F(CatalogueTest, CrLfAndWindows1252AreRead)
@@ -173,7 +160,7 @@ TEST(CatalogueFolder, MissingEnglishFileIsAnAccessError)
     }
 }
 
-TEST(CatalogueLanguage, TeskaLangOverridesTheSetting)
+TEST(CatalogueEnvironment, TeskaLangOverridesTheSettingAndTheFolderIsChosen)
 {
     {
         EnvGuard lang("TESKA_LANG", "ar");
@@ -184,10 +171,6 @@ TEST(CatalogueLanguage, TeskaLangOverridesTheSetting)
         EXPECT_EQ(TextCatalogue::ChooseLanguage("de"), "de");
         EXPECT_EQ(TextCatalogue::ChooseLanguage(""), "en");
     }
-}
-
-TEST(CatalogueFolder, EnvironmentChoosesTheFolder)
-{
     {
         EnvGuard folder("TESKA_CATALOGUE_DIR", "/some/where");
         EXPECT_EQ(TextCatalogue::DefaultDirectory(), "/some/where");
@@ -391,17 +374,13 @@ INSTANTIATE_TEST_SUITE_P(Shipped, ShippedTranslationTest,
         ShippedLanguage{"ar", "العربية", true, {}}),
     [](const auto& info) { return std::string(info.param.code); });
 
-TEST(ShippedCatalogue, ArabicTexts)
+TEST(ShippedCatalogue, ArabicAndGermanTexts)
 {
-    TextCatalogue c(std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "ar");
-    EXPECT_EQ(c.LookupText(107), "ملف");
-    EXPECT_EQ(c.LookupText(90074), "الهبوط");
-    EXPECT_EQ(c.LookupText(114, {33L, std::string("|1"), 160024L}), "حول \"TESKA-List\"");
-}
-
-TEST(ShippedCatalogue, GermanTexts)
-{
-    TextCatalogue c(std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "de");
+    const TextCatalogue a(std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "ar");
+    EXPECT_EQ(a.LookupText(107), "ملف");
+    EXPECT_EQ(a.LookupText(90074), "الهبوط");
+    EXPECT_EQ(a.LookupText(114, {33L, std::string("|1"), 160024L}), "حول \"TESKA-List\"");
+    const TextCatalogue c(std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "de");
     EXPECT_EQ(c.LookupText(107), "Datei");
     EXPECT_EQ(c.LookupText(90099), "Sohldruck");
     EXPECT_EQ(c.LookupText(90001, {48L, std::string("|1"), std::string("x")}), "Koordinate (x)");
