@@ -138,34 +138,6 @@ TEST(ResultFileRoundTrip, MatrixBeamsAndPunchingPoints)
 
 // ---- reading hand-written files --------------------------------------------
 
-TEST(ResultFileReading, ColumnFieldsMaySitOnAnyLinesAndGoIntoEveryStrideThCell)
-{
-    FieldReader in = reader("A.PH1", "1, 2.5  -4\n\n  .5,1E-2\r\n");
-    float values[5] = {};
-    ReadColumnValues(in, 5, values, 1);
-    EXPECT_EQ(values[1], 2.5f);
-    EXPECT_EQ(values[2], -4.0f);
-    EXPECT_EQ(values[3], 0.5f);
-    EXPECT_EQ(values[4], 0.01f);
-    FieldReader strided = reader("A.PH4", "7 8 9");
-    float table[9] = {};
-    ReadColumnValues(strided, 3, table + 1, 3);
-    EXPECT_EQ(table[1], 7.0f);
-    EXPECT_EQ(table[4], 8.0f);
-    EXPECT_EQ(table[7], 9.0f);
-    EXPECT_EQ(table[0] + table[2] + table[3] + table[5] + table[6] + table[8], 0.0f);
-}
-
-TEST(ResultFileReading, WhatFollowsTheLastValueReadIsIgnored)
-{
-    FieldReader in = reader("A.PL6", "4\r\nanything at all\r\n");
-    EXPECT_EQ(ReadNodeCountFile(in), 4);
-    FieldReader column = reader("A.PH2", "1\r\n2\r\nnot a number");
-    float values[2] = {};
-    EXPECT_NO_THROW(ReadColumnValues(column, 2, values, 1));
-    EXPECT_EQ(values[1], 2.0f);
-}
-
 TEST(ResultFileReading, PunchingPointsTakeTheirTypeAndSkipTheGroups)
 {
     // Two points, two types; the first result has one pair, one list of two

@@ -154,11 +154,7 @@ const std::map<std::string, Read>& Readers()
                 ReadTemperatureFilePT1(in);
                 return std::string();
             }},
-        {"pl6",
-            [](FieldReader& in, const std::string&) {
-                ReadNodeCountFile(in);
-                return std::string();
-            }},
+        {"pl6", [](FieldReader& in, const std::string&) { return std::to_string(ReadNodeCountFile(in)); }},
         {"counted",
             [](FieldReader& in, const std::string&) {
                 ReadCountedValues(in);
@@ -180,7 +176,10 @@ const std::map<std::string, Read>& Readers()
                 const std::int32_t n = std::stoi(count);
                 std::vector<float> cells(static_cast<std::size_t>(std::min(n, 16)));
                 ReadColumnValues(in, n, cells.data(), n > 16 ? 0 : 1);
-                return std::string();
+                std::string read;
+                for (const float cell : cells)
+                    read += (read.empty() ? "" : "|") + Shortest(cell);
+                return read;
             }},
         {"matrix",
             [](FieldReader& in, const std::string& nodes) {
