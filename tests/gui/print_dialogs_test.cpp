@@ -5,9 +5,7 @@
 // limits, the frames of the editor and cover-page runs, the options stored
 // for the next dialog, and the page layout file written and not written.
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,8 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <iterator>
 #include <memory>
 
+#include "gui_fixture_test.h"
 #include "lists/Session.h"
 #include "lists/page/PageLayout.h"
 #include "lists/page/PrintOptions.h"
@@ -60,17 +60,49 @@ void spin(const QObject& dialog, QLineEdit* box, int steps)
     }
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+// A box of the print options dialog (page number, copies) or of the page
+// format dialog (left, top, bottom margin) typed and spun: what it shows,
+// and whether OK takes it (message 0) or refuses it with the message.
+struct BoxCase {
+    const char* row;
+    const char* box;
+    const char* typed;
+    int steps; // spin presses: up > 0, down < 0
+    const char* shown;
+    int message;
+};
+const BoxCase kBoxCases[] = {
+    // Page number and copies take 1..32000; the spins stop at 1 going down
+    // only.
+    {"page 32000", "TxtPageNo", "32000", 0, "32000", 0},
+    {"page with blanks", "TxtPageNo", " 7 ", 0, " 7 ", 0},
+    {"page 32001", "TxtPageNo", "32001", 0, "32001", 90069},
+    {"page 0", "TxtPageNo", "0", 0, "0", 90069},
+    {"page not a number", "TxtPageNo", "3a", 0, "3a", 90069},
+    {"page spun above 32000", "TxtPageNo", "31998", 3, "32001", 90069},
+    {"page spun down stops at 1", "TxtPageNo", "2", -3, "1", 0},
+    {"copies 32000", "txtCopyNo", "32000", 0, "32000", 0},
+    {"copies 32001", "txtCopyNo", "32001", 0, "32001", 90053},
+    {"copies 0", "txtCopyNo", "0", 0, "0", 90053},
+    {"copies spun above 32000", "txtCopyNo", "31998", 3, "32001", 90053},
+    {"copies spun down stops at 1", "txtCopyNo", "3", -3, "1", 0},
+    {"copies spun down from 0 stays", "txtCopyNo", "0", -1, "0", 90053},
+    // Margins on a page of 60 lines of 80 characters: the spins reach 80 and
+    // 60, one beyond OK, and the bottom margin spin stops at 1 while OK
+    // takes 0.
+    {"left up to the line width", "TxtLR", "78", 5, "80", 90066},
+    {"left one below the width", "TxtLR", "78", 1, "79", 0},
+    {"left down stops at 0", "TxtLR", "2", -5, "0", 0},
+    {"left far above is pulled down", "TxtLR", "500", 1, "80", 90066},
+    {"left not a number", "TxtLR", "4x", 0, "4x", 90066},
+    {"top up to the page length", "TxtRo", "58", 5, "60", 90067},
+    {"top down stops at 0", "TxtRo", "1", -3, "0", 0},
+    {"bottom up to the page length", "TxtRu", "59", 2, "60", 90068},
+    {"bottom down stops at 1", "TxtRu", "3", -5, "1", 0},
+    {"bottom below 1 is pulled up", "TxtRu", "-4", -1, "1", 0},
+    {"bottom 0 typed is accepted", "TxtRu", "0", 0, "0", 0},
+    {"bottom typed negative", "TxtRu", "-1", 0, "-1", 90068},
+};
 
 } // namespace
 
@@ -154,80 +186,63 @@ private Q_SLOTS:
         QCOMPARE(storedSettings().Value(PrintOptionsSection, "NSeite"), std::string("1"));
     }
 
-    // OK over typed or spun values: 1..32000 pass for both boxes, anything
-    // else keeps the dialog open with the box's message and stores nothing.
-    // The spins go down to 1 only and up without limit.
-    void okChecksPageNumberAndCopies_data()
+    void boxesAgainstOk_data()
     {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("steps"); // spin presses: up > 0, down < 0
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("expected"); // PageNumber or CopyCount when accepted
-        QTest::addColumn<int>("message"); // 0: accepted
-
-        QTest::newRow("page 32000") << "TxtPageNo"
-                                    << "32000" << 0 << "32000" << 31999 << 0;
-        QTest::newRow("page with blanks") << "TxtPageNo"
-                                          << " 7 " << 0 << " 7 " << 6 << 0;
-        QTest::newRow("page 32001") << "TxtPageNo"
-                                    << "32001" << 0 << "32001" << -1 << 90069;
-        QTest::newRow("page 0") << "TxtPageNo"
-                                << "0" << 0 << "0" << -1 << 90069;
-        QTest::newRow("page not a number") << "TxtPageNo"
-                                           << "3a" << 0 << "3a" << -1 << 90069;
-        QTest::newRow("page spun above 32000") << "TxtPageNo"
-                                               << "31998" << 3 << "32001" << -1 << 90069;
-        QTest::newRow("page spun down stops at 1") << "TxtPageNo"
-                                                   << "2" << -3 << "1" << 0 << 0;
-        QTest::newRow("copies 32000") << "txtCopyNo"
-                                      << "32000" << 0 << "32000" << 32000 << 0;
-        QTest::newRow("copies 32001") << "txtCopyNo"
-                                      << "32001" << 0 << "32001" << -1 << 90053;
-        QTest::newRow("copies 0") << "txtCopyNo"
-                                  << "0" << 0 << "0" << -1 << 90053;
-        QTest::newRow("copies spun above 32000") << "txtCopyNo"
-                                                 << "31998" << 3 << "32001" << -1 << 90053;
-        QTest::newRow("copies spun down stops at 1") << "txtCopyNo"
-                                                     << "3" << -3 << "1" << 1 << 0;
-        QTest::newRow("copies spun down from 0 stays") << "txtCopyNo"
-                                                       << "0" << -1 << "0" << -1 << 90053;
+        QTest::addColumn<int>("at");
+        for (int at = 0; at < int(std::size(kBoxCases)); ++at)
+            QTest::newRow(kBoxCases[at].row) << at;
     }
-    void okChecksPageNumberAndCopies()
+    void boxesAgainstOk()
     {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(int, steps);
-        QFETCH(QString, shown);
-        QFETCH(int, expected);
-        QFETCH(int, message);
-
+        QFETCH(int, at);
+        const BoxCase& c = kBoxCases[at];
+        const QStringList margins{"TxtLR", "TxtRo", "TxtRu"};
+        const qsizetype margin = margins.indexOf(c.box);
         SettingsStore store(iniPath());
-        auto dialog = plotPage(store);
-        auto* edit = child<QLineEdit>(*dialog, box);
-        edit->setText(typed);
-        spin(*dialog, edit, steps);
-        QCOMPARE(edit->text(), shown);
+        PageLayout layout{5, 2, 2};
+        std::unique_ptr<QDialog> dialog;
+        if (margin < 0)
+            dialog = plotPage(store);
+        else
+            dialog = std::make_unique<frmPageForm>(*m_session, layout, 60, 80, dir(), nullptr);
+        dialog->show();
+        auto* edit = child<QLineEdit>(*dialog, c.box);
+        edit->setText(c.typed);
+        spin(*dialog, edit, c.steps);
+        QCOMPARE(edit->text(), QString(c.shown));
         click(*dialog, "CmdOK");
-        if (message != 0) {
-            expectOneMessage(message);
+        const QList<int> applied{layout.LeftMargin, layout.TopMargin, layout.BottomMargin};
+        if (c.message != 0) {
+            expectOneMessage(c.message);
             QVERIFY(dialog->isVisible());
-            QVERIFY(!QFile::exists(QString::fromStdString(iniPath())));
+            QCOMPARE(dialog->focusWidget(), edit);
+            if (margin < 0)
+                QVERIFY(!QFile::exists(QString::fromStdString(iniPath())));
+            else
+                QCOMPARE(applied, QList<int>({5, 2, 2}));
             return;
         }
         QVERIFY(m_host.warnings.empty());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        const bool page = box == "TxtPageNo";
-        QCOMPARE(page ? dialog->PageNumber() : dialog->CopyCount(), expected);
-        QCOMPARE(storedSettings().WholeValue(PrintOptionsSection, page ? "NSeite" : "NoCopy", -99),
-            long(page ? expected + 1 : expected));
+        const int value = QString(c.shown).trimmed().toInt();
+        if (margin >= 0) {
+            QCOMPARE(applied[margin], value);
+            QVERIFY(!QFile::exists(layoutPath()));
+            return;
+        }
+        // The page number is kept as the number before the first page.
+        const bool page = QString(c.box) == "TxtPageNo";
+        auto* options = static_cast<frmPlotPage*>(dialog.get());
+        QCOMPARE(page ? options->PageNumber() + 1 : options->CopyCount(), value);
+        QCOMPARE(
+            storedSettings().WholeValue(PrintOptionsSection, page ? "NSeite" : "NoCopy", -99), long(value));
     }
 
     // A settings file that cannot be written is reported; the options still
     // hold for this run.
     void unwritableSettingsAreReportedAndTheRunGoesOn()
     {
-        QVERIFY(writeAll(QString::fromStdString(iniPath()), "[blocks the folder]\n"));
+        QVERIFY(writeFile(QString::fromStdString(iniPath()), "[blocks the folder]\n"));
         SettingsStore store(iniPath() + "/TESKA-List.ini");
         auto dialog = plotPage(store);
         child<QLineEdit>(*dialog, "txtCopyNo")->setText("2");
@@ -297,73 +312,6 @@ private Q_SLOTS:
         QCOMPARE(topics, QStringList({"6_2_1", "6_2_1", "7_1", "7_1"}));
     }
 
-    // The margin spin buttons against what OK accepts, on a page of 60
-    // lines of 80 characters: the spins reach 80 and 60, one beyond OK, and
-    // the bottom margin spin stops at 1 while OK takes 0. A refused margin
-    // keeps the dialog open with its message and applies nothing.
-    void marginSpinsAndOk_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("steps"); // spin presses: up > 0, down < 0
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("message"); // 0: accepted
-
-        QTest::newRow("left up to the line width") << "TxtLR"
-                                                   << "78" << 5 << "80" << 90066;
-        QTest::newRow("left one below the width") << "TxtLR"
-                                                  << "78" << 1 << "79" << 0;
-        QTest::newRow("left down stops at 0") << "TxtLR"
-                                              << "2" << -5 << "0" << 0;
-        QTest::newRow("left far above is pulled down") << "TxtLR"
-                                                       << "500" << 1 << "80" << 90066;
-        QTest::newRow("left not a number") << "TxtLR"
-                                           << "4x" << 0 << "4x" << 90066;
-        QTest::newRow("top up to the page length") << "TxtRo"
-                                                   << "58" << 5 << "60" << 90067;
-        QTest::newRow("top down stops at 0") << "TxtRo"
-                                             << "1" << -3 << "0" << 0;
-        QTest::newRow("bottom up to the page length") << "TxtRu"
-                                                      << "59" << 2 << "60" << 90068;
-        QTest::newRow("bottom down stops at 1") << "TxtRu"
-                                                << "3" << -5 << "1" << 0;
-        QTest::newRow("bottom below 1 is pulled up") << "TxtRu"
-                                                     << "-4" << -1 << "1" << 0;
-        QTest::newRow("bottom 0 typed is accepted") << "TxtRu"
-                                                    << "0" << 0 << "0" << 0;
-        QTest::newRow("bottom typed negative") << "TxtRu"
-                                               << "-1" << 0 << "-1" << 90068;
-    }
-    void marginSpinsAndOk()
-    {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(int, steps);
-        QFETCH(QString, shown);
-        QFETCH(int, message);
-
-        PageLayout layout{5, 2, 2};
-        frmPageForm format(*m_session, layout, 60, 80, dir(), {});
-        format.show();
-        auto* edit = child<QLineEdit>(format, box);
-        edit->setText(typed);
-        spin(format, edit, steps);
-        QCOMPARE(edit->text(), shown);
-        click(format, "CmdOK");
-        const QList<int> applied{layout.LeftMargin, layout.TopMargin, layout.BottomMargin};
-        if (message != 0) {
-            expectOneMessage(message);
-            QVERIFY(format.isVisible());
-            QCOMPARE(format.focusWidget(), edit);
-            QCOMPARE(applied, QList<int>({5, 2, 2}));
-            return;
-        }
-        QVERIFY(m_host.warnings.empty());
-        QCOMPARE(format.result(), int(QDialog::Accepted));
-        QCOMPARE(applied[QStringList({"TxtLR", "TxtRo", "TxtRu"}).indexOf(box)], shown.toInt());
-        QVERIFY(!QFile::exists(layoutPath()));
-    }
-
     // Enter walks left, top, bottom margin, then OK, which a fourth Enter
     // presses.
     void enterMovesThroughTheMargins()
@@ -382,7 +330,7 @@ private Q_SLOTS:
     }
 
     // Save writes what the boxes hold, unchecked, keeps the dialog open and
-    // applies the values, which Cancel keeps; the file loads back.
+    // applies the values, which Cancel keeps.
     void saveWritesTheFileAndStaysOpen()
     {
         PageLayout layout;
@@ -394,14 +342,10 @@ private Q_SLOTS:
         click(format, "cmdSave");
         QVERIFY(format.isVisible());
         QVERIFY(m_host.errors.empty());
-        QCOMPARE(readAll(layoutPath()), QByteArray("9\r\n0\r\n70\r\n"));
+        QCOMPARE(fileText(layoutPath()), QString("9\r\n0\r\n70\r\n"));
         click(format, "CmdCancel");
-        QCOMPARE(layout.BottomMargin, std::int16_t(70));
-        PageLayout loaded;
-        FileServices services = m_session->services();
-        LoadPageLayout(services, m_session->file, loaded, dir());
         QCOMPARE(
-            QList<int>({loaded.LeftMargin, loaded.TopMargin, loaded.BottomMargin}), QList<int>({9, 0, 70}));
+            QList<int>({layout.LeftMargin, layout.TopMargin, layout.BottomMargin}), QList<int>({9, 0, 70}));
     }
 };
 
