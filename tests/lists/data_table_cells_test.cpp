@@ -13,25 +13,6 @@
 namespace teska::test {
 namespace {
 
-TEST(FillNumberedRows, RowNumbersFactorsAndPatternsPerColumn)
-{
-    const float x[] = {1.5f, -2};
-    const float y[] = {10, 0.25f};
-    const float z[] = {7, 8};
-    TableCells cells;
-    FillNumberedRows(cells, 3, 2, {x, 2, "0.0"}, {y, 1, "0.00"}, {z, 0.5, ""});
-    ASSERT_EQ(cells.TableRowCount(), 2);
-    ASSERT_EQ(cells.ColumnCount(), 3);
-    EXPECT_EQ(cells.Cell(1, 0), "1");
-    EXPECT_EQ(cells.Cell(2, 0), "2");
-    EXPECT_EQ(cells.Cell(1, 1), "3.0");
-    EXPECT_EQ(cells.Cell(2, 1), "-4.0");
-    EXPECT_EQ(cells.Cell(1, 2), "10.00");
-    EXPECT_EQ(cells.Cell(2, 2), "0.25");
-    EXPECT_EQ(cells.Cell(1, 3), "3.5");
-    EXPECT_EQ(cells.Cell(2, 3), "4");
-}
-
 TEST(FillNumberedRows, RefillReplacesTheGridAndShortColumnsAreRefused)
 {
     const float a[] = {1, 2, 3};

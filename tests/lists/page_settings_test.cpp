@@ -45,14 +45,14 @@ protected:
     std::unique_ptr<Session> session;
 };
 
-TEST_F(PageLayoutTest, MissingFileGivesTheDefaultsQuietly)
+// No file gives the defaults quietly; a saved layout is three lines, read
+// back with blanks and either line end.
+TEST_F(PageLayoutTest, DefaultsSaveAndLoad)
 {
     ExpectDefaults(Load());
-    EXPECT_TRUE(host.errors.empty());
-}
-
-TEST_F(PageLayoutTest, ReadsThreeNumbersWithBlanksAndEitherLineEnd)
-{
+    FileServices services = session->services();
+    ASSERT_EQ(SavePageLayout(services, session->file, PageLayout{12, 0, 4}, dir.dir()), 0);
+    EXPECT_EQ(readFile(dir.file("PAGELAYO.LST")), "12\r\n0\r\n4\r\n");
     writeFile(dir.file("PAGELAYO.LST"), "7\r\n 0 \n3\r\n");
     const PageLayout layout = Load();
     EXPECT_EQ(layout.LeftMargin, 7);
@@ -60,6 +60,9 @@ TEST_F(PageLayoutTest, ReadsThreeNumbersWithBlanksAndEitherLineEnd)
     EXPECT_EQ(layout.BottomMargin, 3);
     EXPECT_TRUE(host.errors.empty());
     EXPECT_FALSE(session->file.IsOpen());
+    // Saving into a missing folder fails with a report.
+    EXPECT_EQ(SavePageLayout(services, session->file, PageLayout{}, dir.dir() + "absent/"), -1);
+    EXPECT_EQ(host.errors.size(), 1u);
 }
 
 struct BadLayout {
@@ -83,43 +86,16 @@ INSTANTIATE_TEST_SUITE_P(Faults, BadPageLayoutTest,
         BadLayout{"NotANumber", "7\r\nabc\r\n1\r\n"}, BadLayout{"BeyondSixteenBits", "70000\r\n1\r\n1\r\n"}),
     [](const ::testing::TestParamInfo<BadLayout>& info) { return std::string(info.param.name); });
 
-TEST_F(PageLayoutTest, SaveWritesThreeLinesAndLoadsBack)
-{
-    FileServices services = session->services();
-    const PageLayout saved{12, 0, 4};
-    ASSERT_EQ(SavePageLayout(services, session->file, saved, dir.dir()), 0);
-    EXPECT_EQ(readFile(dir.file("PAGELAYO.LST")), "12\r\n0\r\n4\r\n");
-    const PageLayout loaded = Load();
-    EXPECT_EQ(loaded.LeftMargin, 12);
-    EXPECT_EQ(loaded.TopMargin, 0);
-    EXPECT_EQ(loaded.BottomMargin, 4);
-}
-
-TEST_F(PageLayoutTest, SaveIntoAMissingFolderFailsWithAReport)
-{
-    FileServices services = session->services();
-    EXPECT_EQ(SavePageLayout(services, session->file, PageLayout{}, dir.dir() + "absent/"), -1);
-    EXPECT_EQ(host.errors.size(), 1u);
-}
-
 // --- print options ----------------------------------------------------------
 
-TEST(PrintOptions, DefaultsWhenNothingIsStored)
-{
-    const PrintOptions options = LoadPrintOptions(SettingsStore{});
-    EXPECT_TRUE(options.PrintCompanyHeader);
-    EXPECT_TRUE(options.PrintJobData);
-    EXPECT_TRUE(options.NumberPages);
-    EXPECT_EQ(options.CopyCount, 1);
-    EXPECT_EQ(options.FirstPage, 1);
-}
-
-TEST(PrintOptions, StoredKeysAndValues)
+TEST(PrintOptions, DefaultsAndStoredKeysAndValues)
 {
     SettingsStore settings;
-    PrintOptions options;
+    PrintOptions options = LoadPrintOptions(settings);
+    EXPECT_TRUE(options.PrintCompanyHeader && options.PrintJobData && options.NumberPages);
+    EXPECT_EQ(options.CopyCount, 1);
+    EXPECT_EQ(options.FirstPage, 1);
     options.PrintCompanyHeader = false;
-    options.NumberPages = true;
     options.FirstPage = 12;
     options.CopyCount = 3;
     SavePrintOptions(settings, options);
@@ -130,20 +106,6 @@ TEST(PrintOptions, StoredKeysAndValues)
     EXPECT_TRUE(back.PrintJobData);
     EXPECT_EQ(back.CopyCount, 3);
     EXPECT_EQ(back.FirstPage, 12);
-}
-
-TEST(PrintOptions, PageNumberingRules)
-{
-    EXPECT_EQ(PageNumberBeforeFirst(true, 1), 0);
-    EXPECT_EQ(PageNumberBeforeFirst(true, 5), 4);
-    EXPECT_EQ(PageNumberBeforeFirst(false, 5), NoPageNumbers);
-    EXPECT_EQ(NextPageNumber(4), 5);
-    EXPECT_EQ(NextPageNumber(NoPageNumbers), NoPageNumbers);
-    EXPECT_FALSE(PagesNumbered(NoPageNumbers));
-    EXPECT_TRUE(PagesNumbered(0));
-    // The second copy of a three-page list starting at page 1 goes on at 4.
-    EXPECT_EQ(PageNumberAfterPages(0, 3), 3);
-    EXPECT_EQ(PageNumberAfterPages(NoPageNumbers, 3), NoPageNumbers);
 }
 
 TEST(PrintOptions, UnreadableStoredValuesTakeTheDefaults)

@@ -11,6 +11,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 
 #include "lists/Session.h"
@@ -107,59 +108,100 @@ protected:
 
 using Values = std::vector<float>;
 
-// ---- settlement and deflection ---------------------------------------------
-
-TEST_F(ResultRead, SettlementIsListedTimesOneHundredInTheSecondLengthUnit)
+// Lists read from hand-made files, each table compared with the one stored
+// as ResultRead.Lists_<name><key>.txt.
+TEST_F(ResultRead, Lists)
 {
-    // L2 factor 1: a file value of 0.0123 is listed as 1.23; the third
-    // column is the difference.
-    nodes(2);
-    column(".PH1", {0.0123f, -0.5f});
-    column(".PH8", {0.0023f, 0});
-    ASSERT_EQ(read(138L), 0);
-    ExpectTable();
-}
-
-TEST_F(ResultRead, ConvertedValuesKeepOnlyWhatTheirPlainTextShows)
-{
-    // 0.123456789 x 1000 = 123.456789..., whose plain text has seven
-    // significant digits: 123.4568. Column 3 is the difference of the
-    // converted columns, 123.4568 - 0.0123456 = 123.4444544, not the
-    // converted difference 123.4444.
-    useTestUnits();
-    nodes(1);
-    column(".PH1", {0.123456789f});
-    column(".PH8", {0.0000123456f});
-    ASSERT_EQ(read(138L), 0);
-    ExpectTable();
-}
-
-TEST_F(ResultRead, ContactPressureComesFromNodalForceOverNodeArea)
-{
-    // .PL6 says four nodes, .PL4 three areas: the list has three rows;
-    // 10 x 250 / 2, 5 x 250 / 0.5, 8 x 250 / 4.
-    useTestUnits();
-    nodes(4);
-    WriteCountedFile(path(".PL4"), Values{2.0f, 0.5f, 4.0f});
-    column(".PT3", {0.01f, 0.02f, 0.03f});
-    column(".PT2", {10, 5, 8});
-    ASSERT_EQ(read(90103L), 0);
-    ExpectTable();
-}
-
-TEST_F(ResultRead, TheThreeSettlementPairsReadTheirOwnFiles)
-{
-    nodes(1);
-    WriteCountedFile(path(".PL4"), Values{0.5f});
-    column(".PP3", {0.25f});
-    column(".PP2", {3});
-    column(".PV1", {0.5f});
-    column(".PV2", {4});
-    for (const long key : {90163L, 90105L}) {
-        ASSERT_EQ(read(key), 0);
-        ExpectTable(std::to_string(key));
+    const struct {
+        const char* name;
+        bool units; // useTestUnits, else every factor 1
+        std::function<void()> files;
+        std::vector<ListKey> keys; // one key: no key in the file name
+    } cases[] = {
+        // A file value of 0.0123 is listed as 1.23; the third column is the
+        // difference.
+        {"SettlementIsListedTimesOneHundredInTheSecondLengthUnit", false,
+            [this] {
+                nodes(2), column(".PH1", {0.0123f, -0.5f}), column(".PH8", {0.0023f, 0});
+            },
+            {138L}},
+        // 0.123456789 x 1000 = 123.456789..., whose plain text has seven
+        // significant digits: 123.4568. Column 3 is the difference of the
+        // converted columns, 123.4568 - 0.0123456 = 123.4444544, not the
+        // converted difference 123.4444.
+        {"ConvertedValuesKeepOnlyWhatTheirPlainTextShows", true,
+            [this] { nodes(1), column(".PH1", {0.123456789f}), column(".PH8", {0.0000123456f}); }, {138L}},
+        // .PL6 says four nodes, .PL4 three areas: the list has three rows;
+        // 10 x 250 / 2, 5 x 250 / 0.5, 8 x 250 / 4.
+        {"ContactPressureComesFromNodalForceOverNodeArea", true,
+            [this] {
+                nodes(4), WriteCountedFile(path(".PL4"), Values{2.0f, 0.5f, 4.0f});
+                column(".PT3", {0.01f, 0.02f, 0.03f}), column(".PT2", {10, 5, 8});
+            },
+            {90103L}},
+        {"ContactPressureOutsideModelFourHasItsDifference", true,
+            [this] {
+                nodes(2), column(".PH2", {0.5f, 0.25f}), column(".PH9", {0.125f, 0.5f});
+            },
+            {90098L}},
+        {"TheThreeSettlementPairsReadTheirOwnFiles", false,
+            [this] {
+                nodes(1), WriteCountedFile(path(".PL4"), Values{0.5f}), column(".PP3", {0.25f});
+                column(".PP2", {3}), column(".PV1", {0.5f}), column(".PV2", {4});
+            },
+            {90163L, 90105L}},
+        // x 3, y 1, xy 1: max shear sqrt(1 + 1) = 1.4142136, principal
+        // 2 +- 1.4142136; all six columns then x 250 and cut to seven digits.
+        {"StressesGetMaximumShearAndPrincipalStressesThenConversion", true,
+            [this] { nodes(1), column(".S_X", {3}), column(".S_Y", {1}), column(".TXY", {1}); }, {90183L}},
+        // x 3, y 1, gamma 1 with f = 2: max gamma sqrt(2^2 + 1) = 2.236068,
+        // r = sqrt(1 + 1/4) = 1.118034, principal 3.118034 and .881966. Pure
+        // shear gamma 2: max gamma 2, principal strains +1 and -1.
+        {"StrainsUseTheEngineeringShearStrain", false,
+            [this] {
+                nodes(2), column(".VAX", {3, 0}), column(".VAY", {1, 0}), column(".VXY", {1, 2});
+            },
+            {90184L}},
+        // mx 0.004, my 0.001, mxy 0.002 x 1000 = 4, 1, 2: m 2.5, d 1.5,
+        // r sqrt(2.25 + 4) = 2.5, so 5 and 0.
+        {"PrincipalMomentsComeFromTheConvertedMoments", true,
+            [this] {
+                nodes(2), column(".PH3", {0.004f, -0.003f}), column(".PH4", {0.001f, -0.003f});
+                column(".PH5", {0.002f, 0});
+            },
+            {140L}},
+        // [Ce] and [Cw] x 1 / 500, [ks] x 500.
+        {"CoefficientMatricesFillASquareTableScaledOnce", true,
+            [this] {
+                nodes(2), WriteMatrixFile(path(".PD1"), 2, Values{500, 1000, -250, 0});
+                WriteMatrixFile(path(".PD2"), 2, Values{5, 0, 0, 5});
+                WriteMatrixFile(path(".PE1"), 2, Values{0.002f, 0, 0, 1});
+            },
+            {std::string("Settlement coefficient [Ce]"), std::string("Settlement coefficient [Cw]"),
+                std::string("Spring [ks]")}},
+        {"BeamListsTakeTheirFieldsOfEachRecord", true,
+            [this] {
+                nodes(3);
+                const BeamRecord beams[] = {{1, 2, {1, 2, 3, 4, 5}}, {2, 3, {-0.5f, 0.25f, 0, 0.125f, -1}}};
+                WriteBeamFile(path(".GH1"), beams);
+            },
+            {80006L, 160010L, 160008L, 160009L}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const auto& entry : std::filesystem::directory_iterator(projectDir.path()))
+            std::filesystem::remove(entry.path());
+        session->environment.Units() = UnitSettings{};
+        if (c.units)
+            useTestUnits();
+        c.files();
+        for (const ListKey& key : c.keys) {
+            ASSERT_EQ(read(key), 0) << ListKeyText(key);
+            ExpectTable("_" + std::string(c.name) + (c.keys.size() > 1 ? ListKeyText(key) : ""));
+        }
     }
-    // .PT3 and .PT2 are missing: 90103 aborts the run.
+    // Without .PT3, 90103 aborts the run.
+    nodes(1), WriteCountedFile(path(".PL4"), Values{0.5f}), column(".PT2", {3});
     EXPECT_EQ(read(90103L), -1);
     EXPECT_EQ(session->tools.RunState(), RunAborted);
 }
@@ -210,73 +252,6 @@ INSTANTIATE_TEST_SUITE_P(Lists, ColumnLists,
         ColumnCase{142, 21, {".H10", ".H11", ".H12"}, {1000, 1000, 2000}},
         ColumnCase{142, 22, {".H10", ".H11"}, {1000, 1000}}));
 
-TEST_F(ResultRead, ContactPressureOutsideModelFourHasItsDifference)
-{
-    useTestUnits();
-    nodes(2);
-    column(".PH2", {0.5f, 0.25f});
-    column(".PH9", {0.125f, 0.5f});
-    ASSERT_EQ(read(90098L), 0);
-    ExpectTable();
-}
-
-// ---- computed columns -------------------------------------------------------
-
-TEST_F(ResultRead, StressesGetMaximumShearAndPrincipalStressesThenConversion)
-{
-    // x 3, y 1, xy 1: max shear sqrt(1 + 1) = 1.4142136, principal
-    // 2 +- 1.4142136; all six columns then x 250 and cut to seven digits.
-    useTestUnits();
-    nodes(1);
-    column(".S_X", {3});
-    column(".S_Y", {1});
-    column(".TXY", {1});
-    ASSERT_EQ(read(90183L), 0);
-    ExpectTable();
-}
-
-TEST_F(ResultRead, StrainsUseTheEngineeringShearStrain)
-{
-    // x 3, y 1, gamma 1 with f = 2: max gamma sqrt(2^2 + 1) = 2.236068,
-    // r = sqrt(1 + 1/4) = 1.118034, principal 3.118034 and .881966. Pure
-    // shear gamma 2: max gamma 2, principal strains +1 and -1.
-    nodes(2);
-    column(".VAX", {3, 0});
-    column(".VAY", {1, 0});
-    column(".VXY", {1, 2});
-    ASSERT_EQ(read(90184L), 0);
-    ExpectTable();
-}
-
-TEST_F(ResultRead, PrincipalMomentsComeFromTheConvertedMoments)
-{
-    // mx 0.004, my 0.001, mxy 0.002 x 1000 = 4, 1, 2: m 2.5, d 1.5,
-    // r sqrt(2.25 + 4) = 2.5, so 5 and 0.
-    useTestUnits();
-    nodes(2);
-    column(".PH3", {0.004f, -0.003f});
-    column(".PH4", {0.001f, -0.003f});
-    column(".PH5", {0.002f, 0});
-    ASSERT_EQ(read(140L), 0);
-    ExpectTable();
-}
-
-// ---- square coefficient matrices -------------------------------------------
-
-TEST_F(ResultRead, CoefficientMatricesFillASquareTableScaledOnce)
-{
-    // [Ce] and [Cw] x 1 / 500, [ks] x 500.
-    useTestUnits();
-    nodes(2);
-    WriteMatrixFile(path(".PD1"), 2, Values{500, 1000, -250, 0});
-    WriteMatrixFile(path(".PD2"), 2, Values{5, 0, 0, 5});
-    WriteMatrixFile(path(".PE1"), 2, Values{0.002f, 0, 0, 1});
-    for (const char* key : {"Settlement coefficient [Ce]", "Settlement coefficient [Cw]", "Spring [ks]"}) {
-        ASSERT_EQ(read(std::string(key)), 0);
-        ExpectTable(key);
-    }
-}
-
 // ---- punching ----------------------------------------------------------------
 
 class PunchingList : public ResultRead {
@@ -318,20 +293,6 @@ TEST_F(PunchingList, DesignCodeAciTakesTheSecondForceUnitForQp)
     project.DesignCode = "ACI 318";
     ASSERT_EQ(read(80045L), 0);
     EXPECT_EQ(table.Value(1, 6), 0.2f);
-}
-
-// ---- beams -------------------------------------------------------------------
-
-TEST_F(ResultRead, BeamListsTakeTheirFieldsOfEachRecord)
-{
-    useTestUnits();
-    nodes(3);
-    const BeamRecord beams[] = {{1, 2, {1, 2, 3, 4, 5}}, {2, 3, {-0.5f, 0.25f, 0, 0.125f, -1}}};
-    WriteBeamFile(path(".GH1"), beams);
-    for (const long key : {80006L, 160010L, 160008L, 160009L}) {
-        ASSERT_EQ(read(key), 0);
-        ExpectTable(std::to_string(key));
-    }
 }
 
 // ---- stopping the read ------------------------------------------------------

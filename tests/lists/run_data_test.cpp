@@ -49,16 +49,24 @@ TEST_F(ListRunTest, JobDataFollowTheFirstPageHeaderWhenAsked)
     ExpectAsStored(state.ListText);
 }
 
+// Each printed section is a print job of its own, after the printer
+// settings were applied once; an aborted print run applies them again.
 TEST_F(ListRunTest, PrintedSectionsGoToThePrinterOneJobEach)
 {
-    WriteSmallFiles();
     int printerSetups = 0;
     ListRunRequest request;
     request.OutputTarget = TargetPrintData;
-    request.ChosenLists = {140175L, 60004L};
+    request.ChosenLists = {60004L};
     const SectionInputs inputs{*session, project, formats, 0, TargetPrintData};
     ListRunHooks hooks;
     hooks.ApplyPrinterSettings = [&printerSetups] { ++printerSetups; };
+    EXPECT_EQ(RunList(inputs, *writer, request, hooks).Outcome, ListRunOutcome::Aborted);
+    EXPECT_EQ(printerSetups, 2);
+    EXPECT_EQ(sink.calls, "");
+
+    WriteSmallFiles();
+    printerSetups = 0;
+    request.ChosenLists = {140175L, 60004L};
     ASSERT_EQ(RunList(inputs, *writer, request, hooks).Outcome, ListRunOutcome::Completed);
     EXPECT_EQ(sink.calls, "PEPE");
     EXPECT_EQ(printerSetups, 1);
@@ -85,20 +93,6 @@ TEST_F(ListRunTest, MissingFileAbortsTheRunNamingItAndKeepsNoText)
         EXPECT_NE(host.errors[0].find(File(file)), std::string::npos) << host.errors[0];
         EXPECT_FALSE(session->file.IsOpen());
     }
-}
-
-TEST_F(ListRunTest, AbortedPrintRunAppliesThePrinterSettingsAgain)
-{
-    int printerSetups = 0;
-    ListRunRequest request;
-    request.OutputTarget = TargetPrintData;
-    request.ChosenLists = {60004L};
-    const SectionInputs inputs{*session, project, formats, 0, TargetPrintData};
-    ListRunHooks hooks;
-    hooks.ApplyPrinterSettings = [&printerSetups] { ++printerSetups; };
-    EXPECT_EQ(RunList(inputs, *writer, request, hooks).Outcome, ListRunOutcome::Aborted);
-    EXPECT_EQ(printerSetups, 2);
-    EXPECT_EQ(sink.calls, "");
 }
 
 TEST_F(ListRunTest, CancelWhileASectionOpensEndsTheRun)

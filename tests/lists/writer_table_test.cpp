@@ -33,22 +33,15 @@ TEST_F(WriterTest, NameValueTableAlignsLabelsSymbolsAndUnits)
     EXPECT_EQ(state.LineOnPage, 5);
 }
 
-TEST_F(WriterTest, NameValueGapShrinksToOneForLongLabels)
+TEST_F(WriterTest, NameValueGapIsTheRoomLeftDownToOne)
 {
-    // 40 - 2 - (30 + 1 + 3 + 5) = -1: gap 1.
-    const std::string label = Rep(30, 'L');
-    writer->AddNameValueRow(label, "s", "[m]", 1.25f, "0.000");
+    // 40 - 2 - (25 + 1 + 3 + 4) = 5; 40 - 2 - (30 + 1 + 3 + 5) = -1: gap 1.
+    writer->AddNameValueRow(Rep(25, 'L'), "s", "[m]", std::string("12.5"), "");
     writer->FlushNameValueRows();
-    EXPECT_EQ(state.ListText, L("  " + label + " s [m] = 1.250"));
-}
-
-TEST_F(WriterTest, NameValueGapIsTheRoomLeftWhenBetweenOneAndEight)
-{
-    // 40 - 2 - (25 + 1 + 3 + 4) = 5.
-    const std::string label = Rep(25, 'L');
-    writer->AddNameValueRow(label, "s", "[m]", std::string("12.5"), "");
+    writer->AddNameValueRow(Rep(30, 'M'), "s", "[m]", 1.25f, "0.000");
     writer->FlushNameValueRows();
-    EXPECT_EQ(state.ListText, L("  " + label + Sp(5) + "s [m] = 12.5"));
+    EXPECT_EQ(state.ListText,
+        L("  " + Rep(25, 'L') + Sp(5) + "s [m] = 12.5") + L("  " + Rep(30, 'M') + " s [m] = 1.250"));
 }
 
 // Once a name/value table longer than the rest of the page ran past the
