@@ -31,25 +31,6 @@ TEST(ReportOptions, ListSelectionsSplitAtCommasAndKeepOrder)
     EXPECT_EQ(all.pdfFile, "out.pdf");
 }
 
-TEST(ReportOptions, OverridesAreKeptApartFromAbsentOnes)
-{
-    const ReportOptions none = Parse({"P.PO1", "--offered"});
-    EXPECT_FALSE(none.lines || none.chars || none.margins || none.firstPage || none.copies);
-    EXPECT_FALSE(none.company.has_value());
-    EXPECT_FALSE(none.jobData.has_value());
-
-    const ReportOptions o = Parse({"P.PO1", "--view", "140", "--lines", "60", "--chars", "96", "--margins",
-        "3,0,1", "--first-page", "7", "--no-company", "--job-data", "--copies", "2"});
-    EXPECT_EQ(o.viewKey, "140");
-    EXPECT_EQ(*o.lines, 60);
-    EXPECT_EQ(*o.chars, 96);
-    EXPECT_EQ(*o.margins, (std::vector<int>{3, 0, 1}));
-    EXPECT_EQ(*o.firstPage, 7);
-    EXPECT_EQ(o.company, std::optional<bool>(false));
-    EXPECT_EQ(o.jobData, std::optional<bool>(true));
-    EXPECT_EQ(*o.copies, 2);
-}
-
 // Stored print options as the page dialog leaves them: page 3 first,
 // numbered, 2 copies, no company lines, job data on.
 PrintOptions Stored()

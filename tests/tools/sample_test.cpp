@@ -1,0 +1,278 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// teska-sample as its users rely on it (that every method's project opens
+// and prints every offered list, the all-lists test shows): the command
+// line and its messages, the lists each kind of project offers and reads,
+// the values standing where the lists read them, the matrices left out of
+// large meshes, and the seed reproducing the files.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <sstream>
+
+#include "lists/Session.h"
+#include "lists/choice/ProjectOffer.h"
+#include "lists/results/ReadResultList.h"
+#include "project/input/InputFiles.h"
+#include "project/io/FieldReader.h"
+#include "project/io/RecordFile.h"
+#include "project/opening/OpenProject.h"
+#include "suite/Errors.h"
+#include "support/TestSupport.h"
+#include "teska-sample/SampleCommandLine.h"
+#include "teska-sample/SampleProject.h"
+
+namespace teska::sample {
+namespace {
+
+int RunTool(const std::vector<std::string>& args, std::string* out = nullptr, std::string* err = nullptr)
+{
+    std::ostringstream o, e;
+    const int rc = RunSample(args, o, e);
+    if (out)
+        *out = o.str();
+    if (err)
+        *err = e.str();
+    return rc;
+}
+
+TEST(SampleCommandLine, UsageErrorsExitTwoAndSayWhy)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "no project file"},
+        {{"--method", "23", "X.PO1"}, "--method must be 1 to 22"},
+        {{"--method", "x1", "X.PO1"}, "needs a whole number"},
+        {{"--nodes", "1", "5", "X.PO1"}, "--nodes must be 2"},
+        {{"--nodes", "5"}, "--nodes needs a value"},
+        {{"--nodes", "3000", "3000", "X.PO1"}, "more than 4000000"},
+        {{"--borings", "0", "X.PO1"}, "--borings must be 1 to 20"},
+        {{"--frobnicate", "X.PO1"}, "unknown option"},
+        {{"X.PO1", "Y.PO1"}, "only one project file"},
+        {{"X.po1"}, "must be named NAME.PO1"},
+        {{"dir/.PO1"}, "must be named NAME.PO1"},
+    };
+    for (const auto& [args, message] : cases) {
+        std::string err;
+        EXPECT_EQ(RunTool(args, nullptr, &err), 2) << message;
+        EXPECT_NE(err.find(message), std::string::npos) << err;
+        EXPECT_NE(err.find("Usage: teska-sample"), std::string::npos);
+    }
+    std::string out;
+    EXPECT_EQ(RunTool({"--help"}, &out), 0);
+    EXPECT_NE(out.find("Above 3000 nodes no coefficient matrices"), std::string::npos);
+    EXPECT_EQ(RunTool({"--version"}, &out), 0);
+    EXPECT_EQ(out.rfind("teska-sample ", 0), 0u) << out;
+}
+
+TEST(SampleCommandLine, WritesTheProjectAndListsItsFiles)
+{
+    test::ScratchDir dir;
+    std::string out;
+    ASSERT_EQ(RunTool({"--nodes", "3", "2", "--method", "22", dir.file("sub/P.PO1")}, &out), 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("sub/P.PO1")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("sub/P.S_X")));
+    EXPECT_NE(out.find("6 nodes"), std::string::npos) << out;
+    EXPECT_NE(out.find(".S_X"), std::string::npos) << out;
+    // A folder where the project file should be cannot be replaced.
+    const std::string blocked = dir.file("BLOCK.PO1");
+    std::filesystem::create_directory(blocked);
+    std::string err;
+    EXPECT_EQ(RunTool({"--nodes", "3", "3", blocked}, nullptr, &err), 1);
+    EXPECT_NE(err.find(blocked), std::string::npos) << err;
+}
+
+class QuietWindow : public ProgressWindow {
+public:
+    void showProgressLabels(const std::string&, const std::string&) override { }
+    void unload() override { }
+};
+
+class SampleProjectTest : public ::testing::Test {
+protected:
+    SampleProjectTest()
+    {
+        SessionOptions options;
+        options.settingsDirectory = settingsDir.dir();
+        options.catalogueDirectory = std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue";
+        options.language = "en";
+        session = std::make_unique<Session>(host, options);
+    }
+
+    // Generates the project NAME.PO1 in the scratch folder and opens it.
+    std::vector<std::string> Generate(
+        int method, int nodesX, int nodesY, const std::string& name = "S", int borings = 1)
+    {
+        SampleOptions options;
+        options.Method = method;
+        options.NodesX = nodesX;
+        options.NodesY = nodesY;
+        options.Borings = borings;
+        project = BuildSampleProject(options);
+        const std::vector<std::string> written = WriteSampleProject(project, dir.file(name + ".PO1"));
+        state = ProjectState{};
+        state.ProjectDirectory = dir.dir();
+        state.ProjectBaseName = name;
+        state.ProjectPath = dir.file(name + ".PO1");
+        OpeningContext context(host);
+        EXPECT_EQ(OpenProject(state, context, false).Outcome, OpenOutcome::Opened);
+        return written;
+    }
+
+    std::vector<ListKey> Offered(int target)
+    {
+        const auto keys = BuildListCandidates(OfferStateFor(state, target, 90070, &host), session->catalogue);
+        if (!keys) {
+            ADD_FAILURE() << "no offer for target " << target;
+            return {};
+        }
+        return *keys;
+    }
+
+    // Reads every offered result list that has a result case; returns the
+    // keys read.
+    std::set<std::string> ReadAllOffered()
+    {
+        std::set<std::string> read;
+        const ResultContext context{
+            state.ProjectDirectory, state.ProjectBaseName, state.AnalysisMethod, state.DesignCode, nullptr};
+        for (const ListKey& key : Offered(2)) {
+            if (!HasResultCase(*session, key))
+                continue;
+            ResultTable table;
+            short result = -1;
+            try {
+                result = ReadResultList(*session, context, key, &window, table);
+            } catch (const RuntimeError& e) {
+                ADD_FAILURE() << ListKeyText(key) << ": " << e.what();
+                continue;
+            }
+            EXPECT_EQ(result, 0) << "method " << state.AnalysisMethod << ", list " << ListKeyText(key);
+            EXPECT_GT(table.RowCount(), 0) << ListKeyText(key);
+            read.insert(ListKeyText(key));
+        }
+        return read;
+    }
+
+    test::ScratchDir dir, settingsDir;
+    RecordingHost host;
+    std::unique_ptr<Session> session;
+    QuietWindow window;
+    SampleProject project;
+    ProjectState state;
+};
+
+TEST_F(SampleProjectTest, EachMethodOffersItsOwnResultLists)
+{
+    Generate(1, 9, 6, "S", 3);
+    EXPECT_TRUE(state.DesignSwitch2); // slab mark "J"
+    EXPECT_TRUE(state.ResultSwitch7); // punching points in .PPU
+    EXPECT_EQ(state.DesignCode, "EC 2");
+    // Print runs take at most 18 lists; every result list of the project
+    // fits into one.
+    EXPECT_EQ(Offered(4).size(), 18u);
+    const std::set<std::string> read = ReadAllOffered();
+    // Plate results, beams, reactions, design, punching, three settlement
+    // pairs, the three coefficient matrices, bearing pressures.
+    for (const char* key : {"138", "90098", "90048", "139", "140", "141", "160010", "160008", "160009", "142",
+             "90049", "80045", "90103", "90163", "90105", "150"})
+        EXPECT_EQ(read.count(key), 1u) << key;
+    EXPECT_EQ(read.size(), 19u); // and the three coefficient lists
+
+    Generate(21, 6, 3, "FRAME");
+    EXPECT_EQ(ReadAllOffered(), (std::set<std::string>{"80006", "160008", "160009", "90046", "142"}));
+    Generate(22, 6, 3, "SECTION");
+    EXPECT_FALSE(state.ResultSwitch4); // the section has no beams
+    EXPECT_FALSE(std::filesystem::exists(dir.file("SECTION.GL1")));
+    EXPECT_EQ(ReadAllOffered(), (std::set<std::string>{"90046", "90183", "90184", "142"}));
+}
+
+// The values stand where the data list and the pile group summary read
+// them; once the generator wrote the soil layers, the beam section and the
+// pile results in other orders, and each list printed them under the
+// wrong captions.
+TEST_F(SampleProjectTest, SoilBeamAndPileValuesInTheOrderTheListsRead)
+{
+    Generate(1, 6, 4, "F", 3);
+    const SoilFileBAU soil = ReadSoilFileBAU(RecordFile::FromFile(dir.file("F.BAU")));
+    EXPECT_FLOAT_EQ(soil.Records1To3[0], 0.2f); // limit-depth coefficient
+    const Boring& model = project.Borings[0];
+    const BoringBAU& boring = soil.Borings[0];
+    ASSERT_EQ(boring.Layers.size(), model.Layers.size());
+    double top = 0;
+    for (std::size_t j = 0; j < boring.Layers.size(); ++j) {
+        const SoilLayer& l = model.Layers[j];
+        SCOPED_TRACE("layer " + std::to_string(j + 1));
+        // Thickness, Es, E, Nue, Cc; eo, Gama; Fhi, c.
+        EXPECT_NEAR(boring.Layers[j][0], l.Bottom - top, 1e-5);
+        EXPECT_FLOAT_EQ(boring.Layers[j][1], static_cast<float>(l.Es));
+        EXPECT_LT(boring.Layers[j][2], l.Es);
+        EXPECT_FLOAT_EQ(boring.Layers[j][3], static_cast<float>(l.Nu));
+        EXPECT_FLOAT_EQ(boring.Layers[j][4], static_cast<float>(l.Cc));
+        EXPECT_EQ(boring.LayerEntries[j],
+            (std::array<float, 2>{static_cast<float>(l.Eo), static_cast<float>(l.Gamma)}));
+        EXPECT_EQ(boring.LayerEntries2[j],
+            (std::array<float, 2>{static_cast<float>(l.Phi), static_cast<float>(l.C)}));
+        top = l.Bottom;
+    }
+    // The beam section: E, G, height, width.
+    FieldReader gl1 = FieldReader::FromFile(dir.file("F.GL1"));
+    const DataFileGL1 beams = ReadDataFileGL1(gl1);
+    ASSERT_EQ(beams.ItemsB.size(), 1u);
+    EXPECT_FLOAT_EQ(beams.ItemsB[0][0], static_cast<float>(project.Slab.E));
+    EXPECT_LT(beams.ItemsB[0][1], beams.ItemsB[0][0]);
+    EXPECT_GT(beams.ItemsB[0][2], beams.ItemsB[0][3]); // 1.0 m high, 0.5 m wide
+    // Pile results: force = stiffness x head settlement (cm); skin + tip =
+    // total; head + (foot - head) = foot.
+    FieldReader qp2 = FieldReader::FromFile(dir.file("F.QP2")),
+                qp3 = FieldReader::FromFile(dir.file("F.QP3"));
+    const DataFileQP2 forces = ReadDataFileQP2(qp2);
+    const DataFileQP3 resistances = ReadDataFileQP3(qp3);
+    ASSERT_EQ(forces.Items.size(), resistances.Items.size());
+    for (std::size_t i = 0; i < forces.Items.size(); ++i) {
+        const auto& f = forces.Items[i];
+        const auto& r = resistances.Items[i];
+        EXPECT_NEAR(f[0], f[2] * f[1] / 100.0f, 1e-3 * f[0]) << "pile " << i + 1;
+        EXPECT_NEAR(r[0] + r[1], r[2], 1e-3 * r[2]) << "pile " << i + 1;
+        EXPECT_FLOAT_EQ(r[2], f[0]);
+        EXPECT_FLOAT_EQ(r[3], f[1]);
+        EXPECT_NEAR(r[3] + r[4], r[5], 1e-6) << "pile " << i + 1;
+    }
+}
+
+TEST_F(SampleProjectTest, AboveThreeThousandNodesNoCoefficientMatrices)
+{
+    EXPECT_EQ(ProjectOptionsFor(1, 3000)[8], 1);
+    EXPECT_EQ(ProjectOptionsFor(1, 3001)[8], 4);
+    const std::vector<std::string> written = Generate(1, 60, 51); // 3060 nodes
+    EXPECT_EQ(state.Options[8], 4);
+    EXPECT_TRUE(state.ResultSwitch15);
+    for (const char* ext : {".PD1", ".PD2", ".PE1"}) {
+        EXPECT_FALSE(std::filesystem::exists(dir.file(std::string("S") + ext))) << ext;
+        EXPECT_EQ(std::count(written.begin(), written.end(), ext), 0) << ext;
+    }
+    for (const ListKey& key : Offered(2))
+        EXPECT_FALSE(std::holds_alternative<std::string>(key)) << ListKeyText(key);
+    ReadAllOffered();
+}
+
+TEST(SampleSeed, SameSeedSameFilesOtherSeedOtherValues)
+{
+    test::ScratchDir dir;
+    SampleOptions options;
+    options.NodesX = 5;
+    options.NodesY = 4;
+    WriteSampleProject(BuildSampleProject(options), dir.file("A.PO1"));
+    WriteSampleProject(BuildSampleProject(options), dir.file("B.PO1"));
+    options.Seed = 2;
+    WriteSampleProject(BuildSampleProject(options), dir.file("C.PO1"));
+    EXPECT_EQ(test::readFile(dir.file("A.PH1")), test::readFile(dir.file("B.PH1")));
+    EXPECT_EQ(test::readFile(dir.file("A.BAU")), test::readFile(dir.file("B.BAU")));
+    EXPECT_NE(test::readFile(dir.file("A.PH1")), test::readFile(dir.file("C.PH1")));
+}
+
+} // namespace
+} // namespace teska::sample
