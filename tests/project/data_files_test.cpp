@@ -70,14 +70,10 @@ TEST(ProjectDataFiles, RoundTripsThroughTheProjectReader)
     EXPECT_EQ(std::string(LineLoadWord(LineLoadShape::Linear)), "Linear  ");
 }
 
-TEST(ProjectDataFiles, HandWrittenFilesInLooserForms)
+// A line load shape written unquoted and without its padding (the other
+// loose forms: text_readers.tsv).
+TEST(ProjectDataFiles, LineLoadShapeUnquotedAndUnpadded)
 {
-    // LF ends, blanks as separators, several items on one line.
-    FieldReader in("H.NOD", "TESKA-NOD\n3\n0 0  1 0\n1 1\n");
-    const NodeCoordinates n = ReadNodeFile(in);
-    EXPECT_EQ(n.X, (std::vector<float>{0, 1, 1}));
-    EXPECT_EQ(n.Y, (std::vector<float>{0, 0, 1}));
-    // A line load shape written unquoted and without its padding.
     FieldReader l("H.LDS", "TESKA-LDS\n1\nCase 1,1,#FALSE#,0,1\n0,0,1,0,2,2,Linear\n");
     EXPECT_EQ(ReadLoadFile(l).Cases[0].LineLoads[0].Shape, LineLoadShape::Linear);
 }

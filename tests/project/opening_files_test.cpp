@@ -20,12 +20,6 @@ namespace {
 using test::ScratchDir;
 using test::writeFile;
 
-ProjectFileData ReadPO1(const std::string& content)
-{
-    FieldReader in("P.PO1", content);
-    return ReadProjectFile(in);
-}
-
 TEST(ProjectFile, RoundTripsOptionsAndJobLines)
 {
     ScratchDir dir;
@@ -44,20 +38,6 @@ TEST(ProjectFile, RoundTripsOptionsAndJobLines)
     data.JobLines.clear();
     WriteProjectFile(dir.file("B.PO1"), data);
     EXPECT_TRUE(ReadProjectFile(dir.file("B.PO1")).JobLines.empty());
-}
-
-TEST(ProjectFile, FieldsMaySitOnAnyLineWithCommasOrBlanks)
-{
-    // Every number on its own line, LF ends, blanks as separators.
-    const ProjectFileData data = ReadPO1("TESKA-PO1\n2\n9\n1 2 3 4 5 6 7\n8,9,10\n11 , 12\n13\n1\nJob\n");
-    EXPECT_EQ(data.ProjectType, 2);
-    EXPECT_EQ(data.AnalysisMethod, 9);
-    for (int i = 0; i < 13; ++i)
-        EXPECT_EQ(data.Options[static_cast<std::size_t>(i)], i + 1);
-    ASSERT_EQ(data.JobLines.size(), 1u);
-    EXPECT_EQ(data.JobLines[0], "Job");
-    // A signature followed by blanks and a CRLF end is still the signature.
-    EXPECT_EQ(ReadPO1("TESKA-PO1  \r\n0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0").AnalysisMethod, 0);
 }
 
 TEST(ProjectFile, WriterRefusesWhatCannotBeReadBack)

@@ -76,8 +76,14 @@ const std::map<std::string, Read>& Readers()
             }},
         {"po1",
             [](FieldReader& in, const std::string&) {
-                ReadProjectFile(in);
-                return std::string();
+                const ProjectFileData data = ReadProjectFile(in);
+                std::string read
+                    = std::to_string(data.ProjectType) + "|" + std::to_string(data.AnalysisMethod);
+                for (std::size_t i = 0; i < data.Options.size(); ++i)
+                    read += (i ? "," : "|") + std::to_string(data.Options[i]);
+                for (const std::string& line : data.JobLines)
+                    read += "|" + line;
+                return read;
             }},
         {"p23",
             [](FieldReader& in, const std::string&) {
@@ -91,8 +97,11 @@ const std::map<std::string, Read>& Readers()
             }},
         {"nod",
             [](FieldReader& in, const std::string&) {
-                ReadNodeFile(in);
-                return std::string();
+                const NodeCoordinates nodes = ReadNodeFile(in);
+                std::string read;
+                for (std::size_t i = 0; i < nodes.NodeCount(); ++i)
+                    read += (i ? "|" : "") + Shortest(nodes.X[i]) + " " + Shortest(nodes.Y[i]);
+                return read;
             }},
         {"elm",
             [](FieldReader& in, const std::string&) {
