@@ -3,6 +3,7 @@
 
 #include "suite/FileText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -65,7 +66,12 @@ std::string RegularFileProblem(const std::string& path)
     return {};
 }
 
-std::string ReadWholeFile(const std::string& path, std::size_t maxBytes)
+namespace {
+
+// The bytes of \p path up to \p limit: more is an error when \p whole, else
+// the rest is not read. The bytes go straight into the text, sized as the
+// file is when opened, then grown by what it has grown by.
+std::string ReadFileBytes(const std::string& path, std::size_t limit, bool whole)
 {
     if (const std::string problem = RegularFileProblem(path); !problem.empty())
         throw FileAccessError(path, problem);
@@ -81,13 +87,24 @@ std::string ReadWholeFile(const std::string& path, std::size_t maxBytes)
     if (std::string kind = KindProblem(status.st_mode); !kind.empty())
         throw FileAccessError(path, kind);
     ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
-    if (static_cast<std::size_t>(status.st_size) > maxBytes)
-        throw FileFormatError(path, 0, 0, 0, "file is larger than " + std::to_string(maxBytes) + " bytes");
-    std::string content;
-    content.reserve(static_cast<std::size_t>(status.st_size));
-    char buffer[65536];
+    const std::size_t size = static_cast<std::size_t>(status.st_size);
+    const auto tooLarge = [&] {
+        return FileFormatError(path, 0, 0, 0, "file is larger than " + std::to_string(limit) + " bytes");
+    };
+    if (whole && size > limit)
+        throw tooLarge();
+    std::string content(std::min(size, limit), '\0');
+    std::size_t have = 0;
+    char spare[65536];
     for (;;) {
-        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+        // Into the text while it has room; past it (a file that has grown,
+        // or the end to be seen) a piece at a time.
+        const bool inside = have < content.size();
+        if (!inside && !whole && have >= limit)
+            break;
+        const ssize_t got = inside
+            ? ::read(file.fd, content.data() + have, content.size() - have)
+            : ::read(file.fd, spare, whole ? sizeof spare : std::min(sizeof spare, limit - have));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -95,12 +112,26 @@ std::string ReadWholeFile(const std::string& path, std::size_t maxBytes)
         }
         if (got == 0)
             break;
-        if (content.size() + static_cast<std::size_t>(got) > maxBytes)
-            throw FileFormatError(
-                path, 0, 0, 0, "file is larger than " + std::to_string(maxBytes) + " bytes");
-        content.append(buffer, static_cast<std::size_t>(got));
+        if (!inside)
+            content.append(spare, static_cast<std::size_t>(got));
+        have += static_cast<std::size_t>(got);
+        if (whole && have > limit)
+            throw tooLarge();
     }
+    content.resize(have);
     return content;
+}
+
+} // namespace
+
+std::string ReadWholeFile(const std::string& path, std::size_t maxBytes)
+{
+    return ReadFileBytes(path, maxBytes, true);
+}
+
+std::string ReadFileStart(const std::string& path, std::size_t bytes)
+{
+    return ReadFileBytes(path, bytes, false);
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& content)

@@ -22,6 +22,9 @@ std::string RegularFileProblem(const std::string& path);
 // cannot be opened or read, and FileFormatError when it is larger than
 // \p maxBytes (nothing beyond that is read).
 std::string ReadWholeFile(const std::string& path, std::size_t maxBytes);
+// The first \p bytes of \p path (all of it when it is shorter), with the
+// checks of ReadWholeFile; the rest is not read.
+std::string ReadFileStart(const std::string& path, std::size_t bytes);
 
 // Writes \p content to \p path so that a reader sees either the old file or
 // the complete new one: the bytes go to a temporary file in the same folder,

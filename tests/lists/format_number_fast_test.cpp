@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -84,6 +85,29 @@ TEST(FormatNumberFastPath, EveryFastPatternAsTheGeneralRoutine)
     std::uint64_t seed = 0;
     for (const auto& [pattern, count] : patterns)
         CompareWithGeneralRoutine(pattern, ++seed, count);
+}
+
+// The scaled columns read the plain text back as a single without writing
+// it: the same single (bit for bit) as reading the general routine's text.
+TEST(FormatNumberFastPath, PlainReadBackAsTheGeneralText)
+{
+    std::mt19937_64 random(99);
+    int mismatches = 0, covered = 0;
+    for (int i = 0; i < 2'000'000; ++i) {
+        const float value = NextValue(random);
+        float fast = 0.0f;
+        if (!PlainSingleReadBack(value, fast))
+            continue;
+        ++covered;
+        const std::string text = FormatNumberGeneral(value, "");
+        float read = 0.0f;
+        const auto parsed = std::from_chars(text.data(), text.data() + text.size(), read);
+        if ((parsed.ec != std::errc() || std::memcmp(&fast, &read, sizeof fast) != 0) && ++mismatches <= 10)
+            ADD_FAILURE() << std::hexfloat << value << ": " << fast << " instead of " << read << " (" << text
+                          << ")";
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(covered, 1'500'000); // the values of result lists take the short way
 }
 
 } // namespace

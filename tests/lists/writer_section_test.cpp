@@ -139,6 +139,15 @@ TEST_F(WriterTest, NodeNumberColumnsAndTheSecondFormat)
     ASSERT_TRUE(WriteResultSection(*writer, again.rows, columns, formats));
     lines = SplitLines(state.ListText);
     EXPECT_EQ(lines.at(8), "  1" + Sp(6) + "3" + Sp(5) + "17" + Sp(2) + "1.235");
+
+    // A cell wider than its column pushes the rest of the row to the right;
+    // a cell of more bytes than characters is aligned by its characters.
+    Table wide(3, {3, 12345678, 1.2345f});
+    formats.secondFormat = "0.0 \"\xC2\xB0\"";
+    state.ListText.clear();
+    ASSERT_TRUE(WriteResultSection(*writer, wide.rows, columns, formats));
+    lines = SplitLines(state.ListText);
+    EXPECT_EQ(lines.at(8), "  1" + Sp(6) + "3" + "12345678" + Sp(2) + "1.2 \xC2\xB0");
 }
 
 } // namespace

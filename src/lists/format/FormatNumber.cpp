@@ -686,6 +686,20 @@ bool FastFourDigitExponent(float value, Buffer& buffer, std::string_view& text)
     return true;
 }
 
+// The seven significant digits of the Str$ form of the nonzero single
+// \p value: \p n (1000000 to 9999999) and the decimal exponent of its first
+// digit.
+bool SevenDigits(float value, std::int64_t& n, int& exponent)
+{
+    if (!DecimalExponent(value < 0 ? -value : value, exponent) || !RoundShortest(value, exponent - 6, n))
+        return false;
+    if (n == 10000000) {
+        n = 1000000;
+        ++exponent;
+    }
+    return n >= 1000000 && n <= 9999999;
+}
+
 // The empty pattern: the Str$ form with 7 significant digits (GeneralForm).
 bool FastPlainSingle(float value, Buffer& buffer, std::string_view& text)
 {
@@ -696,13 +710,7 @@ bool FastPlainSingle(float value, Buffer& buffer, std::string_view& text)
     }
     int exponent = 0;
     std::int64_t n = 0;
-    if (!DecimalExponent(value < 0 ? -value : value, exponent) || !RoundShortest(value, exponent - 6, n))
-        return false;
-    if (n == 10000000) {
-        n = 1000000;
-        ++exponent;
-    }
-    if (n < 1000000 || n > 9999999)
+    if (!SevenDigits(value, n, exponent))
         return false;
     char digits[7];
     PutDigits(digits + 7, static_cast<std::uint64_t>(n), 7);
@@ -744,27 +752,9 @@ bool FastPlainSingle(float value, Buffer& buffer, std::string_view& text)
     return true;
 }
 
-// The number of decimals of the patterns "0", "0.0", ..., "0.000000000";
-// -1 for any other pattern.
-int FixedDecimals(std::string_view pattern)
+bool FastForm(float value, int kind, Buffer& buffer, std::string_view& text)
 {
-    if (pattern.empty() || pattern[0] != '0')
-        return -1;
-    if (pattern.size() == 1)
-        return 0;
-    if (pattern[1] != '.' || pattern.size() < 3 || pattern.size() > 11)
-        return -1;
-    for (std::size_t i = 2; i < pattern.size(); ++i)
-        if (pattern[i] != '0')
-            return -1;
-    return static_cast<int>(pattern.size() - 2);
-}
-
-bool FastForm(float value, std::string_view pattern, Buffer& buffer, std::string_view& text)
-{
-    if (pattern.empty())
-        return FastPlainSingle(value, buffer, text);
-    switch (FixedDecimals(pattern)) {
+    switch (kind) {
     case 0:
         return FastFixed<0>(value, buffer, text);
     case 1:
@@ -785,15 +775,36 @@ bool FastForm(float value, std::string_view pattern, Buffer& buffer, std::string
         return FastFixed<8>(value, buffer, text);
     case 9:
         return FastFixed<9>(value, buffer, text);
-    default:
-        break;
-    }
-    if (pattern == "0000E+00")
+    case NumberPattern::FourDigitExponent:
         return FastFourDigitExponent(value, buffer, text);
-    return false;
+    case NumberPattern::Plain:
+        return FastPlainSingle(value, buffer, text);
+    default:
+        return false;
+    }
 }
 
 } // namespace
+
+int NumberPattern::FastPathOf(std::string_view pattern)
+{
+    const std::size_t size = pattern.size();
+    if (size == 0)
+        return Plain;
+    if (pattern[0] != '0')
+        return None;
+    if (size == 1)
+        return 0; // "0"
+    if (size == 8 && pattern == "0000E+00")
+        return FourDigitExponent;
+    // "0.0" to "0.000000000": the number of decimals
+    if (size < 3 || size > 11 || pattern[1] != '.')
+        return None;
+    for (std::size_t i = 2; i < size; ++i)
+        if (pattern[i] != '0')
+            return None;
+    return static_cast<int>(size - 2);
+}
 
 std::string FormatNumber(double value, std::string_view pattern)
 {
@@ -811,7 +822,7 @@ std::string FormatNumber(float value, std::string_view pattern)
 {
     Buffer buffer{};
     std::string_view text;
-    if (FastForm(value, pattern, buffer, text)) {
+    if (FastForm(value, NumberPattern::FastPathOf(pattern), buffer, text)) {
         if (text.size() < 16) {
             // one fixed-size copy into the string's own short buffer
             std::string out(text.data(), 15);
@@ -825,14 +836,42 @@ std::string FormatNumber(float value, std::string_view pattern)
 
 std::string_view FormatNumber(float value, std::string_view pattern, NumberText& room)
 {
+    return FormatNumber(value, NumberPattern(pattern), room);
+}
+
+std::string_view FormatNumber(float value, const NumberPattern& pattern, NumberText& room)
+{
     std::string_view text;
-    if (FastForm(value, pattern, room.buffer, text)) {
+    if (FastForm(value, pattern.fast_, room.buffer, text)) {
         room.ascii = true;
         return text;
     }
-    room.general = FormatNumberGeneral(value, pattern);
+    room.general = FormatNumberGeneral(value, pattern.Text());
     room.ascii = false;
     return room.general;
+}
+
+bool PlainSingleReadBack(float value, float& result)
+{
+    if (value == 0) {
+        result = 0.0f; // the text is "0", also for a negative zero
+        return true;
+    }
+    // 10^k for k <= 10 is exact as a single (5^10 < 2^24), and so is every
+    // seven-digit n: n * 10^k and n / 10^k are then one correctly rounded
+    // operation, the single that the decimal text reads back as.
+    static constexpr float Powers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    std::int64_t n = 0;
+    int exponent = 0;
+    if (!SevenDigits(value, n, exponent))
+        return false;
+    const int power = exponent - 6;
+    if (power < -10 || power > 10)
+        return false;
+    const float digits = static_cast<float>(n);
+    const float magnitude = power < 0 ? digits / Powers[-power] : digits * Powers[power];
+    result = value < 0 ? -magnitude : magnitude;
+    return true;
 }
 
 std::string FormatNumberGeneral(float value, std::string_view pattern)

@@ -67,6 +67,36 @@ struct NumberText {
 // The text of FormatNumber(value, pattern), valid until the next call with
 // the same \p room.
 std::string_view FormatNumber(float value, std::string_view pattern, NumberText& room);
+// A pattern looked at once for the numbers of a whole column: whether a fast
+// path formats with it is found here, not per number. It refers to the
+// pattern's text, which must outlive it.
+class NumberPattern {
+public:
+    explicit NumberPattern(std::string_view pattern)
+        : text_(pattern)
+        , fast_(FastPathOf(pattern))
+    { }
+    std::string_view Text() const { return text_; }
+
+    // The fast path of a pattern: 0 to 9 the decimals of "0" ... "0.000000000".
+    static constexpr int None = -1;
+    static constexpr int FourDigitExponent = 10; // "0000E+00"
+    static constexpr int Plain = 11; // the empty pattern
+    static int FastPathOf(std::string_view pattern);
+
+private:
+    friend std::string_view FormatNumber(float value, const NumberPattern& pattern, NumberText& room);
+    std::string_view text_;
+    int fast_;
+};
+std::string_view FormatNumber(float value, const NumberPattern& pattern, NumberText& room);
+// The single that the text of FormatNumber(value, "") reads back as (seven
+// significant digits, halves away from zero), computed without the text:
+// the rounded digits times a power of ten that a single holds exactly, one
+// correctly rounded step. False where these exact steps do not reach (zero
+// is covered; infinities, not-a-numbers, subnormals and exponents beyond
+// ten are not): the text then decides.
+bool PlainSingleReadBack(float value, float& result);
 // The same text by the general routine alone, without the fast paths for the
 // common patterns ("0", "0.0" ... "0.000000000", "0000E+00", ""); for tests
 // that hold the fast paths against it.

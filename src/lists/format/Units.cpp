@@ -4,6 +4,7 @@
 #include "lists/format/Units.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "lists/format/FormatNumber.h"
 #include "suite/Errors.h"
@@ -143,6 +144,11 @@ std::string UnitLabel(const UnitSettings& units, const TextCatalogue& catalogue,
 
 float RoundThroughText(double value, std::string_view pattern)
 {
+    // The plain form (the scaled columns of every result list) is read back
+    // without its text where the digits allow.
+    float plain = 0.0f;
+    if (pattern.empty() && std::isfinite(value) && PlainSingleReadBack(static_cast<float>(value), plain))
+        return plain;
     const std::string text = FormatNumber(value, pattern);
     const char* begin = text.data();
     const char* end = text.data() + text.size();

@@ -423,21 +423,57 @@ TableLayout ListWriter::WriteTableHeading(const TableHeading& heading)
     return layout;
 }
 
-TableLayout ListWriter::ContinueTable(const TableHeading& heading)
+std::string ListWriter::ClosingNote() const
 {
-    if (HeadersSuppressed())
-        return {};
     const std::string closing = Text(90033);
     std::string line;
     AppendBlanks(line, static_cast<std::int64_t>(m_state.CharsPerLine) - TextLength(closing));
     line += closing;
-    AppendLine(line);
-    NewPage();
-    line.clear();
+    return line;
+}
+
+std::string ListWriter::OpeningNote() const
+{
+    std::string line;
     AppendBlanks(line, m_state.LeftMargin);
     line += Text(90034);
-    AppendLine(line);
+    return line;
+}
+
+TableLayout ListWriter::ContinueTable(const TableHeading& heading)
+{
+    if (HeadersSuppressed())
+        return {};
+    AppendLine(ClosingNote());
+    NewPage();
+    AppendLine(OpeningNote());
     return WriteTableHeading(heading);
+}
+
+WrittenHeading ListWriter::WriteKeptTableHeading(const TableHeading& heading)
+{
+    // The heading's lines are appended in one piece: nothing in between
+    // passes the text on or starts a page.
+    const std::size_t start = m_state.ListText.size();
+    const std::int32_t firstLine = m_state.LineOnPage;
+    WrittenHeading written;
+    written.Layout = WriteTableHeading(heading);
+    written.Text.assign(m_state.ListText, start);
+    written.Lines = m_state.LineOnPage - firstLine;
+    written.Closing = ClosingNote();
+    written.Opening = OpeningNote();
+    return written;
+}
+
+void ListWriter::ContinueTable(const WrittenHeading& heading)
+{
+    if (HeadersSuppressed())
+        return;
+    AppendLine(heading.Closing);
+    NewPage();
+    AppendLine(heading.Opening);
+    m_state.ListText += heading.Text;
+    m_state.LineOnPage += heading.Lines;
 }
 
 void ListWriter::WriteAnalysisDescription()

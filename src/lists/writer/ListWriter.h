@@ -60,6 +60,18 @@ struct TableLayout {
     std::vector<std::int32_t> Widths;
 };
 
+// A table heading as it was written once, kept for the page breaks of a
+// long table: the layout, the heading's text (rules and rows, each line
+// ending with CR LF) and its line count, and the closing and opening notes
+// of a break.
+struct WrittenHeading {
+    TableLayout Layout;
+    std::string Text;
+    std::int32_t Lines = 0;
+    std::string Closing;
+    std::string Opening;
+};
+
 // The label and value of a name/value row. A missing label is stored as the
 // empty text; a missing value (monostate) writes the label alone.
 using NameValueLabel = std::variant<std::monostate, long, std::string>;
@@ -142,6 +154,11 @@ public:
     // new page, opening note 90034, the heading again. Skipped (empty
     // result) for target 1 and for target 2 with a summary section.
     TableLayout ContinueTable(const TableHeading& heading);
+    // WriteTableHeading, keeping what it wrote for the overload below.
+    WrittenHeading WriteKeptTableHeading(const TableHeading& heading);
+    // ContinueTable with the heading written before: its text is repeated,
+    // not laid out again; the layout is \p heading's.
+    void ContinueTable(const WrittenHeading& heading);
     // True when ContinueTable writes anything for the current target and key.
     bool WritesContinuation() const { return !HeadersSuppressed(); }
 
@@ -178,6 +195,10 @@ private:
     void PassOnFullChunk();
     void WriteAnalysisDescription();
     std::string Text(long id) const;
+    // The notes of a table's page break: 90033 at the right edge, 90034
+    // after the left margin.
+    std::string ClosingNote() const;
+    std::string OpeningNote() const;
 
     Session& m_session;
     ListState& m_state;

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 #include "lists/Session.h"
@@ -29,6 +30,52 @@ void CheckShape(const ResultRows& rows)
         || (!rows.RowNumbers.empty() && rows.RowNumbers.size() < static_cast<std::size_t>(rows.RowCount)))
         throw std::logic_error("result rows: the counts do not fit the values");
 }
+
+// One row of a result table appended to the list text, each cell
+// right-aligned to end at its column's end. While every cell so far fits its
+// width with one byte a character, the row is a line of blanks appended at
+// once and each cell is copied into its place; from the first cell that does
+// not, blanks and cells follow one another.
+class RowLine {
+public:
+    RowLine(std::string& out, std::int64_t length)
+        : out_(out)
+        , start_(out.size())
+        , length_(length > 0 ? length : 0)
+    {
+        out_.append(static_cast<std::size_t>(length_), ' ');
+    }
+
+    void Put(std::int64_t width, std::string_view text, bool ascii)
+    {
+        const std::int64_t size = static_cast<std::int64_t>(text.size());
+        if (aligned_ && ascii && size <= width && end_ + width <= length_) {
+            end_ += width;
+            std::memcpy(out_.data() + start_ + (end_ - size), text.data(), text.size());
+            return;
+        }
+        if (aligned_) {
+            out_.resize(start_ + static_cast<std::size_t>(end_));
+            aligned_ = false;
+        }
+        AppendBlanks(out_, width - (ascii ? size : TextLength(text)));
+        out_ += text;
+    }
+
+    // The blanks that no cell reached are not part of the row.
+    void Finish()
+    {
+        if (aligned_ && end_ != length_)
+            out_.resize(start_ + static_cast<std::size_t>(end_));
+    }
+
+private:
+    std::string& out_;
+    std::size_t start_;
+    std::int64_t length_;
+    std::int64_t end_ = 0;
+    bool aligned_ = true;
+};
 
 } // namespace
 
@@ -101,7 +148,8 @@ bool WriteResultSection(
 
     writer.BeginSection();
     writer.WriteFirstPageHeader();
-    TableLayout layout = writer.WriteTableHeading(heading);
+    const WrittenHeading written = writer.WriteKeptTableHeading(heading);
+    const TableLayout& layout = written.Layout;
 
     const std::int32_t printed = std::min(rows.ColumnCount, std::max(0, columns.ColumnCount));
     const bool continues = writer.WritesContinuation();
@@ -111,6 +159,19 @@ bool WriteResultSection(
         out.reserve(out.size()
             + static_cast<std::size_t>(rows.RowCount) * static_cast<std::size_t>(state.CharsPerLine + 2));
 
+    // The columns' widths, the first with the left margin; their sum is the
+    // length of a row whose cells all fit.
+    std::vector<std::int64_t> widths(static_cast<std::size_t>(printed) + 1, 0);
+    std::int64_t rowLength = 0;
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        widths[c] = c < layout.Widths.size() ? layout.Widths[c] : 0;
+        if (c == 0)
+            widths[c] += state.LeftMargin;
+        rowLength += std::max<std::int64_t>(widths[c], 0);
+    }
+
+    const NumberPattern valuePattern(formats.valueFormat);
+    const NumberPattern secondPattern(formats.secondFormat);
     char number[24];
     NumberText cellText;
     for (std::int32_t r = 1; r <= rows.RowCount; ++r) {
@@ -121,32 +182,28 @@ bool WriteResultSection(
         }
         // Room for this row and a closing note above the bottom margin.
         if (continues && state.LineOnPage > state.LinesPerPage - state.BottomMargin - 2)
-            layout = writer.ContinueTable(heading);
+            writer.ContinueTable(written);
 
+        RowLine line(out, rowLength);
         const auto [end, error] = std::to_chars(number, number + sizeof number, rows.RowNumber(r));
         (void)error;
-        const std::int32_t length = static_cast<std::int32_t>(end - number);
-        AppendBlanks(out, static_cast<std::int64_t>(state.LeftMargin) + layout.Widths[0] - length);
-        out.append(number, end);
+        line.Put(widths[0], std::string_view(number, static_cast<std::size_t>(end - number)), true);
         for (std::int32_t c = 1; c <= printed; ++c) {
             const float value = rows.Value(r, c);
-            const std::int64_t width
-                = static_cast<std::size_t>(c) < layout.Widths.size() ? layout.Widths[c] : 0;
+            const std::int64_t width = widths[static_cast<std::size_t>(c)];
             if (formats.nodeNumberColumns && c <= 2) {
                 const auto [nodeEnd, nodeError]
                     = std::to_chars(number, number + sizeof number, std::llround(static_cast<double>(value)));
                 (void)nodeError;
-                AppendBlanks(out, width - (nodeEnd - number));
-                out.append(number, nodeEnd);
+                line.Put(width, std::string_view(number, static_cast<std::size_t>(nodeEnd - number)), true);
                 continue;
             }
             const bool second = formats.secondFrom > 0 && c >= formats.secondFrom;
             const std::string_view cell
-                = FormatNumber(value, second ? formats.secondFormat : formats.valueFormat, cellText);
-            AppendBlanks(
-                out, width - (cellText.ascii ? static_cast<std::int64_t>(cell.size()) : TextLength(cell)));
-            out += cell;
+                = FormatNumber(value, second ? secondPattern : valuePattern, cellText);
+            line.Put(width, cell, cellText.ascii);
         }
+        line.Finish();
         writer.CommitLine();
     }
     writer.EndList();

@@ -415,8 +415,35 @@ std::int32_t FieldReader::ReadInt32()
     return readWhole<std::int32_t>(text, "32-bit", [this](const std::string& e) { fail(e); });
 }
 
+bool FieldReader::plainSingleField(float& value)
+{
+    // One value a line or after a comma (the result files): the field starts
+    // after blanks on the current line, and std::from_chars finds its end,
+    // which must be where the field ends.
+    const char* const data = content_.data();
+    const char* const end = data + content_.size();
+    const char* at = data + pos_;
+    while (at != end && isBlank(*at))
+        ++at;
+    if (at == end)
+        return false;
+    const char lead = *at == '-' && at + 1 != end ? at[1] : *at;
+    if (!isDigit(lead) && lead != '.')
+        return false;
+    const auto [stop, ec] = std::from_chars(at, end, value);
+    if (ec != std::errc() || (stop != end && *stop != ',' && !isBlank(*stop) && !isLineEnd(*stop)))
+        return false;
+    beginField();
+    pos_ = static_cast<std::size_t>(stop - data);
+    endField();
+    return true;
+}
+
 float FieldReader::ReadSingle()
 {
+    float fast = 0;
+    if (plainSingleField(fast))
+        return fast;
     const std::string_view text = numberField();
     float value = 0;
     if (plainReal(text, value))

@@ -52,6 +52,9 @@ public:
 
 private:
     std::string_view numberField(); // the text of the next numeric field
+    // The next field read as a plain single where it stands, without
+    // finding its end first; false (nothing consumed) for any other field.
+    bool plainSingleField(float& value);
     std::string_view quotedField();
     void beginField();
     void skipBlanks();

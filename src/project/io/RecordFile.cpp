@@ -48,6 +48,11 @@ RecordFile RecordFile::FromFile(const std::string& path)
     return RecordFile(path, ReadWholeFile(path));
 }
 
+RecordFile RecordFile::FromFileStart(const std::string& path, std::size_t records)
+{
+    return RecordFile(path, ReadListFileStart(path, records * RecordLength));
+}
+
 RecordFile::RecordFile(std::string name, std::string content)
     : name_(std::move(name))
     , content_(std::move(content))

@@ -27,6 +27,9 @@ class RecordFile {
 public:
     // Reads \p path whole; throws FileAccessError when it cannot be read.
     static RecordFile FromFile(const std::string& path);
+    // Reads the first \p records records of \p path (the whole file when
+    // it holds fewer): for a file of which only the head is needed.
+    static RecordFile FromFileStart(const std::string& path, std::size_t records);
     RecordFile(std::string name, std::string content);
 
     std::size_t RecordCount() const { return content_.size() / RecordLength; }

@@ -31,13 +31,28 @@ std::string systemReason(int error)
 
 } // namespace
 
-std::string ReadWholeFile(const std::string& path)
+namespace {
+
+void CheckListFile(const std::string& path)
 {
     const std::string problem = RegularFileProblem(path);
     if (problem == "does not exist")
         throw FileAccessError(path, "the file does not exist");
     if (!problem.empty())
         throw FileAccessError(path, problem);
+}
+
+} // namespace
+
+std::string ReadListFileStart(const std::string& path, std::size_t bytes)
+{
+    CheckListFile(path);
+    return ReadFileStart(path, bytes);
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    CheckListFile(path);
     try {
         return teska::ReadWholeFile(path, MaxListFileBytes);
     } catch (const FileFormatError&) {

@@ -18,6 +18,9 @@ constexpr std::size_t MaxListFileBytes = std::size_t(1) << 30;
 // The bytes of \p path; throws FileAccessError naming the file when it is
 // missing, not a regular file, unreadable or larger than MaxListFileBytes.
 std::string ReadWholeFile(const std::string& path);
+// The first \p bytes of \p path (all of it when it is shorter), with the
+// errors of ReadWholeFile but the size limit; the rest is not read.
+std::string ReadListFileStart(const std::string& path, std::size_t bytes);
 
 // The temporary file beside \p path into which a save writes first.
 std::string TemporaryPathFor(const std::string& path);

@@ -67,7 +67,9 @@ void ReadSiblings(ProjectState& state, OpeningContext& context, OpenResult& resu
     if (FileExists(slabPath) && !DataFileRefused(slabPath, 3)) {
         std::optional<RecordFile> slab;
         try {
-            slab.emplace(RecordFile::FromFile(slabPath));
+            // Only the marks of records 8 and 9 are needed, not the
+            // slab's records behind them (one an element).
+            slab.emplace(RecordFile::FromFileStart(slabPath, 9));
         } catch (const FileAccessError& error) {
             context.host.reportError(error.what());
             result.Outcome = OpenOutcome::SlabFileUnopened;
