@@ -581,10 +581,13 @@ bool DecimalExponent(float value, int& exponent)
     if (v >= 1.0) {
         if (v >= 1e18)
             return false;
-        int e = 0;
-        while (e < 17 && v >= PowersOfTen[e + 1])
-            ++e;
-        exponent = e;
+        // From the binary exponent b (2^b <= v < 2^(b + 1)): floor(b log10 2)
+        // or one more.
+        std::uint32_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        const int binary = static_cast<int>((bits >> 23) & 0xFF) - 127;
+        const int e = (binary * 78913) >> 18;
+        exponent = v >= PowersOfTen[e + 1] ? e + 1 : e;
         return true;
     }
     if (v < 1e-9)
@@ -712,6 +715,28 @@ bool FastPlainSingle(float value, Buffer& buffer, std::string_view& text)
     std::int64_t n = 0;
     if (!SevenDigits(value, n, exponent))
         return false;
+    if (exponent >= 0 && exponent < 7) {
+        // 1 to 9999999: the digits without the fraction's trailing zeros,
+        // right-aligned, then the whole part moved left for the point.
+        int decimals = 6 - exponent;
+        std::uint32_t digits = static_cast<std::uint32_t>(n);
+        while (decimals > 0 && digits % 10 == 0) {
+            digits /= 10;
+            --decimals;
+        }
+        char* const end = buffer + TextEnd;
+        char* p = PutDigits(end, digits, 1);
+        if (decimals > 0) {
+            for (int i = 0; i <= exponent; ++i)
+                p[i - 1] = p[i];
+            p[exponent] = '.';
+            --p;
+        }
+        if (value < 0)
+            *--p = '-';
+        text = std::string_view(p, static_cast<std::size_t>(end - p));
+        return true;
+    }
     char digits[7];
     PutDigits(digits + 7, static_cast<std::uint64_t>(n), 7);
     int count = 7;
