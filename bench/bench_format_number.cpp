@@ -63,16 +63,39 @@ void BM_Grouping(benchmark::State& state)
 {
     formatWith(state, "#,##0.00");
 }
-// The rows of a list: the text into a reused NumberText, no string per number.
-void BM_TwoDecimalsIntoRoom(benchmark::State& state)
+// The rows of a list: the pattern looked at once, the text into a reused
+// NumberText, no string per number.
+void intoRoom(benchmark::State& state, std::string_view text)
 {
     const std::vector<float> values = sampleValues();
+    const teska::NumberPattern pattern(text);
     teska::NumberText room;
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(teska::FormatNumber(values[i++ & 4095], "0.00", room).size());
+        benchmark::DoNotOptimize(teska::FormatNumber(values[i++ & 4095], pattern, room).size());
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+
+void BM_OneDecimalIntoRoom(benchmark::State& state)
+{
+    intoRoom(state, "0.0");
+}
+void BM_TwoDecimalsIntoRoom(benchmark::State& state)
+{
+    intoRoom(state, "0.00");
+}
+void BM_FourDecimalsIntoRoom(benchmark::State& state)
+{
+    intoRoom(state, "0.0000");
+}
+void BM_ExponentIntoRoom(benchmark::State& state)
+{
+    intoRoom(state, "0000E+00");
+}
+void BM_EmptyPatternIntoRoom(benchmark::State& state)
+{
+    intoRoom(state, "");
 }
 
 } // namespace
@@ -84,5 +107,9 @@ BENCHMARK(BM_SevenDecimals);
 BENCHMARK(BM_Exponent);
 BENCHMARK(BM_EmptyPattern);
 BENCHMARK(BM_Grouping);
+BENCHMARK(BM_OneDecimalIntoRoom);
 BENCHMARK(BM_TwoDecimalsIntoRoom);
+BENCHMARK(BM_FourDecimalsIntoRoom);
+BENCHMARK(BM_ExponentIntoRoom);
+BENCHMARK(BM_EmptyPatternIntoRoom);
 BENCHMARK_MAIN();

@@ -6,7 +6,8 @@
 # of 100,000 and 1,000,000 nodes, written as text by teska-report, compared
 # with a paste | mawk pipeline and with a C++ program that only parses the
 # three moment files and prints the five columns (parse_print.cpp, with
-# std::from_chars and std::to_chars into one buffer: the floor).
+# std::from_chars and std::to_chars into one buffer: the floor), and with
+# the floor padding its rows to write as many bytes as the list.
 #
 #   bench/report/run-bench.sh [BUILD_DIR] [RUNS]
 #
@@ -108,8 +109,14 @@ for size in 100000:400:250 1000000:1000:1000; do
   timed "parse_print (C++)" "$work/parse_print" "$base"
   t_cpp=$(cat "$work/last.txt")
 
+  # The floor again, each row padded so that it writes the bytes of the list.
+  row_bytes=$(((report_bytes + nodes - 1) / nodes))
+  timed "parse_print, $row_bytes B a row" "$work/parse_print" "$base" "$row_bytes"
+  t_cpp_bytes=$(cat "$work/last.txt")
+
   printf 'ratio teska-report / awk pipeline: %.2f\n' "$(echo "$t_report / $t_awk" | bc -l)"
   printf 'ratio teska-report / parse_print:  %.2f\n' "$(echo "$t_report / $t_cpp" | bc -l)"
+  printf 'ratio teska-report / parse_print writing as many bytes: %.2f\n' "$(echo "$t_report / $t_cpp_bytes" | bc -l)"
   printf 'teska-report peak memory / text:   %.2f\n' "$(echo "$report_kib * 1024 / $report_bytes" | bc -l)"
   if [ -n "${t_first:-}" ]; then
     printf 'teska-report growth from %d nodes: %.2f\n' "$n_first" "$(echo "$t_report / $t_first" | bc -l)"
