@@ -307,6 +307,9 @@ private Q_SLOTS:
             {"two whole columns", {{m.index(0, 1), m.index(last, 2)}}, columns},
             {"two whole columns in two ranges",
                 {{m.index(0, 2), m.index(last, 2)}, {m.index(0, 1), m.index(last, 1)}}, columns},
+            {"a cell beside a taller range", {{m.index(0, 1), m.index(2, 1)}, {m.index(1, 2), m.index(1, 2)}},
+                Cell(m, 0, 1) + "\t\n" + Cell(m, 1, 1) + '\t' + Cell(m, 1, 2) + '\n' + Cell(m, 2, 1)
+                    + "\t\n"},
         };
         for (const Case& c : cases) {
             selection->clearSelection();
