@@ -59,6 +59,7 @@ protected:
     // \p printed.
     ListFixture(const std::string& catalogue, int chars, int lines, bool printed = true)
     {
+        catalogueText = catalogue;
         writeFile(catalogueDir.file("en"), catalogue);
         SessionOptions options;
         options.settingsDirectory = catalogueDir.dir();
@@ -77,6 +78,16 @@ protected:
         writer = std::make_unique<ListWriter>(*session, state, printed ? &sink : nullptr);
     }
 
+    // Adds \p texts to the catalogue and reloads it.
+    void AddTexts(const std::string& texts)
+    {
+        catalogueText += texts;
+        writeFile(catalogueDir.file("en"), catalogueText);
+        session->catalogue = TextCatalogue(catalogueDir.dir(), "en");
+        session->catalogue.setStrict(true);
+    }
+
+    std::string catalogueText;
     ScratchDir catalogueDir;
     ScratchDir projectDir;
     CancellingHost host;
@@ -113,6 +124,15 @@ inline std::vector<std::string> Words(const std::string& line)
     for (std::string word; in >> word;)
         words.push_back(word);
     return words;
+}
+
+// Whether one of \p lines has exactly the blank-separated \p words.
+inline bool HasLineOfWords(const std::vector<std::string>& lines, const std::vector<std::string>& words)
+{
+    for (const std::string& line : lines)
+        if (Words(line) == words)
+            return true;
+    return false;
 }
 
 } // namespace teska::test
