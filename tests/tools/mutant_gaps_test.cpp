@@ -41,7 +41,6 @@ class GridRows : public RunTest { };
 
 TEST_F(GridRows, TheWorkbookKeepsTheNodeNumbersOfTheRowsLeft)
 {
-    AddTexts("141\tShear\n");
     project.AnalysisMethod = 1;
     WriteNodeCountFile(File(".PL6"), 3);
     WriteColumnFile(File(".PH6"), std::vector<float>{0, 0, 2});
