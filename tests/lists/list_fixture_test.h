@@ -21,6 +21,7 @@
 #include "lists/writer/PageSink.h"
 #include "project/opening/ProjectState.h"
 #include "suite/Host.h"
+#include "suite/TextDecoding.h"
 #include "support/TestSupport.h"
 
 namespace teska::test {
@@ -78,10 +79,17 @@ protected:
         writer = std::make_unique<ListWriter>(*session, state, printed ? &sink : nullptr);
     }
 
-    // Adds \p texts to the catalogue and reloads it.
+    // Adds the lines of \p texts whose identifiers the catalogue does not
+    // hold yet, and reloads it.
     void AddTexts(const std::string& texts)
     {
-        catalogueText += texts;
+        if (!catalogueText.empty() && catalogueText.back() != '\n')
+            catalogueText += '\n';
+        for (const std::string& line : SplitLines(texts))
+            if (!line.empty()
+                && ("\n" + catalogueText).find("\n" + line.substr(0, line.find('\t') + 1))
+                    == std::string::npos)
+                catalogueText += line + "\n";
         writeFile(catalogueDir.file("en"), catalogueText);
         session->catalogue = TextCatalogue(catalogueDir.dir(), "en");
         session->catalogue.setStrict(true);
