@@ -44,17 +44,10 @@ protected:
 
 TEST_F(Candidates, EveryOfferOfTheTable)
 {
-    std::ifstream table(test::dataPath("lists/offers.tsv"));
-    ASSERT_TRUE(table);
+    const auto table = test::TableRows("lists/offers.tsv", 5);
+    ASSERT_FALSE(table.empty());
     int rows = 0;
-    for (std::string line; std::getline(table, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::vector<std::string> f;
-        std::istringstream fields(line);
-        for (std::string field; std::getline(fields, field, '\t');)
-            f.push_back(field);
-        f.resize(5);
+    for (const std::vector<std::string>& f : table) {
         SCOPED_TRACE(f[0]);
         ++rows;
         OfferState s = state(std::stoi(f[1]), std::stoi(f[2]));

@@ -22,17 +22,10 @@ namespace {
 // The hand-worked and published cases of tests/data/lists/format_number.tsv.
 TEST(FormatNumber, GivesTheTextOfEveryCaseInTheTable)
 {
-    std::ifstream table(test::dataPath("lists/format_number.tsv"));
-    ASSERT_TRUE(table);
+    const auto table = test::TableRows("lists/format_number.tsv", 5);
+    ASSERT_FALSE(table.empty());
     int cases = 0;
-    for (std::string line; std::getline(table, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::vector<std::string> f;
-        std::istringstream fields(line);
-        for (std::string field; std::getline(fields, field, '\t');)
-            f.push_back(field);
-        f.resize(5);
+    for (const std::vector<std::string>& f : table) {
         ++cases;
         const std::string& pattern = f[2];
         const std::string where = f[1] + " with \"" + pattern + "\" (" + f[4] + ")";

@@ -222,17 +222,10 @@ std::string Unescaped(const std::string& text)
 
 TEST(TextReaders, EveryRowOfTheTable)
 {
-    std::ifstream table(test::dataPath("project/text_readers.tsv"));
-    ASSERT_TRUE(table);
+    const auto table = test::TableRows("project/text_readers.tsv", 6);
+    ASSERT_FALSE(table.empty());
     int rows = 0;
-    for (std::string line; std::getline(table, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::vector<std::string> f;
-        std::istringstream fields(line);
-        for (std::string field; std::getline(fields, field, '\t');)
-            f.push_back(field);
-        f.resize(6);
+    for (const std::vector<std::string>& f : table) {
         SCOPED_TRACE(f[0]);
         ++rows;
         const std::size_t colon = f[1].find(':');

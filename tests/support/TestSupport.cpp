@@ -3,6 +3,8 @@
 
 #include "support/TestSupport.h"
 
+#include <algorithm>
+
 #include <sys/wait.h>
 
 #include <atomic>
@@ -76,6 +78,22 @@ CommandResult RunCommand(
 std::string dataPath(const std::string& relative)
 {
     return std::string(TESKA_TEST_DATA_DIR) + "/" + relative;
+}
+
+std::vector<std::vector<std::string>> TableRows(const std::string& relative, std::size_t fields)
+{
+    std::ifstream table(dataPath(relative));
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::vector<std::string>& row = rows.emplace_back();
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');)
+            row.push_back(cell);
+        row.resize(std::max(row.size(), fields));
+    }
+    return rows;
 }
 
 std::string compareWithExpected(const std::string& relative, const std::string& actual)

@@ -52,6 +52,11 @@ CommandResult RunCommand(const std::string& program, const std::vector<std::stri
 // Path of a file under tests/data.
 std::string dataPath(const std::string& relative);
 
+// The rows of the tab-separated table tests/data/<relative>: blank lines and
+// lines starting with "#" left out, each row padded with empty fields to
+// \p fields. Empty when the file cannot be read.
+std::vector<std::vector<std::string>> TableRows(const std::string& relative, std::size_t fields);
+
 // Compares \p actual with the expected file tests/data/<relative>. With
 // TESKA_UPDATE_EXPECTED=1 the file is rewritten instead (review the diff!).
 // Returns an empty string on a match, else a description of the first

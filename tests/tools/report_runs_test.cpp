@@ -114,17 +114,10 @@ std::set<std::string> Listing(const test::ScratchDir& dir)
 
 TEST(ReportRuns, EachRowOfTheTable)
 {
-    std::ifstream table(test::dataPath("tools/report_runs.tsv"));
-    ASSERT_TRUE(table);
+    const auto table = test::TableRows("tools/report_runs.tsv", 6);
+    ASSERT_FALSE(table.empty());
     int rows = 0;
-    for (std::string line; std::getline(table, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::vector<std::string> f;
-        std::istringstream fields(line);
-        for (std::string field; std::getline(fields, field, '\t');)
-            f.push_back(field);
-        ASSERT_EQ(f.size(), 6u) << line;
+    for (const std::vector<std::string>& f : table) {
         SCOPED_TRACE(f[0]);
         ++rows;
         test::ScratchDir dir;
