@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Helpers that the window tests share: a file written and read, a catalogue
-// caption, the choice dialog answered by the test and a stand-in for the
+// Helpers that the window tests share: a file written and read, a project
+// copied, a catalogue caption, the choice dialog answered by the test and a stand-in for the
 // user's text editor.
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTimer>
@@ -27,6 +28,15 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Copies a project folder without its lock files.
+inline void copyProject(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        if (!name.endsWith(".LCK"))
+            QFile::copy(from + "/" + name, to + "/" + name);
 }
 
 // The caption of a catalogue identifier in the window's session.

@@ -1,16 +1,22 @@
 // SPDX-FileCopyrightText: 2026 TESKA-List developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the offscreen platform: start-up, command line,
-// projects in the navigator, recent files, navigator width and the stored
-// bar layout. Each case uses a settings folder of its own.
+// language, projects in the navigator, recent files, navigator width and the
+// stored bar layout; the menu table behind its menus. Each case uses a
+// settings folder of its own.
 
 #include <filesystem>
+#include <map>
+#include <set>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
+#include <QInputDialog>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -318,6 +324,91 @@ private Q_SLOTS:
         again->action("MnuRecentFile(4)")->trigger();
         QCOMPARE(again->tree()->topLevelItemCount(), 1);
         QCOMPARE(path(again->tree()->topLevelItem(0)), paths[1]);
+    }
+
+    // Keys are unique with parents first; the image strip runs 0..19 in menu
+    // order (a gap or swap puts the wrong icon on a button); indexed keys
+    // dispatch by prefix and need a whole number in parentheses.
+    void menuTableImagesAndIndexedKeys()
+    {
+        std::set<std::string> seen;
+        std::map<std::string, int> images;
+        int next = 0;
+        for (const MenuEntry& e : MenuTable()) {
+            QVERIFY2(seen.insert(e.Key).second && (e.Parent.empty() || seen.count(e.Parent)), e.Key.c_str());
+            if (e.Image >= 0)
+                QCOMPARE(e.Image, next++);
+            images[e.Key] = e.Image;
+        }
+        QCOMPARE(next, 20);
+        QVERIFY(images.count("MnuForms(9)") && !images.count("MnuForms(10)"));
+        const std::map<std::string, int> pinned{{"MnuFileOpen", 0}, {"mnuFileExit", 4},
+            {"mnuResultTextEditor", 10}, {"MnuWindowArrange(0)", 13}, {"MnuWindowArrange(3)", -1},
+            {"mnuAbout", 19}};
+        for (const auto& [key, image] : pinned)
+            QVERIFY2(images.at(key) == image, key.c_str());
+        const struct {
+            const char* key;
+            IndexedCommand command;
+            int index;
+        } keys[] = {{"MnuRecentFile(3)", IndexedCommand::RecentFile, 3},
+            {"MnuVeiwToolBar(0)", IndexedCommand::ToggleBar, 0},
+            {"MnuWindowArrange(2)", IndexedCommand::Arrange, 2}, {"MnuForms(12)", IndexedCommand::Forms, 12},
+            {"MnuForms(x)", IndexedCommand::None, 0}, {"MnuForms(", IndexedCommand::None, 0},
+            {"mnuFileOpen", IndexedCommand::None, 0}, {"MnuWindow(1)", IndexedCommand::None, 0}};
+        for (const auto& k : keys) {
+            const IndexedClick click = ParseIndexedKey(k.key);
+            QVERIFY2(
+                click.Command == k.command && (k.command == IndexedCommand::None || click.Index == k.index),
+                k.key);
+        }
+    }
+
+    // "--lang" is taken out of the command line (without its value it is
+    // left for the path check) and wins over TESKA_LANG; the Language
+    // command stores the choice in the suite settings and says it applies
+    // at the next start, which then takes it.
+    void optionAndCommandChooseTheLanguage()
+    {
+        struct Case {
+            std::vector<std::string> given, left;
+            std::string language;
+        };
+        const Case cases[] = {
+            {{"teska-list", "--lang", "ar", "A.PO1"}, {"teska-list", "A.PO1"}, "ar"},
+            {{"teska-list", "A.PO1", "--lang=de"}, {"teska-list", "A.PO1"}, "de"},
+            {{"teska-list", "A.PO1"}, {"teska-list", "A.PO1"}, ""},
+            {{"teska-list", "--lang"}, {"teska-list", "--lang"}, ""},
+        };
+        for (Case c : cases) {
+            QCOMPARE(TakeLanguageOption(c.given), c.language);
+            QCOMPARE(c.given, c.left);
+        }
+        qputenv("TESKA_LANG", "de");
+        auto w = Main({"teska-list"}, settingsDir(), {}, "ar");
+        qunsetenv("TESKA_LANG");
+        QCOMPARE(w->session().catalogue.language(), std::string("ar"));
+        QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
+        w.reset();
+        w = start();
+        QString told;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QComboBox*>()->setCurrentText("Deutsch");
+            dialog->accept();
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                told = box->text();
+                box->accept();
+            });
+        });
+        w->action("mnuLanguage")->trigger();
+        QCOMPARE(told, QString("The language Deutsch is used from the next start of the program."));
+        QCOMPARE(w->session().catalogue.language(), std::string("en"));
+        w.reset();
+        QCOMPARE(start()->session().catalogue.language(), std::string("de"));
     }
 };
 

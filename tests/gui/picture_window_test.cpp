@@ -23,6 +23,7 @@
 #include <QWheelEvent>
 #include <functional>
 
+#include "gui_fixture_test.h"
 #include "lists/picture/ResultPicture.h"
 #include "printing/PagePrinter.h"
 #include "shell/MDIList.h"
@@ -49,9 +50,7 @@ class PictureWindowTest : public QObject {
     {
         const QString folder = m_dir.path() + "/" + name + "-" + language;
         QDir().mkpath(folder + "/settings");
-        const QString source = TESKA_SOURCE_DIR "/examples/" + name;
-        for (const QString& file : QDir(source).entryList(QDir::Files))
-            QFile::copy(source + "/" + file, folder + "/" + file);
+        copyProject(TESKA_SOURCE_DIR "/examples/" + name, folder);
         return folder + "/" + name.toUpper() + ".PO1";
     }
     // Opens a copy of example \p name in \p language.
