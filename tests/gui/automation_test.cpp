@@ -7,21 +7,7 @@
 // separate process; the others export the object of a window in this process
 // so that the window can be looked at.
 
-#include <QAction>
-#include <QDBusConnectionInterface>
-#include <QDBusMetaType>
-#include <QDesktopServices>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QProcess>
-#include <QScopeGuard>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
-#include <QTreeWidget>
-#include <QUrl>
+#include <QtDBus>
 
 #include "FakeGroup.h"
 #include "clslistexeproxy.h"

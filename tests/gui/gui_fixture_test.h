@@ -6,11 +6,8 @@
 // copied, a catalogue caption, the choice dialog answered by the test and a stand-in for the
 // user's text editor.
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QListWidget>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <functional>
 
 #include "shell/ChooseLists.h"

@@ -5,25 +5,6 @@
 // viewers with their navigator and Window menu entries, the request check,
 // cancel and abort, the print options step and the editor hand-over.
 
-#include <QAction>
-#include <QDir>
-#include <QFontDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QStandardPaths>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBrowser>
-#include <QTimer>
-#include <QTreeWidget>
 #include <algorithm>
 
 #include "gui_fixture_test.h"

@@ -9,21 +9,6 @@
 #include <map>
 #include <set>
 
-#include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QInputDialog>
-#include <QMdiArea>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QSplitter>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
-#include <QTreeWidget>
-
 #include "gui_fixture_test.h"
 #include "project/opening/ProjectWriter.h"
 #include "shell/MenuTable.h"

@@ -6,21 +6,6 @@
 // selects the node's row in the grid viewer, the legend of a right-to-left
 // language, printing and saving, and a plane project without pictures.
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QItemSelectionModel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QStatusBar>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
-#include <QWheelEvent>
 #include <functional>
 
 #include "gui_fixture_test.h"

@@ -5,15 +5,6 @@
 // limits, the frames of the editor and cover-page runs, the options stored
 // for the next dialog, and the page layout file written and not written.
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
 #include <iterator>
 #include <memory>
 

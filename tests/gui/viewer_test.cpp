@@ -5,25 +5,8 @@
 // finding in it, right-to-left), the viewers that must not appear, the
 // stored placement and the icon files.
 
-#include <QAbstractItemModelTester>
-#include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QHeaderView>
-#include <QImageReader>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextDocument>
-#include <QtEndian>
+#include <QtTest>
+#include <QtWidgets>
 #include <cmath>
 #include <memory>
 #include <zlib.h>
