@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Helpers that the window tests share: a file written and read, a project
-// copied, a catalogue caption, the choice dialog answered by the test and a stand-in for the
-// user's text editor.
+// Helpers that the window tests share: a file written and read, a table of
+// cases under tests/data, a project copied, a catalogue caption, the choice dialog answered by the test and a
+// stand-in for the user's text editor.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -25,6 +25,20 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The rows of the tab-separated table tests/data/<relative>, blank lines and
+// lines starting with "#" left out; a missing file fails the test.
+inline QList<QStringList> tableRows(const QString& relative)
+{
+    const QString path = TESKA_SOURCE_DIR "/tests/data/" + relative;
+    QList<QStringList> rows;
+    for (const QString& line : fileText(path).split('\n'))
+        if (!line.trimmed().isEmpty() && !line.startsWith('#'))
+            rows << line.split('\t');
+    if (rows.isEmpty())
+        qFatal("no rows in %s", qPrintable(path));
+    return rows;
 }
 
 // Copies a project folder without its lock files.

@@ -5,7 +5,6 @@
 // limits, the frames of the editor and cover-page runs, the options stored
 // for the next dialog, and the page layout file written and not written.
 
-#include <iterator>
 #include <memory>
 
 #include "gui_fixture_test.h"
@@ -18,8 +17,6 @@
 #include "suite/SettingsStore.h"
 
 using namespace teska;
-
-Q_DECLARE_METATYPE(std::vector<ListKey>)
 
 namespace {
 
@@ -50,50 +47,6 @@ void spin(const QObject& dialog, QLineEdit* box, int steps)
             QTest::mouseClick(steps > 0 ? buttons->upButton() : buttons->downButton(), Qt::LeftButton);
     }
 }
-
-// A box of the print options dialog (page number, copies) or of the page
-// format dialog (left, top, bottom margin) typed and spun: what it shows,
-// and whether OK takes it (message 0) or refuses it with the message.
-struct BoxCase {
-    const char* row;
-    const char* box;
-    const char* typed;
-    int steps; // spin presses: up > 0, down < 0
-    const char* shown;
-    int message;
-};
-const BoxCase kBoxCases[] = {
-    // Page number and copies take 1..32000; the spins stop at 1 going down
-    // only.
-    {"page 32000", "TxtPageNo", "32000", 0, "32000", 0},
-    {"page with blanks", "TxtPageNo", " 7 ", 0, " 7 ", 0},
-    {"page 32001", "TxtPageNo", "32001", 0, "32001", 90069},
-    {"page 0", "TxtPageNo", "0", 0, "0", 90069},
-    {"page not a number", "TxtPageNo", "3a", 0, "3a", 90069},
-    {"page spun above 32000", "TxtPageNo", "31998", 3, "32001", 90069},
-    {"page spun down stops at 1", "TxtPageNo", "2", -3, "1", 0},
-    {"copies 32000", "txtCopyNo", "32000", 0, "32000", 0},
-    {"copies 32001", "txtCopyNo", "32001", 0, "32001", 90053},
-    {"copies 0", "txtCopyNo", "0", 0, "0", 90053},
-    {"copies spun above 32000", "txtCopyNo", "31998", 3, "32001", 90053},
-    {"copies spun down stops at 1", "txtCopyNo", "3", -3, "1", 0},
-    {"copies spun down from 0 stays", "txtCopyNo", "0", -1, "0", 90053},
-    // Margins on a page of 60 lines of 80 characters: the spins reach 80 and
-    // 60, one beyond OK, and the bottom margin spin stops at 1 while OK
-    // takes 0.
-    {"left up to the line width", "TxtLR", "78", 5, "80", 90066},
-    {"left one below the width", "TxtLR", "78", 1, "79", 0},
-    {"left down stops at 0", "TxtLR", "2", -5, "0", 0},
-    {"left far above is pulled down", "TxtLR", "500", 1, "80", 90066},
-    {"left not a number", "TxtLR", "4x", 0, "4x", 90066},
-    {"top up to the page length", "TxtRo", "58", 5, "60", 90067},
-    {"top down stops at 0", "TxtRo", "1", -3, "0", 0},
-    {"bottom up to the page length", "TxtRu", "59", 2, "60", 90068},
-    {"bottom down stops at 1", "TxtRu", "3", -5, "1", 0},
-    {"bottom below 1 is pulled up", "TxtRu", "-4", -1, "1", 0},
-    {"bottom 0 typed is accepted", "TxtRu", "0", 0, "0", 0},
-    {"bottom typed negative", "TxtRu", "-1", 0, "-1", 90068},
-};
 
 } // namespace
 
@@ -177,18 +130,20 @@ private Q_SLOTS:
         QCOMPARE(storedSettings().Value(PrintOptionsSection, "NSeite"), std::string("1"));
     }
 
+    // A box typed and spun: what it shows, and whether OK takes it or
+    // refuses it with its message (tests/data/gui/dialog_boxes.tsv).
     void boxesAgainstOk_data()
     {
-        QTest::addColumn<int>("at");
-        for (int at = 0; at < int(std::size(kBoxCases)); ++at)
-            QTest::newRow(kBoxCases[at].row) << at;
+        QTest::addColumn<QStringList>("c");
+        for (const QStringList& row : tableRows("gui/dialog_boxes.tsv"))
+            QTest::newRow(qPrintable(row[0])) << row;
     }
     void boxesAgainstOk()
     {
-        QFETCH(int, at);
-        const BoxCase& c = kBoxCases[at];
-        const QStringList margins{"TxtLR", "TxtRo", "TxtRu"};
-        const qsizetype margin = margins.indexOf(c.box);
+        QFETCH(QStringList, c);
+        const QString box = c[1], shown = c[4];
+        const int message = c[5].toInt();
+        const qsizetype margin = QStringList({"TxtLR", "TxtRo", "TxtRu"}).indexOf(box);
         SettingsStore store(iniPath());
         PageLayout layout{5, 2, 2};
         std::unique_ptr<QDialog> dialog;
@@ -197,14 +152,14 @@ private Q_SLOTS:
         else
             dialog = std::make_unique<frmPageForm>(*m_session, layout, 60, 80, dir(), nullptr);
         dialog->show();
-        auto* edit = child<QLineEdit>(*dialog, c.box);
-        edit->setText(c.typed);
-        spin(*dialog, edit, c.steps);
-        QCOMPARE(edit->text(), QString(c.shown));
+        auto* edit = child<QLineEdit>(*dialog, box);
+        edit->setText(c[2]);
+        spin(*dialog, edit, c[3].toInt());
+        QCOMPARE(edit->text(), shown);
         click(*dialog, "CmdOK");
         const QList<int> applied{layout.LeftMargin, layout.TopMargin, layout.BottomMargin};
-        if (c.message != 0) {
-            expectOneMessage(c.message);
+        if (message != 0) {
+            expectOneMessage(message);
             QVERIFY(dialog->isVisible());
             QCOMPARE(dialog->focusWidget(), edit);
             if (margin < 0)
@@ -215,14 +170,14 @@ private Q_SLOTS:
         }
         QVERIFY(m_host.warnings.empty());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        const int value = QString(c.shown).trimmed().toInt();
+        const int value = shown.trimmed().toInt();
         if (margin >= 0) {
             QCOMPARE(applied[margin], value);
             QVERIFY(!QFile::exists(layoutPath()));
             return;
         }
         // The page number is kept as the number before the first page.
-        const bool page = QString(c.box) == "TxtPageNo";
+        const bool page = box == "TxtPageNo";
         auto* options = static_cast<frmPlotPage*>(dialog.get());
         QCOMPARE(page ? options->PageNumber() + 1 : options->CopyCount(), value);
         QCOMPARE(
@@ -243,43 +198,33 @@ private Q_SLOTS:
         QCOMPARE(dialog->CopyCount(), 2);
     }
 
-    // Which frames a run shows, and the captions of the editor runs.
+    // Which frames a run shows, and the captions of the editor runs
+    // (tests/data/gui/dialog_frames.tsv).
     void framesAndCaptionsOfTheTarget_data()
     {
-        QTest::addColumn<int>("target");
-        QTest::addColumn<std::vector<ListKey>>("lists");
-        QTest::addColumn<QString>("frames"); // shown: Page number, Copies, Header
-        QTest::addColumn<QList<int>>("captions"); // window, job data, company
-
-        const QList<int> print{10, 90171, 90172};
-        const QList<int> editor{90173, 90174, 90175};
-        const ListKey cover(90045L), nodes(90054L), moments(140L);
-        using Keys = std::vector<ListKey>;
-        QTest::newRow("print data") << 3 << Keys{cover, nodes} << "PCH" << print;
-        QTest::newRow("print results") << 4 << Keys{moments} << "PCH" << print;
-        QTest::newRow("print the cover page only") << 3 << Keys{cover} << "C" << print;
-        QTest::newRow("cover page not first") << 3 << Keys{nodes, cover} << "PCH" << print;
-        QTest::newRow("editor results") << 5 << Keys{moments} << "PH" << editor;
-        QTest::newRow("editor data, cover page only") << 6 << Keys{cover} << "PH" << editor;
+        QTest::addColumn<QStringList>("c");
+        for (const QStringList& row : tableRows("gui/dialog_frames.tsv"))
+            QTest::newRow(qPrintable(row[0])) << row;
     }
     void framesAndCaptionsOfTheTarget()
     {
-        QFETCH(int, target);
-        QFETCH(std::vector<ListKey>, lists);
-        QFETCH(QString, frames);
-        QFETCH(QList<int>, captions);
-
+        QFETCH(QStringList, c);
+        std::vector<ListKey> lists;
+        for (const QString& key : c[2].split(' '))
+            lists.emplace_back(key.toLong());
+        const QString frames = c[3];
+        const QStringList captions = c[4].split(' ');
         SettingsStore store(iniPath());
         auto full = plotPage(store);
-        auto dialog = plotPage(store, target, lists);
+        auto dialog = plotPage(store, c[1].toInt(), lists);
         QString shown;
         for (auto [name, letter] : {std::pair{"FrmPageNo", 'P'}, {"FrmCopyNo", 'C'}, {"FrmPageHead", 'H'}})
             if (child<QGroupBox>(*dialog, name)->isVisible())
                 shown += letter;
         QCOMPARE(shown, frames);
-        QCOMPARE(dialog->windowTitle(), text(captions[0]));
-        QCOMPARE(child<QCheckBox>(*dialog, "ChkAuftragsdaten")->text(), text(captions[1]));
-        QCOMPARE(child<QCheckBox>(*dialog, "ChkFirma")->text(), text(captions[2]));
+        QCOMPARE(dialog->windowTitle(), text(captions[0].toLong()));
+        QCOMPARE(child<QCheckBox>(*dialog, "ChkAuftragsdaten")->text(), text(captions[1].toLong()));
+        QCOMPARE(child<QCheckBox>(*dialog, "ChkFirma")->text(), text(captions[2].toLong()));
         // Hidden frames leave no gap, and OK still closes the dialog.
         QCOMPARE(dialog->height() < full->height(), frames != "PCH");
         click(*dialog, "CmdOK");
