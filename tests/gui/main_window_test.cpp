@@ -207,32 +207,18 @@ private Q_SLOTS:
         QCOMPARE(start()->NavigatorWidthTwips(), 250);
     }
 
-    // What a command line opens. The shell splits a quoted path with
-    // blanks into pieces, which are joined again; one pair of quotes is
-    // removed, so two paths stay one path that names nothing. Only an
-    // existing project file with the upper-case extension opens; a named
-    // file that is none is reported. The automation switch ignores the path.
+    // What a command line opens (tests/data/gui/command_lines.tsv).
     void commandLineOpensOneProject_data()
     {
-        QTest::addColumn<QString>("line"); // split at blanks; %1: the test's folder
-        QTest::addColumn<bool>("opens");
-        QTest::addColumn<QString>("reported"); // the path an error names, or empty
-
-        QTest::newRow("quoted with blanks") << "  \"%1/my jobs/slab one.PO1\"  " << true << "";
-        QTest::newRow("closing quote only") << "%1/my jobs/slab one.PO1\"" << true << "";
-        QTest::newRow("two quoted paths")
-            << "\"%1/my jobs/slab one.PO1\" \"%1/a.PO1\"" << false << "%1/my jobs/slab one.PO1\" \"%1/a.PO1";
-        QTest::newRow("lower-case extension") << "%1/p/slab.po1" << false << "";
-        QTest::newRow("missing file") << "%1/p/none.PO1" << false << "%1/p/none.PO1";
-        QTest::newRow("other extension") << "%1/p/slab.PO2" << false << "%1/p/slab.PO2";
-        QTest::newRow("no project") << "%1/p/NOTE.PO1" << false << "%1/p/NOTE.PO1";
-        QTest::newRow("automation") << "--automation %1/p/slab.PO1" << false << "";
+        QTest::addColumn<QStringList>("c");
+        for (const QStringList& row : tableRows("gui/command_lines.tsv"))
+            QTest::newRow(qPrintable(row[0])) << row;
     }
     void commandLineOpensOneProject()
     {
-        QFETCH(QString, line);
-        QFETCH(bool, opens);
-        QFETCH(QString, reported);
+        QFETCH(QStringList, c);
+        const QString line = c[1], reported = c.value(3);
+        const bool opens = c[2] == "1";
         const QString folder = m_dir->path();
         const QString project = makeProject(folder + "/my jobs", "slab one.PO1");
         for (const char* name : {"slab.po1", "slab.PO2", "slab.PO1"})
