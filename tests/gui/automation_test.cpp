@@ -125,21 +125,12 @@ private Q_SLOTS:
                   "dbus-daemon)");
         QDir().mkpath(m_dir.path() + "/services");
         QDir().mkpath(m_dir.path() + "/activated");
+        // The bus and its service file, from tests/data/gui with the folders
+        // filled in.
+        const QString data = TESKA_SOURCE_DIR "/tests/data/gui/", config = m_dir.path() + "/bus.conf";
         QVERIFY(writeFile(m_dir.path() + "/services/org.teska.List.service",
-            QString("[D-BUS Service]\nName=org.teska.List\nExec=/usr/bin/env QT_QPA_PLATFORM=offscreen "
-                    "TESKA_SETTINGS_DIR=%1/activated/ %2 --automation\n")
-                .arg(m_dir.path(), TESKA_LIST_EXE)
-                .toUtf8()));
-        const QString config = m_dir.path() + "/bus.conf";
-        QVERIFY(writeFile(config,
-            QString("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\" "
-                    "\"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                    "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
-                    "<servicedir>%1/services</servicedir><policy context=\"default\">"
-                    "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                    "<allow own=\"*\"/></policy></busconfig>\n")
-                .arg(m_dir.path())
-                .toUtf8()));
+            fileText(data + "org.teska.List.service").arg(m_dir.path(), TESKA_LIST_EXE).toUtf8()));
+        QVERIFY(writeFile(config, fileText(data + "bus.conf").arg(m_dir.path()).toUtf8()));
         m_bus.start(daemon, {"--config-file=" + config, "--nofork", "--print-address"});
         if (!m_bus.waitForStarted() || !m_bus.waitForReadyRead(10000))
             QSKIP(qPrintable("no session bus for the automation tests: dbus-daemon did not start: "
