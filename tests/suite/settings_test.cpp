@@ -101,39 +101,6 @@ TEST(SettingsStore, RemoveAndRejectInvalidNames)
     EXPECT_THROW(store.SetValue("S", "", "1"), RuntimeError);
 }
 
-struct BadIni {
-    const char* name;
-    const char* content;
-    std::size_t line;
-    const char* message;
-};
-
-class BadIniTest : public ::testing::TestWithParam<BadIni> { };
-
-TEST_P(BadIniTest, NamesTheFileAndTheLine)
-{
-    const BadIni& c = GetParam();
-    SettingsStore store;
-    try {
-        store.Parse(c.content, "/cfg/suite.ini");
-        FAIL() << "no error";
-    } catch (const FileFormatError& e) {
-        EXPECT_EQ(e.file(), "/cfg/suite.ini");
-        EXPECT_EQ(e.line(), c.line);
-        EXPECT_THAT(e.what(), HasSubstr(c.message));
-    }
-    EXPECT_TRUE(store.Sections().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Malformed, BadIniTest,
-    ::testing::Values(BadIni{"UnclosedSection", "[Units]\nL=[m]\n[Company\n", 3, "closed by ']'"},
-        BadIni{"EmptySection", "[]\n", 1, "section name"},
-        BadIni{"NoEquals", "[A]\njust words\n", 2, "expected key=value"},
-        BadIni{"EmptyKey", "[A]\n=value\n", 2, "key before '='"},
-        BadIni{"KeyBeforeSection", "k=v\n[A]\n", 1, "[section] before"},
-        BadIni{"BinaryJunk", "[A]\n\x01\x02\x03\n", 2, "expected key=value"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 // Two programs on one settings file: each save re-reads the file and adds
 // its own changes, so neither loses what the other stored; no temporary or
 // lock file is left, and the file keeps its mode.
@@ -308,44 +275,52 @@ TEST(SuiteSettings, MissingKeysKeepTheirDefaults)
     EXPECT_TRUE(host.errors.empty());
 }
 
-struct CorruptSettings {
-    const char* name;
-    const char* content;
-    const char* place;
-};
-
-class CorruptSettingsTest : public ::testing::TestWithParam<CorruptSettings> { };
-
-TEST_P(CorruptSettingsTest, GivesDefaultsAndOneErrorNamingFileAndLine)
+// The malformed files of tests/data/suite/malformed.tsv: a settings text
+// or a catalogue is refused with a format error naming the file and the
+// line; the suite settings give their defaults with one error naming both,
+// and a save replaces the file with one that reads back quietly.
+TEST(MalformedSuiteFiles, NameTheFileAndTheLine)
 {
-    ScratchDir dir;
-    writeFile(dir.file("suite.ini"), GetParam().content);
-    RecordingHost host;
-    SuiteEnvironment env(host, dir.dir());
-    env.CompanyLine1 = "stale";
-    env.LoadSettings();
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_THAT(host.errors[0], HasSubstr(dir.file("suite.ini") + ", " + GetParam().place));
-    EXPECT_EQ(env.Units().LengthUnit, "[m]");
-    EXPECT_EQ(env.Units().LengthFactor, 1.0);
-    EXPECT_EQ(env.CompanyLine1, "");
-    EXPECT_EQ(env.Language, "en");
-    // A save replaces the corrupt file with one that reads back quietly.
-    env.SaveSettings();
-    env.LoadSettings();
-    EXPECT_EQ(host.errors.size(), 1u);
+    const auto table = test::TableRows("suite/malformed.tsv", 5);
+    ASSERT_GT(table.size(), 15u);
+    for (const std::vector<std::string>& f : table) {
+        SCOPED_TRACE(f[0]);
+        ScratchDir dir;
+        const std::string content = test::Unescaped(f[2]);
+        if (f[1] == "settings") {
+            writeFile(dir.file("suite.ini"), content);
+            RecordingHost host;
+            SuiteEnvironment env(host, dir.dir());
+            env.CompanyLine1 = "stale";
+            env.LoadSettings();
+            ASSERT_EQ(host.errors.size(), 1u);
+            EXPECT_THAT(host.errors[0], HasSubstr(dir.file("suite.ini") + ", line " + f[3] + ": " + f[4]));
+            EXPECT_EQ(UnitsText(env.Units()), "[m]1[cm]1[kN]1[kN]10");
+            EXPECT_EQ(env.CompanyLine1, "");
+            EXPECT_EQ(env.Language, "en");
+            env.SaveSettings();
+            env.LoadSettings();
+            EXPECT_EQ(host.errors.size(), 1u);
+            continue;
+        }
+        const std::string file = dir.file(f[1] == "ini" ? "suite.ini" : "en");
+        SettingsStore store;
+        try {
+            if (f[1] == "ini") {
+                store.Parse(content, file);
+            } else {
+                writeFile(file, content);
+                TextCatalogue catalogue(dir.dir(), "en");
+            }
+            ADD_FAILURE() << "no error";
+        } catch (const FileFormatError& e) {
+            EXPECT_EQ(e.file(), file);
+            EXPECT_EQ(e.line(), std::stoul(f[3]));
+            EXPECT_THAT(e.what(), HasSubstr(f[4]));
+        }
+        EXPECT_TRUE(store.Sections().empty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Corrupt, CorruptSettingsTest,
-    ::testing::Values(CorruptSettings{"BadLine", "[Units]\nL=[mm]\ngarbage\n", "line 3: expected key=value"},
-        CorruptSettings{"FactorNotANumber", "[Units]\nL=[mm]\n[Company]\nLine1=X\n[Units]\nLF=abc\n",
-            "line 6: expected a positive number for LF, found 'abc'"},
-        CorruptSettings{"FactorZero", "[Units]\nFF=0\n", "line 2: expected a positive number for FF"},
-        CorruptSettings{"FactorWithTrailingText", "[Units]\nL2F=1.5x\n", "line 2: expected a positive"},
-        CorruptSettings{
-            "UnitWithoutBrackets", "[Units]\n\nF=kN\n", "line 3: expected a unit name in brackets"},
-        CorruptSettings{"NinthNotWhole", "[Units]\nN=1.5\n", "line 2: expected a whole number for N"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Files, status and errors
 

@@ -37,31 +37,16 @@ protected:
 
 TEST_F(CatalogueTest, LooksUpEveryTextOfTheTable)
 {
-    std::ifstream table(test::dataPath("suite/lookups.tsv"));
-    ASSERT_TRUE(table);
+    const auto table = test::TableRows("suite/lookups.tsv", 4);
     const TextCatalogue catalogue = english();
-    int rows = 0;
-    for (std::string line; std::getline(table, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::vector<std::string> f;
-        std::istringstream fields(line);
-        for (std::string field; std::getline(fields, field, '\t');)
-            f.push_back(field);
-        f.resize(4);
-        ++rows;
+    for (const std::vector<std::string>& f : table) {
         TextArgs args;
         std::istringstream items(f[2]);
         for (std::string item; std::getline(items, item, ';');)
             args.push_back(item.starts_with("#") ? TextArg(std::stol(item.substr(1))) : TextArg(item));
-        std::string expected;
-        for (std::size_t i = 0; i < f[3].size(); ++i) {
-            const char c = f[3][i] == '\\' && i + 1 < f[3].size() ? f[3][++i] : '\0';
-            expected += c == 'n' ? '\n' : c == 't' ? '\t' : c == '\\' ? '\\' : f[3][i];
-        }
-        EXPECT_EQ(catalogue.LookupText(std::stol(f[1]), args), expected) << f[0];
+        EXPECT_EQ(catalogue.LookupText(std::stol(f[1]), args), test::Unescaped(f[3])) << f[0];
     }
-    EXPECT_GT(rows, 15);
+    EXPECT_GT(table.size(), 15u);
 }
 
 TEST_F(CatalogueTest, ChosenLanguageOverridesAndFallsBackToEnglish)
@@ -178,41 +163,6 @@ TEST(CatalogueEnvironment, TeskaLangOverridesTheSettingAndTheFolderIsChosen)
     EnvGuard folder("TESKA_CATALOGUE_DIR", nullptr);
     EXPECT_EQ(TextCatalogue::DefaultDirectory(), std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue");
 }
-
-struct BadCatalogue {
-    const char* name;
-    const char* content;
-    std::size_t line;
-    const char* message;
-};
-
-class BadCatalogueTest : public ::testing::TestWithParam<BadCatalogue> { };
-
-TEST_P(BadCatalogueTest, NamesTheFileAndTheLine)
-{
-    const BadCatalogue& c = GetParam();
-    ScratchDir dir;
-    writeFile(dir.file("en"), c.content);
-    try {
-        TextCatalogue catalogue(dir.dir(), "en");
-        FAIL() << "no error";
-    } catch (const FileFormatError& e) {
-        EXPECT_EQ(e.file(), dir.file("en"));
-        EXPECT_EQ(e.line(), c.line);
-        EXPECT_THAT(e.what(), HasSubstr(c.message));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Malformed, BadCatalogueTest,
-    ::testing::Values(BadCatalogue{"NoTab", "1\tok\n2 missing tab\n", 2, "expected an identifier or @key"},
-        BadCatalogue{"NotANumber", "# c\n\nx1\ttext\n", 3, "whole-number identifier"},
-        BadCatalogue{"TooLongNumber", "1234567890\ttext\n", 1, "1 to 9 digits"},
-        BadCatalogue{"Duplicate", "5\ta\n6\tb\n5\tc\n", 3, "already defined on line 1"},
-        BadCatalogue{"UnknownEscape", "5\ta\\qb\n", 1, "unknown escape \\q"},
-        BadCatalogue{"TrailingBackslash", "5\tab\\\n", 1, "backslash at the end"},
-        BadCatalogue{"EmptyHeaderKey", "@\tvalue\n", 1, "header key"},
-        BadCatalogue{"NegativeNumber", "-5\ttext\n", 1, "whole-number identifier"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The shipped catalogues.
 
@@ -373,18 +323,6 @@ INSTANTIATE_TEST_SUITE_P(Shipped, ShippedTranslationTest,
     ::testing::Values(ShippedLanguage{"de", "Deutsch", false, {6, 13, 21, 90051, 90077, 120050, 160017}},
         ShippedLanguage{"ar", "العربية", true, {}}),
     [](const auto& info) { return std::string(info.param.code); });
-
-TEST(ShippedCatalogue, ArabicAndGermanTexts)
-{
-    const TextCatalogue a(std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "ar");
-    EXPECT_EQ(a.LookupText(107), "ملف");
-    EXPECT_EQ(a.LookupText(90074), "الهبوط");
-    EXPECT_EQ(a.LookupText(114, {33L, std::string("|1"), 160024L}), "حول \"TESKA-List\"");
-    const TextCatalogue c(std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "de");
-    EXPECT_EQ(c.LookupText(107), "Datei");
-    EXPECT_EQ(c.LookupText(90099), "Sohldruck");
-    EXPECT_EQ(c.LookupText(90001, {48L, std::string("|1"), std::string("x")}), "Koordinate (x)");
-}
 
 } // namespace
 } // namespace teska

@@ -4,35 +4,18 @@
 #include <gtest/gtest.h>
 
 #include "suite/TextDecoding.h"
+#include "support/TestSupport.h"
 
 namespace teska {
 namespace {
 
-struct Utf8Case {
-    const char* name;
-    std::string bytes;
-    bool valid;
-};
-
-class Utf8Test : public ::testing::TestWithParam<Utf8Case> { };
-
-TEST_P(Utf8Test, Validity)
+TEST(Utf8, ValidityOfEveryRowOfTheTable)
 {
-    EXPECT_EQ(IsValidUtf8(GetParam().bytes), GetParam().valid);
+    const auto table = test::TableRows("suite/utf8.tsv", 3);
+    ASSERT_GT(table.size(), 10u);
+    for (const std::vector<std::string>& f : table)
+        EXPECT_EQ(IsValidUtf8(test::Unescaped(f[1])), f[2] == "1") << f[0];
 }
-
-INSTANTIATE_TEST_SUITE_P(Bytes, Utf8Test,
-    ::testing::Values(Utf8Case{"Ascii", "abc", true}, Utf8Case{"TwoByte", "\xC3\xA4", true},
-        Utf8Case{"ThreeByteEuro", "\xE2\x82\xAC", true}, Utf8Case{"FourByte", "\xF0\x9F\x98\x80", true},
-        Utf8Case{"Arabic", "\xD9\x85\xD9\x84\xD9\x81", true},
-        Utf8Case{"Latin1Byte",
-            "Querkr\xE4"
-            "fte",
-            false},
-        Utf8Case{"OverlongSlash", "\xC0\xAF", false}, Utf8Case{"OverlongThreeByte", "\xE0\x80\xAF", false},
-        Utf8Case{"Surrogate", "\xED\xA0\x80", false}, Utf8Case{"AboveUnicode", "\xF4\x90\x80\x80", false},
-        Utf8Case{"Truncated", "\xE2\x82", false}, Utf8Case{"LoneContinuation", "\x80", false}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DecodeSuiteText, Windows1252BytesBecomeUtf8)
 {

@@ -96,6 +96,25 @@ std::vector<std::vector<std::string>> TableRows(const std::string& relative, std
     return rows;
 }
 
+std::string Unescaped(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'x' && i + 2 < text.size()) {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+            continue;
+        }
+        out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+    }
+    return out;
+}
+
 std::string compareWithExpected(const std::string& relative, const std::string& actual)
 {
     const std::string path = dataPath(relative);

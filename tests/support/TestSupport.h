@@ -57,6 +57,10 @@ std::string dataPath(const std::string& relative);
 // \p fields. Empty when the file cannot be read.
 std::vector<std::vector<std::string>> TableRows(const std::string& relative, std::size_t fields);
 
+// \p text with the escapes of the tables under tests/data replaced: \r, \n,
+// \t, \xHH, and a backslash before any other character stands for it.
+std::string Unescaped(const std::string& text);
+
 // Compares \p actual with the expected file tests/data/<relative>. With
 // TESKA_UPDATE_EXPECTED=1 the file is rewritten instead (review the diff!).
 // Returns an empty string on a match, else a description of the first
