@@ -131,12 +131,6 @@ TEST(InputRoundTrip, OtherTextFiles)
 
 // --------------------------------------------------- layouts worked by hand
 
-TEST(InputLayout, P61IsWrittenFieldByField)
-{
-    SupportFileP61 p61{"Supports", {{3, "a", "b", "c"}}, {{1, 2}}};
-    EXPECT_EQ(WriteSupportFileP61(p61), "Supports\r\n1,1\r\n3\r\na\r\nb\r\nc\r\n1,2\r\n");
-}
-
 TEST(InputLayout, P31ReadsBlankSeparatedFieldsAndLfLines)
 {
     FieldReader in("S.P31", "Conditions\n2 1\n7, 4\nF\n0.5\nF\n8,5\n1\n2\n3\n1.5 2.5\n");

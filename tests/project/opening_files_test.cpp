@@ -71,15 +71,6 @@ TEST(JobFile, RoundTripsThreeLinesAndMissingTrailingLinesReadAsEmpty)
     test::ExpectAccessErrorNaming("/nonexistent/dir/A.AUF", [] { ReadJobFile("/nonexistent/dir/A.AUF"); });
 }
 
-TEST(PunchingFile, RoundTripsTheFirstNumber)
-{
-    ScratchDir dir;
-    WritePunchingFile(dir.file("A.PPU"), 12.5);
-    EXPECT_EQ(ReadPunchingFirstNumber(dir.file("A.PPU")), 12.5);
-    WritePunchingFile(dir.file("B.PPU"), -3);
-    EXPECT_EQ(ReadPunchingFirstNumber(dir.file("B.PPU")), -3);
-}
-
 TEST(DesignParameterFile, RoundTripsNumbersAndCode)
 {
     ScratchDir dir;

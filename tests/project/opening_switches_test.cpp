@@ -97,15 +97,5 @@ TEST(DesignSwitch2, MarkOrRecordNineUnlessExcludedMethod)
             << c.mark << " " << c.record9 << " " << c.method;
 }
 
-TEST(ResultSwitches, ArrayViewMatchesTheMembers)
-{
-    ProjectState state;
-    state.ResultSwitch4 = true;
-    state.ResultSwitch18 = true;
-    const std::array<bool, 19> switches = state.ResultSwitches();
-    for (int n = 0; n <= 18; ++n)
-        EXPECT_EQ(switches[static_cast<std::size_t>(n)], n == 4 || n == 18) << n;
-}
-
 } // namespace
 } // namespace teska

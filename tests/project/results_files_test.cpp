@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 TESKA-List developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The result files: the layouts the writers produce, hand-written files
-// read, written files read back (which pins the punching file's writer to
-// its reader), and every prefix of a punching file refused (the other
-// faults: text_readers_test.cpp).
+// The result files: what the writers refuse, written files read back,
+// hand-written files read, and every prefix of a written punching file
+// refused while the whole file reads back (the other faults:
+// text_readers_test.cpp).
 
 #include <gtest/gtest.h>
 
@@ -24,30 +24,7 @@ FieldReader reader(const std::string& name, const std::string& content)
     return FieldReader(name, content);
 }
 
-// ---- layouts written ---------------------------------------------------------
-
-TEST(ResultFileLayout, WritersPutOneValueOrRecordOnEachLine)
-{
-    ScratchDir dir;
-    WriteNodeCountFile(dir.file("A.PL6"), 70000);
-    EXPECT_EQ(readFile(dir.file("A.PL6")), "70000\r\n");
-
-    const float column[] = {0.5f, -2.0f, 0.0f, 1e-5f};
-    WriteColumnFile(dir.file("A.PH1"), column);
-    EXPECT_EQ(readFile(dir.file("A.PH1")), "0.5\r\n-2\r\n0\r\n1e-05\r\n");
-
-    const float areas[] = {1.5f, 0.25f};
-    WriteCountedFile(dir.file("A.PL4"), areas);
-    EXPECT_EQ(readFile(dir.file("A.PL4")), "2\r\n1.5\r\n0.25\r\n");
-
-    const float matrix[] = {1, 2, 3, 4};
-    WriteMatrixFile(dir.file("A.PD1"), 2, matrix);
-    EXPECT_EQ(readFile(dir.file("A.PD1")), "2\r\n1, 2\r\n3, 4\r\n");
-
-    const BeamRecord beams[] = {{3, 7, {1, -2, 0.5f, 0, 4}}};
-    WriteBeamFile(dir.file("A.GH1"), beams);
-    EXPECT_EQ(readFile(dir.file("A.GH1")), "1\r\n3, 7, 1, -2, 0.5, 0, 4\r\n");
-}
+// ---- writers -----------------------------------------------------------------
 
 TEST(ResultFileLayout, WritersRefuseWhatTheReadersWouldRefuse)
 {
@@ -91,7 +68,7 @@ TEST(ResultFileRoundTrip, SinglesComeBackBitForBit)
     EXPECT_EQ(areas, std::vector<float>(std::begin(values), std::end(values)));
 }
 
-TEST(ResultFileRoundTrip, MatrixBeamsAndPunchingPoints)
+TEST(ResultFileRoundTrip, MatrixAndBeams)
 {
     ScratchDir dir;
     WriteMatrixFile(dir.file("A.PE1"), 3, [](std::int32_t i, std::span<float> row) {
@@ -115,25 +92,6 @@ TEST(ResultFileRoundTrip, MatrixBeamsAndPunchingPoints)
     EXPECT_EQ(back[1].Node2, 40000);
     EXPECT_EQ(back[1].S, beams[1].S);
     EXPECT_EQ(back[0].Node1, 1);
-
-    PunchingFile punching;
-    punching.Points = {{10, 1, 2, 2}, {20, 3, 4, 1}};
-    punching.Types = {{0.3f, 0.3f}, {0.25f, 0.5f}};
-    punching.Results = {{1, 2, 3, 4, 5, 6, {}}, {7, 8, 9, 10, 11, 12, {}}};
-    punching.Results[0].Skipped.Quads1 = {{1, 1, 1, 1}, {2, 2, 2, 2}};
-    punching.Results[0].Skipped.Lists = {{5}};
-    WritePunchingResults(dir.file("A.PPU"), punching);
-    FieldReader punchIn = FieldReader::FromFile(dir.file("A.PPU"));
-    const PunchingFile read = ReadPunchingFile(punchIn);
-    ASSERT_EQ(read.Points.size(), 2u);
-    ASSERT_EQ(read.Types.size(), 2u);
-    EXPECT_EQ(read.Points[0].Type, 2);
-    EXPECT_EQ(read.Points[1].Load, 20.0f);
-    EXPECT_EQ(read.Types[1].SideB, 0.5f);
-    // The second result follows the first one's skipped groups.
-    EXPECT_EQ(read.Results[1].Qp, 7.0f);
-    EXPECT_EQ(read.Results[1].Rpa, 12.0f);
-    EXPECT_EQ(read.Results[0].Dp, 5.0f);
 }
 
 // ---- reading hand-written files --------------------------------------------

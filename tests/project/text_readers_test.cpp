@@ -34,6 +34,13 @@ template <class T> std::string Shortest(T value)
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
+// A reader whose values the table does not list: only its errors count.
+#define ReadOnly(read)                                                                                       \
+    [](FieldReader& in, const std::string&) {                                                                \
+        read(in);                                                                                            \
+        return std::string();                                                                                \
+    }
+
 // The readers by name; the argument is what follows a ":" in the name.
 const std::map<std::string, Read>& Readers()
 {
@@ -85,16 +92,8 @@ const std::map<std::string, Read>& Readers()
                     read += "|" + line;
                 return read;
             }},
-        {"p23",
-            [](FieldReader& in, const std::string&) {
-                ReadDesignParameterFile(in);
-                return std::string();
-            }},
-        {"ppu-first",
-            [](FieldReader& in, const std::string&) {
-                ReadPunchingFirstNumber(in);
-                return std::string();
-            }},
+        {"p23", ReadOnly(ReadDesignParameterFile)},
+        {"ppu-first", ReadOnly(ReadPunchingFirstNumber)},
         {"nod",
             [](FieldReader& in, const std::string&) {
                 const NodeCoordinates nodes = ReadNodeFile(in);
@@ -103,82 +102,22 @@ const std::map<std::string, Read>& Readers()
                     read += (i ? "|" : "") + Shortest(nodes.X[i]) + " " + Shortest(nodes.Y[i]);
                 return read;
             }},
-        {"elm",
-            [](FieldReader& in, const std::string&) {
-                ReadElementFile(in);
-                return std::string();
-            }},
-        {"slb",
-            [](FieldReader& in, const std::string&) {
-                ReadSlabFile(in);
-                return std::string();
-            }},
-        {"lds",
-            [](FieldReader& in, const std::string&) {
-                ReadLoadFile(in);
-                return std::string();
-            }},
-        {"p61",
-            [](FieldReader& in, const std::string&) {
-                ReadSupportFileP61(in);
-                return std::string();
-            }},
-        {"p71",
-            [](FieldReader& in, const std::string&) {
-                ReadSupportFileP71(in);
-                return std::string();
-            }},
-        {"p31",
-            [](FieldReader& in, const std::string&) {
-                ReadSupportFileP31(in);
-                return std::string();
-            }},
-        {"pcf",
-            [](FieldReader& in, const std::string&) {
-                ReadLoadFilePCF(in);
-                return std::string();
-            }},
-        {"pp1",
-            [](FieldReader& in, const std::string&) {
-                ReadDataFilePP1(in);
-                return std::string();
-            }},
-        {"pl9",
-            [](FieldReader& in, const std::string&) {
-                ReadPileFilePL9(in);
-                return std::string();
-            }},
-        {"pil",
-            [](FieldReader& in, const std::string&) {
-                ReadPileFilePIL(in);
-                return std::string();
-            }},
-        {"gl1",
-            [](FieldReader& in, const std::string&) {
-                ReadDataFileGL1(in);
-                return std::string();
-            }},
-        {"pt1",
-            [](FieldReader& in, const std::string&) {
-                ReadTemperatureFilePT1(in);
-                return std::string();
-            }},
+        {"elm", ReadOnly(ReadElementFile)},
+        {"slb", ReadOnly(ReadSlabFile)},
+        {"lds", ReadOnly(ReadLoadFile)},
+        {"p61", ReadOnly(ReadSupportFileP61)},
+        {"p71", ReadOnly(ReadSupportFileP71)},
+        {"p31", ReadOnly(ReadSupportFileP31)},
+        {"pcf", ReadOnly(ReadLoadFilePCF)},
+        {"pp1", ReadOnly(ReadDataFilePP1)},
+        {"pl9", ReadOnly(ReadPileFilePL9)},
+        {"pil", ReadOnly(ReadPileFilePIL)},
+        {"gl1", ReadOnly(ReadDataFileGL1)},
+        {"pt1", ReadOnly(ReadTemperatureFilePT1)},
         {"pl6", [](FieldReader& in, const std::string&) { return std::to_string(ReadNodeCountFile(in)); }},
-        {"counted",
-            [](FieldReader& in, const std::string&) {
-                ReadCountedValues(in);
-                return std::string();
-            }},
-        {"gh1",
-            [](FieldReader& in, const std::string&) {
-                ReadBeamFile(in);
-                return std::string();
-            }},
-        {"ppu",
-            [](FieldReader& in, const std::string&) {
-                ReadPunchingFile(in);
-                return std::string();
-            }},
+        {"counted", ReadOnly(ReadCountedValues)},
+        {"gh1", ReadOnly(ReadBeamFile)},
+        {"ppu", ReadOnly(ReadPunchingFile)},
         {"column",
             [](FieldReader& in, const std::string& count) {
                 // A count beyond the cells given goes into one cell.
@@ -201,25 +140,6 @@ const std::map<std::string, Read>& Readers()
     return readers;
 }
 
-std::string Unescaped(const std::string& text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        const char c = text[++i];
-        if (c == 'x' && i + 2 < text.size()) {
-            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-            continue;
-        }
-        out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-    }
-    return out;
-}
-
 TEST(TextReaders, EveryRowOfTheTable)
 {
     const auto table = test::TableRows("project/text_readers.tsv", 6);
@@ -233,7 +153,7 @@ TEST(TextReaders, EveryRowOfTheTable)
         const std::string argument = colon == std::string::npos ? "" : f[1].substr(colon + 1);
         ASSERT_TRUE(Readers().count(name)) << f[1];
         const std::string file = name == "field" ? "T.TXT" : "S." + name.substr(0, 3);
-        FieldReader in(file, Unescaped(f[2]));
+        FieldReader in(file, test::Unescaped(f[2]));
         try {
             const std::string read = Readers().at(name)(in, argument);
             EXPECT_EQ(f[3], "0") << "no error";

@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -42,14 +39,6 @@ public:
     int cancelAt = 0;
     int sections = 0;
 };
-
-std::string Quote(const std::string& s)
-{
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 // Where two texts part, with the line there, or "" when they are equal.
 std::string FirstDifference(const std::string& a, const std::string& b)
@@ -135,15 +124,11 @@ TEST_F(ListRequestsTest, EditorTextIsWhatTheBatchToolWrites)
     ASSERT_GT(data.Text.size(), 2000u);
     ASSERT_GT(results.Text.size(), 2000u);
 
-    std::string command = Quote(TESKA_REPORT_EXE);
-    for (const std::string& a : PageArgs())
-        command += " " + Quote(a);
-    const std::string out = dir.file("stdout.txt"), err = dir.file("stderr.txt");
-    command += " --data all --results all --text - >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
-    const int raw = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << test::readFile(err);
-    const std::string written = test::readFile(out);
-    EXPECT_EQ(FirstDifference(written, data.Text + results.Text), "");
+    std::vector<std::string> args = PageArgs();
+    args.insert(args.end(), {"--data", "all", "--results", "all", "--text", "-"});
+    const test::CommandResult written = test::RunCommand(TESKA_REPORT_EXE, args, dir);
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(FirstDifference(written.out, data.Text + results.Text), "");
 }
 
 TEST_F(ListRequestsTest, StoppedRunLeavesNoText)

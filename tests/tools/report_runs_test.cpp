@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -82,11 +83,13 @@ std::string BuildProject(const std::string& name, const test::ScratchDir& dir)
         test::writeFile(dir.file("BAD.PO1"), "not a project\r\n");
         return dir.file("BAD.PO1");
     }
-    if (name == "sample") {
+    if (name.starts_with("sample")) {
+        // "sample", or "sample:M:X:Y": the analysis method M on X by Y nodes.
         sample::SampleOptions options;
         options.NodesX = 4;
         options.NodesY = 3;
         options.Borings = 2;
+        std::sscanf(name.c_str(), "sample:%d:%d:%d", &options.Method, &options.NodesX, &options.NodesY);
         sample::WriteSampleProject(sample::BuildSampleProject(options), dir.file("S.PO1"));
         return dir.file("S.PO1");
     }
@@ -158,7 +161,8 @@ TEST(ReportRuns, EachRowOfTheTable)
             EXPECT_EQ(Listing(dir), before) << "a failing run changed its folder";
         }
         for (std::size_t i = 0; r.status == 0 && i + 1 < args.size(); ++i) {
-            if (std::set<std::string>{"--text", "--pdf", "--xlsx", "--odt", "--csv"}.count(args[i])
+            if (std::set<std::string>{"--text", "--pdf", "--xlsx", "--odt", "--csv", "--png", "--svg"}.count(
+                    args[i])
                 && args[i + 1] != "-") {
                 EXPECT_TRUE(fs::exists(args[i + 1])) << args[i + 1];
             }

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // teska-sample as its users rely on it (that every method's project opens
-// and prints every offered list, the all-lists test shows): the command
-// line and its messages, the lists each kind of project offers and reads,
+// and prints every offered list, the all-lists test shows; what each kind
+// of project offers, the report runs): the command line and its messages,
 // the values standing where the lists read them, the matrices left out of
 // large meshes, and the seed reproducing the files.
 
@@ -11,17 +11,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 #include <sstream>
 
-#include "lists/Session.h"
-#include "lists/choice/ProjectOffer.h"
-#include "lists/results/ReadResultList.h"
 #include "project/input/InputFiles.h"
 #include "project/io/FieldReader.h"
 #include "project/io/RecordFile.h"
-#include "project/opening/OpenProject.h"
-#include "suite/Errors.h"
 #include "support/TestSupport.h"
 #include "teska-sample/SampleCommandLine.h"
 #include "teska-sample/SampleProject.h"
@@ -85,118 +79,18 @@ TEST(SampleCommandLine, WritesTheProjectAndListsItsFiles)
     EXPECT_NE(err.find(blocked), std::string::npos) << err;
 }
 
-class QuietWindow : public ProgressWindow {
-public:
-    void showProgressLabels(const std::string&, const std::string&) override { }
-    void unload() override { }
-};
-
-class SampleProjectTest : public ::testing::Test {
-protected:
-    SampleProjectTest()
-    {
-        SessionOptions options;
-        options.settingsDirectory = settingsDir.dir();
-        options.catalogueDirectory = std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue";
-        options.language = "en";
-        session = std::make_unique<Session>(host, options);
-    }
-
-    // Generates the project NAME.PO1 in the scratch folder and opens it.
-    std::vector<std::string> Generate(
-        int method, int nodesX, int nodesY, const std::string& name = "S", int borings = 1)
-    {
-        SampleOptions options;
-        options.Method = method;
-        options.NodesX = nodesX;
-        options.NodesY = nodesY;
-        options.Borings = borings;
-        project = BuildSampleProject(options);
-        const std::vector<std::string> written = WriteSampleProject(project, dir.file(name + ".PO1"));
-        state = ProjectState{};
-        state.ProjectDirectory = dir.dir();
-        state.ProjectBaseName = name;
-        state.ProjectPath = dir.file(name + ".PO1");
-        OpeningContext context(host);
-        EXPECT_EQ(OpenProject(state, context, false).Outcome, OpenOutcome::Opened);
-        return written;
-    }
-
-    std::vector<ListKey> Offered(int target)
-    {
-        const auto keys = BuildListCandidates(OfferStateFor(state, target, 90070, &host), session->catalogue);
-        if (!keys) {
-            ADD_FAILURE() << "no offer for target " << target;
-            return {};
-        }
-        return *keys;
-    }
-
-    // Reads every offered result list that has a result case; returns the
-    // keys read.
-    std::set<std::string> ReadAllOffered()
-    {
-        std::set<std::string> read;
-        const ResultContext context{
-            state.ProjectDirectory, state.ProjectBaseName, state.AnalysisMethod, state.DesignCode, nullptr};
-        for (const ListKey& key : Offered(2)) {
-            if (!HasResultCase(*session, key))
-                continue;
-            ResultTable table;
-            short result = -1;
-            try {
-                result = ReadResultList(*session, context, key, &window, table);
-            } catch (const RuntimeError& e) {
-                ADD_FAILURE() << ListKeyText(key) << ": " << e.what();
-                continue;
-            }
-            EXPECT_EQ(result, 0) << "method " << state.AnalysisMethod << ", list " << ListKeyText(key);
-            EXPECT_GT(table.RowCount(), 0) << ListKeyText(key);
-            read.insert(ListKeyText(key));
-        }
-        return read;
-    }
-
-    test::ScratchDir dir, settingsDir;
-    RecordingHost host;
-    std::unique_ptr<Session> session;
-    QuietWindow window;
-    SampleProject project;
-    ProjectState state;
-};
-
-TEST_F(SampleProjectTest, EachMethodOffersItsOwnResultLists)
-{
-    Generate(1, 9, 6, "S", 3);
-    EXPECT_TRUE(state.DesignSwitch2); // slab mark "J"
-    EXPECT_TRUE(state.ResultSwitch7); // punching points in .PPU
-    EXPECT_EQ(state.DesignCode, "EC 2");
-    // Print runs take at most 18 lists; every result list of the project
-    // fits into one.
-    EXPECT_EQ(Offered(4).size(), 18u);
-    const std::set<std::string> read = ReadAllOffered();
-    // Plate results, beams, reactions, design, punching, three settlement
-    // pairs, the three coefficient matrices, bearing pressures.
-    for (const char* key : {"138", "90098", "90048", "139", "140", "141", "160010", "160008", "160009", "142",
-             "90049", "80045", "90103", "90163", "90105", "150"})
-        EXPECT_EQ(read.count(key), 1u) << key;
-    EXPECT_EQ(read.size(), 19u); // and the three coefficient lists
-
-    Generate(21, 6, 3, "FRAME");
-    EXPECT_EQ(ReadAllOffered(), (std::set<std::string>{"80006", "160008", "160009", "90046", "142"}));
-    Generate(22, 6, 3, "SECTION");
-    EXPECT_FALSE(state.ResultSwitch4); // the section has no beams
-    EXPECT_FALSE(std::filesystem::exists(dir.file("SECTION.GL1")));
-    EXPECT_EQ(ReadAllOffered(), (std::set<std::string>{"90046", "90183", "90184", "142"}));
-}
-
 // The values stand where the data list and the pile group summary read
 // them; once the generator wrote the soil layers, the beam section and the
 // pile results in other orders, and each list printed them under the
 // wrong captions.
-TEST_F(SampleProjectTest, SoilBeamAndPileValuesInTheOrderTheListsRead)
+TEST(SampleProjectFiles, SoilBeamAndPileValuesInTheOrderTheListsRead)
 {
-    Generate(1, 6, 4, "F", 3);
+    test::ScratchDir dir;
+    SampleOptions options;
+    options.NodesX = 6;
+    options.NodesY = 4;
+    const SampleProject project = BuildSampleProject(options);
+    WriteSampleProject(project, dir.file("F.PO1"));
     const SoilFileBAU soil = ReadSoilFileBAU(RecordFile::FromFile(dir.file("F.BAU")));
     EXPECT_FLOAT_EQ(soil.Records1To3[0], 0.2f); // limit-depth coefficient
     const Boring& model = project.Borings[0];
@@ -243,20 +137,22 @@ TEST_F(SampleProjectTest, SoilBeamAndPileValuesInTheOrderTheListsRead)
     }
 }
 
-TEST_F(SampleProjectTest, AboveThreeThousandNodesNoCoefficientMatrices)
+// Above 3000 nodes the coefficient matrices are neither written nor offered
+// (the offer: tools/offered_large.txt of the report runs).
+TEST(SampleProjectFiles, AboveThreeThousandNodesNoCoefficientMatrices)
 {
     EXPECT_EQ(ProjectOptionsFor(1, 3000)[8], 1);
     EXPECT_EQ(ProjectOptionsFor(1, 3001)[8], 4);
-    const std::vector<std::string> written = Generate(1, 60, 51); // 3060 nodes
-    EXPECT_EQ(state.Options[8], 4);
-    EXPECT_TRUE(state.ResultSwitch15);
+    test::ScratchDir dir;
+    SampleOptions options;
+    options.NodesX = 60;
+    options.NodesY = 51;
+    const std::vector<std::string> written
+        = WriteSampleProject(BuildSampleProject(options), dir.file("S.PO1"));
     for (const char* ext : {".PD1", ".PD2", ".PE1"}) {
         EXPECT_FALSE(std::filesystem::exists(dir.file(std::string("S") + ext))) << ext;
         EXPECT_EQ(std::count(written.begin(), written.end(), ext), 0) << ext;
     }
-    for (const ListKey& key : Offered(2))
-        EXPECT_FALSE(std::holds_alternative<std::string>(key)) << ListKeyText(key);
-    ReadAllOffered();
 }
 
 TEST(SampleSeed, SameSeedSameFilesOtherSeedOtherValues)
