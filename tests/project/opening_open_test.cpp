@@ -3,7 +3,9 @@
 
 // Opening a project: the order of the steps, the early ends at a missing
 // design parameter file or an unopenable slab file, the fallbacks of the
-// job and punching files, and errors reported with the file they concern.
+// job and punching files, and errors reported with the file they concern;
+// and the open commands end to end, from a path or a recent-file entry to a
+// registered, read project at the top of the recent-file list.
 
 #include <gtest/gtest.h>
 
@@ -14,8 +16,10 @@
 
 #include "project/io/RecordFile.h"
 #include "project/opening/OpenProject.h"
+#include "project/opening/ProjectOpening.h"
 #include "project/opening/ProjectWriter.h"
 #include "suite/Host.h"
+#include "suite/SettingsStore.h"
 #include "support/TestSupport.h"
 
 namespace teska {
@@ -27,7 +31,19 @@ class OpenProjectTest : public ::testing::Test {
 protected:
     OpenProjectTest()
         : context(host, [](long id) { return texts.count(id) ? texts.at(id) : std::string("?"); })
+        , settings(ApplicationSettingsPath(dir.dir()))
+        , session{state, projects, settings, recent, context}
     {
+        // For the open commands: ONE (method 7, option 1 on), TWO (method
+        // 2) and BAD, which is no project file.
+        ProjectFileData data;
+        data.AnalysisMethod = 7;
+        data.Options[0] = 1;
+        WriteProjectFile(dir.file("ONE.PO1"), data);
+        data.AnalysisMethod = 2;
+        WriteProjectFile(dir.file("TWO.PO1"), data);
+        test::writeFile(dir.file("BAD.PO1"), "hello\r\n");
+
         state.ProjectDirectory = dir.dir();
         state.ProjectBaseName = "SLAB";
         state.ProjectPath = dir.file("SLAB.PO1");
@@ -53,6 +69,10 @@ protected:
     OpeningContext context;
     ProjectState state;
     std::vector<std::string> announced;
+    OpenedProjects projects;
+    SettingsStore settings;
+    RecentFileTable recent;
+    OpeningSession session;
 };
 
 TEST_F(OpenProjectTest, FullProjectSetsEverySwitchMenuAndCaption)
@@ -223,6 +243,68 @@ TEST_F(OpenProjectTest, ProjectPathKeepsTheChosenExtensionCase)
     EXPECT_EQ(OpenProject(state, context, true).Outcome, OpenOutcome::Opened);
     EXPECT_EQ(state.AnalysisMethod, 13);
     EXPECT_TRUE(std::filesystem::exists(dir.file("lower.LCK")));
+}
+
+TEST_F(OpenProjectTest, PathSplitsIntoDirectoryAndBaseName)
+{
+    std::string directory, base;
+    SplitProjectPath("/p/q/Slab.2.PO1", directory, base);
+    EXPECT_EQ(directory, "/p/q/");
+    EXPECT_EQ(base, "Slab.2");
+    SplitProjectPath("NAME.PO1", directory, base);
+    EXPECT_EQ(directory, "");
+    EXPECT_EQ(base, "NAME");
+}
+
+TEST_F(OpenProjectTest, OpeningRegistersReadsAndRemembers)
+{
+    OpenCommandResult result = OpenProjectFromPath(session, dir.file("ONE.PO1"));
+    EXPECT_EQ(result.Outcome, OpenCommandOutcome::Opened);
+    EXPECT_EQ(result.Open.Outcome, OpenOutcome::Opened);
+    EXPECT_EQ(state.ProjectBaseName, "ONE");
+    EXPECT_EQ(state.ProjectDirectory, dir.dir());
+    EXPECT_EQ(state.AnalysisMethod, 7);
+    EXPECT_TRUE(state.ResultSwitch1);
+
+    result = OpenProjectFromPath(session, dir.file("TWO.PO1"));
+    EXPECT_EQ(result.Index, 2u);
+    EXPECT_EQ(state.AnalysisMethod, 2);
+    EXPECT_EQ(GetRecentFile(settings, 0), dir.file("TWO.PO1"));
+    EXPECT_EQ(recent[1].Caption, "&2 " + dir.file("ONE.PO1"));
+
+    // The same file again: the existing entry, read again, no new entry.
+    result = OpenProjectFromPath(session, dir.file("ONE.PO1"));
+    EXPECT_EQ(result.Outcome, OpenCommandOutcome::Activated);
+    EXPECT_EQ(result.Index, 1u);
+    EXPECT_EQ(projects.Count(), 2u);
+    EXPECT_EQ(projects.CurrentProject, 1u);
+    EXPECT_EQ(state.AnalysisMethod, 7);
+}
+
+TEST_F(OpenProjectTest, RefusedFilesAndEmptyEntriesChangeNothing)
+{
+    OpenProjectFromPath(session, dir.file("ONE.PO1"));
+    OpenCommandResult result = OpenProjectFromPath(session, dir.file("BAD.PO1"));
+    EXPECT_EQ(result.Outcome, OpenCommandOutcome::Refused);
+    EXPECT_NE(result.Reason.find("BAD.PO1"), std::string::npos);
+    EXPECT_EQ(state.ProjectBaseName, "ONE");
+    EXPECT_EQ(projects.Count(), 1u);
+    EXPECT_EQ(GetRecentFile(settings, 1), "");
+
+    EXPECT_EQ(OpenRecentFile(session, 1).Outcome, OpenCommandOutcome::NoEntry);
+    EXPECT_EQ(OpenRecentFile(session, 7).Outcome, OpenCommandOutcome::NoEntry);
+}
+
+TEST_F(OpenProjectTest, RecentEntryOpensItsProject)
+{
+    OpenProjectFromPath(session, dir.file("ONE.PO1"));
+    OpenProjectFromPath(session, dir.file("TWO.PO1"));
+    projects = {};
+    const OpenCommandResult result = OpenRecentFile(session, 1); // ONE, the older
+    EXPECT_EQ(result.Outcome, OpenCommandOutcome::Opened);
+    EXPECT_EQ(state.ProjectBaseName, "ONE");
+    EXPECT_EQ(GetRecentFile(settings, 0), dir.file("ONE.PO1"));
+    EXPECT_EQ(GetRecentFile(settings, 1), dir.file("TWO.PO1"));
 }
 
 } // namespace

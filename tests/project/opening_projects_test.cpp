@@ -3,18 +3,29 @@
 
 // Keeping track of open projects: the open list and closing, the
 // recent-file list in the settings file, lock files, and the checks made
-// before a file is opened as a project or read as a data file.
+// before a file is opened as a project or read as a data file; the project
+// file and the files read on opening (what the writers write reads back,
+// the forms the field rules allow, bad input named with file and line);
+// and the availability switches, worked out switch by switch from the
+// rules, each moving alone.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "project/io/FieldReader.h"
+#include "project/io/RecordFile.h"
 #include "project/opening/OpenedProjects.h"
+#include "project/opening/ProjectFileReader.h"
 #include "project/opening/ProjectReader.h"
 #include "project/opening/ProjectRelease.h"
+#include "project/opening/ProjectState.h"
+#include "project/opening/ProjectWriter.h"
 #include "project/opening/RecentFiles.h"
+#include "suite/Errors.h"
 #include "suite/SettingsStore.h"
 #include "support/TestSupport.h"
 
@@ -218,6 +229,179 @@ TEST(ProjectChecks, ProjectAndDataFileChecksRefuseWhatCannotBeRead)
     EXPECT_NE(reason.find("T.P31"), std::string::npos);
     EXPECT_TRUE(DataFileRefused(dir.file("NONE.P21"), 3));
     EXPECT_TRUE(DataFileRefused(dir.dir(), 1));
+}
+
+TEST(ProjectFile, RoundTripsOptionsAndJobLines)
+{
+    ScratchDir dir;
+    ProjectFileData data;
+    data.ProjectType = 70000; // beyond 16 bits: these two are 32-bit
+    data.AnalysisMethod = -20;
+    data.Options = {1, 0, -32768, 32767, 2, 0, 1, 0, 4, 0, 3, 0, 1};
+    data.JobLines = {"Office block, east wing", "", "Müller & Söhne"};
+    WriteProjectFile(dir.file("A.PO1"), data);
+    const ProjectFileData back = ReadProjectFile(dir.file("A.PO1"));
+    EXPECT_EQ(back.ProjectType, 70000);
+    EXPECT_EQ(back.AnalysisMethod, -20);
+    EXPECT_EQ(back.Options, data.Options);
+    EXPECT_EQ(back.JobLines, data.JobLines);
+
+    data.JobLines.clear();
+    WriteProjectFile(dir.file("B.PO1"), data);
+    EXPECT_TRUE(ReadProjectFile(dir.file("B.PO1")).JobLines.empty());
+}
+
+TEST(ProjectFile, WriterRefusesWhatCannotBeReadBack)
+{
+    ScratchDir dir;
+    ProjectFileData data;
+    data.JobLines = {"a", "b", "c", "d"};
+    EXPECT_THROW(WriteProjectFile(dir.file("A.PO1"), data), std::invalid_argument);
+    data.JobLines = {"say \"hello\""};
+    EXPECT_THROW(WriteProjectFile(dir.file("A.PO1"), data), std::invalid_argument);
+    data.JobLines = {"two\nlines"};
+    EXPECT_THROW(WriteProjectFile(dir.file("A.PO1"), data), std::invalid_argument);
+    EXPECT_THROW(WriteJobFile(dir.file("A.AUF"), {"a\r\nb", "", ""}), std::invalid_argument);
+    EXPECT_THROW(WriteDesignParameterFile(dir.file("A.P23"), {}, "x\ny"), std::invalid_argument);
+    test::ExpectAccessErrorNaming(
+        dir.file("missing/A.PO1"), [&] { WriteProjectFile(dir.file("missing/A.PO1"), {}); });
+}
+
+TEST(JobFile, RoundTripsThreeLinesAndMissingTrailingLinesReadAsEmpty)
+{
+    ScratchDir dir;
+    const std::array<std::string, 3> lines = {"Hall 3, slab B", "", "  indented, \"quoted\""};
+    WriteJobFile(dir.file("A.AUF"), lines);
+    EXPECT_EQ(ReadJobFile(dir.file("A.AUF")), lines);
+    WriteJobFile(dir.file("E.AUF"), {"", "", ""});
+    EXPECT_EQ(ReadJobFile(dir.file("E.AUF")), (std::array<std::string, 3>{"", "", ""}));
+    // Trailing blank lines and missing ones cannot be told apart at the end
+    // of a file, so both give empty lines.
+    FieldReader in("A.AUF", "Only line\n");
+    EXPECT_EQ(ReadJobFile(in), (std::array<std::string, 3>{"Only line", "", ""}));
+    test::ExpectAccessErrorNaming("/nonexistent/dir/A.AUF", [] { ReadJobFile("/nonexistent/dir/A.AUF"); });
+}
+
+TEST(DesignParameterFile, RoundTripsNumbersAndCode)
+{
+    ScratchDir dir;
+    const std::array<double, 6> numbers = {1, 2.5, -3, 0, 1e6, 0.125};
+    WriteDesignParameterFile(dir.file("A.P23"), numbers, "DIN 1045-1, edition 2008");
+    const DesignParameterData back = ReadDesignParameterFile(dir.file("A.P23"));
+    EXPECT_EQ(back.Numbers, numbers);
+    EXPECT_EQ(back.DesignCode, "DIN 1045-1, edition 2008");
+}
+
+TEST(SlabMarksFile, RoundTripsRecordsEightAndNine)
+{
+    ScratchDir dir;
+    WriteSlabMarks(dir.file("A.P21"), "J", -1.5f);
+    const SlabMarks marks = ReadSlabMarks(dir.file("A.P21"));
+    EXPECT_EQ(marks.SlabMark, "J");
+    EXPECT_EQ(marks.Record9, -1.5f);
+    // The mark stands at the start of record 8, the single at record 9.
+    const std::string bytes = test::readFile(dir.file("A.P21"));
+    ASSERT_EQ(bytes.size(), 9 * RecordLength);
+    EXPECT_EQ(bytes.substr(7 * RecordLength, 3), std::string("\x01\x00J", 3));
+}
+
+TEST(SlabMarksFile, ShortFileNamesTheRecord)
+{
+    RecordWriter eight;
+    eight.PutString(8, "N");
+    const RecordFile file("A.P21", eight.bytes());
+    try {
+        ReadSlabMarks(file);
+        FAIL() << "a file of eight records has no record 9";
+    } catch (const FileFormatError& error) {
+        EXPECT_EQ(error.file(), "A.P21");
+        EXPECT_EQ(error.record(), 9u);
+    }
+    const RecordFile empty("A.P21", "");
+    EXPECT_THROW(ReadSlabMarks(empty), FileFormatError);
+}
+
+// Switches that one option at a given value turns on; every other switch
+// stays off (AnalysisMethod 0 keeps 17 and 18 off).
+struct OptionCase {
+    int option;
+    std::int16_t value;
+    std::set<int> on;
+};
+
+TEST(ResultSwitches, EachOptionDrivesItsOwnSwitches)
+{
+    const OptionCase cases[] = {{1, 1, {1}}, {2, 1, {2}}, {3, 1, {3}}, {7, 1, {4}}, {8, 1, {5}}, {4, 1, {6}},
+        {5, 1, {8}}, {6, 1, {9}}, {9, 1, {10}}, {10, 1, {11}}, {11, 1, {12}}, {12, 1, {13}}, {13, 1, {14}},
+        {9, 4, {15}}, {9, 3, {16}}, {9, 2, {}}, {1, 2, {}}, {4, -1, {}}, {13, 0, {}}};
+    for (const OptionCase& c : cases) {
+        ProjectState state;
+        state.Options[static_cast<std::size_t>(c.option - 1)] = c.value;
+        SetResultSwitches(state);
+        for (int n = 1; n <= 18; ++n)
+            EXPECT_EQ(state.ResultSwitch(n), c.on.count(n) == 1)
+                << "option " << c.option << " = " << c.value << ", switch " << n;
+    }
+}
+
+TEST(ResultSwitches, AnalysisMethodDrivesSeventeenAndEighteen)
+{
+    const std::set<int> seventeen = {1, 5, 6, 7, 9, 13};
+    const std::set<int> eighteen = {2, 8, 17, 18, 19, 20};
+    for (int method = -1; method <= 23; ++method) {
+        ProjectState state;
+        state.AnalysisMethod = method;
+        SetResultSwitches(state);
+        EXPECT_EQ(state.ResultSwitch17, seventeen.count(method) == 1) << method;
+        EXPECT_EQ(state.ResultSwitch18, eighteen.count(method) == 1) << method;
+        EXPECT_FALSE(state.ResultSwitch1) << method;
+        EXPECT_EQ(DesignResultsOfMethod(method), method == 3 || method == 8 || method == 9) << method;
+    }
+}
+
+TEST(ResultSwitches, ResetOnEverySettingAndSevenWaitsForPunching)
+{
+    ProjectState state;
+    state.Options.fill(1);
+    state.AnalysisMethod = 7;
+    SetResultSwitches(state);
+    // All options 1: every switch but 7, 15, 16 (option 9 is 1) and 18.
+    for (int n = 1; n <= 18; ++n)
+        EXPECT_EQ(state.ResultSwitch(n), n != 7 && n != 15 && n != 16 && n != 18) << n;
+
+    state.ResultSwitch7 = true;
+    state.Options.fill(0);
+    state.AnalysisMethod = 0;
+    SetResultSwitches(state);
+    for (int n = 1; n <= 18; ++n)
+        EXPECT_FALSE(state.ResultSwitch(n)) << n;
+    EXPECT_FALSE(state.ResultSwitch(0));
+    EXPECT_FALSE(state.ResultSwitch(19));
+
+    EXPECT_TRUE(PunchingResultsExist(true, 0.5));
+    EXPECT_FALSE(PunchingResultsExist(true, 0));
+    EXPECT_FALSE(PunchingResultsExist(true, -2));
+    EXPECT_FALSE(PunchingResultsExist(false, 4));
+}
+
+TEST(DesignSwitch2, MarkOrRecordNineUnlessExcludedMethod)
+{
+    struct Case {
+        const char* mark;
+        float record9;
+        int method;
+        bool expected;
+    };
+    const Case cases[] = {{"J", 0, 1, true}, // the mark alone
+        {"J", -5, 3, true}, {"N", 0.1f, 1, true}, // another mark with a positive record 9
+        {"N", 0, 1, false}, {"N", -1, 1, false}, {"", 0, 1, false},
+        {"j", 0, 1, false}, // the mark is the capital letter
+        {"JA", 0, 1, false}, {"J", 1, 2, false}, // excluded methods
+        {"J", 1, 8, false}, {"J", 1, 17, false}, {"J", 1, 18, false}, {"J", 1, 19, false},
+        {"J", 1, 20, false}, {"J", 0, 21, true}, {"J", 0, 16, true}};
+    for (const Case& c : cases)
+        EXPECT_EQ(SlabDesignResults(c.mark, c.record9, c.method), c.expected)
+            << c.mark << " " << c.record9 << " " << c.method;
 }
 
 } // namespace
