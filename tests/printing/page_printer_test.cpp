@@ -45,25 +45,16 @@ TEST(PrinterSettings, StoredSetUpRoundTripsAndBadValuesCountAsAbsent)
     SettingsStore store;
     StoreDeviceMode(store, DeviceMode{"Office", 2, 8, -3});
     StoreListFont(store, ListFont{"DejaVu Sans Mono", 9.5, 700, true});
-    const DeviceMode device = ReadDeviceMode(store);
-    EXPECT_EQ(device.DeviceName, "Office");
-    EXPECT_EQ(device.Orientation, 2);
-    EXPECT_EQ(device.PaperSize, 8);
-    EXPECT_EQ(device.PrintQuality, -3);
-    const ListFont font = ReadListFont(store);
-    EXPECT_EQ(font.Family, "DejaVu Sans Mono");
-    EXPECT_EQ(font.PointSize, 9.5);
-    EXPECT_EQ(font.Weight, 700);
-    EXPECT_TRUE(font.Italic);
+    const DeviceMode d = ReadDeviceMode(store);
+    EXPECT_TRUE(d.DeviceName == "Office" && d.Orientation == 2 && d.PaperSize == 8 && d.PrintQuality == -3);
+    const ListFont f = ReadListFont(store);
+    EXPECT_TRUE(f.Family == "DejaVu Sans Mono" && f.PointSize == 9.5 && f.Weight == 700 && f.Italic);
 
     store.Parse("[Device Mode]\ndmDeviceName=Office   \ndmOrientation=x\ndmPaperSize=70000\n"
                 "[List Font]\nFontSize=0\n",
         "t.ini");
     const DeviceMode bad = ReadDeviceMode(store);
-    EXPECT_EQ(bad.DeviceName, "Office");
-    EXPECT_FALSE(bad.Orientation);
-    EXPECT_FALSE(bad.PaperSize);
-    EXPECT_FALSE(bad.PrintQuality);
+    EXPECT_TRUE(bad.DeviceName == "Office" && !bad.Orientation && !bad.PaperSize && !bad.PrintQuality);
     EXPECT_EQ(ReadListFont(store).PointSize, 0);
 }
 
