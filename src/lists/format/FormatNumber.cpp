@@ -573,6 +573,64 @@ bool RoundShortest(float value, int power, std::int64_t& rounded)
     return true;
 }
 
+// RoundShortest for a power of at most 0 when the value's round-trip
+// interval is narrower than a unit of 10^-\p scale, in a few exact steps.
+// In those units the value x and the interval's bounds are exact doubles (the
+// significand times 5^scale fits into 53 bits), and the interval is x plus or
+// minus half a unit-in-the-last-place u. It holds at most one whole unit, and
+// when it does, that is the shortest form. When it holds none, the shortest
+// form rounds like x unless the half unit h lies in the interval too; then the
+// shortest form has one decimal more: the tenth nearest to x, which is h
+// itself when x is less than a twentieth from it. Powers of two (an interval
+// lopsided below) and ties between two tenths are left to RoundShortest.
+// False when it cannot tell.
+bool NearestWhole(float magnitude, int scale, std::int64_t& rounded)
+{
+    if (scale < 0 || scale > 11)
+        return false;
+    std::uint32_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const std::uint32_t exponentField = bits >> 23;
+    if (exponentField == 0 || exponentField == 0xFF || (bits & 0x7FFFFF) == 0)
+        return false;
+    const std::uint64_t halfUlpBits = static_cast<std::uint64_t>(exponentField - 151 + 1023) << 52;
+    double halfUlp;
+    std::memcpy(&halfUlp, &halfUlpBits, sizeof halfUlp);
+    halfUlp *= PowersOfTen[scale];
+    if (halfUlp >= 0.5)
+        return false;
+    const double x = static_cast<double>(magnitude) * PowersOfTen[scale];
+    // The bounds belong to the interval when the significand is even.
+    const bool closed = (bits & 1) == 0;
+    auto inside = [&](double v) {
+        const double distance = v < x ? x - v : v - x; // exact
+        return closed ? distance <= halfUlp : distance < halfUlp;
+    };
+    const std::int64_t whole = static_cast<std::int64_t>(x);
+    const double wholeUnits = static_cast<double>(whole);
+    if (inside(wholeUnits)) {
+        rounded = whole;
+        return true;
+    }
+    if (inside(wholeUnits + 1)) {
+        rounded = whole + 1;
+        return true;
+    }
+    const double half = wholeUnits + 0.5;
+    if (x > half || !inside(half)) {
+        rounded = whole + (x > half ? 1 : 0);
+        return true;
+    }
+    // x below h, both in the interval: every tenth between them is too. In
+    // tenths (exact for scale + 1 <= 12) h is 10 * whole + 5.
+    const double tenths = static_cast<double>(magnitude) * PowersOfTen[scale + 1];
+    const double below = static_cast<double>(10 * whole + 5) - tenths;
+    if (below == 0.5)
+        return false;
+    rounded = whole + (below < 0.5 ? 1 : 0);
+    return true;
+}
+
 // The decimal exponent of the first digit of the positive single \p value,
 // for 1e-9 <= value < 1e18; false outside.
 bool DecimalExponent(float value, int& exponent)
@@ -592,11 +650,13 @@ bool DecimalExponent(float value, int& exponent)
     }
     if (v < 1e-9)
         return false;
-    // v * 10^k is exact for k <= 12
-    int k = 1;
-    while (v * PowersOfTen[k] < 1.0)
-        ++k;
-    exponent = -k;
+    // The same estimate from below (the shift floors a negative product);
+    // v * 10^k is exact for k <= 12, so the comparison is.
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int binary = static_cast<int>((bits >> 23) & 0xFF) - 127;
+    const int e = (binary * 78913) >> 18;
+    exponent = v * PowersOfTen[-(e + 1)] >= 1.0 ? e + 1 : e;
     return true;
 }
 
@@ -642,7 +702,8 @@ template <int Decimals> bool FastFixed(float value, Buffer& buffer, std::string_
 {
     char* const end = buffer + TextEnd;
     std::int64_t n = 0;
-    if (value != 0 && !RoundShortest(value, -Decimals, n))
+    if (value != 0 && !NearestWhole(value < 0 ? -value : value, Decimals, n)
+        && !RoundShortest(value, -Decimals, n))
         return false;
     char* p = end;
     std::uint64_t digits = static_cast<std::uint64_t>(n);
@@ -669,7 +730,10 @@ bool FastFourDigitExponent(float value, Buffer& buffer, std::string_view& text)
     }
     int exponent = 0;
     std::int64_t n = 0;
-    if (!DecimalExponent(value < 0 ? -value : value, exponent) || !RoundShortest(value, exponent - 3, n))
+    const float magnitude = value < 0 ? -value : value;
+    if (!DecimalExponent(magnitude, exponent))
+        return false;
+    if (!NearestWhole(magnitude, 3 - exponent, n) && !RoundShortest(value, exponent - 3, n))
         return false;
     if (n == 10000) {
         n = 1000;
@@ -689,12 +753,26 @@ bool FastFourDigitExponent(float value, Buffer& buffer, std::string_view& text)
     return true;
 }
 
+// The seven digits of \p n (1000000 to 9999999) at \p out.
+void PutSevenDigits(char* out, std::uint32_t n)
+{
+    const std::uint32_t high = n / 10000; // 100 to 999
+    const std::uint32_t low = n % 10000;
+    out[0] = static_cast<char>('0' + high / 100);
+    std::memcpy(out + 1, DigitPairs + 2 * (high % 100), 2);
+    std::memcpy(out + 3, DigitPairs + 2 * (low / 100), 2);
+    std::memcpy(out + 5, DigitPairs + 2 * (low % 100), 2);
+}
+
 // The seven significant digits of the Str$ form of the nonzero single
 // \p value: \p n (1000000 to 9999999) and the decimal exponent of its first
 // digit.
 bool SevenDigits(float value, std::int64_t& n, int& exponent)
 {
-    if (!DecimalExponent(value < 0 ? -value : value, exponent) || !RoundShortest(value, exponent - 6, n))
+    const float magnitude = value < 0 ? -value : value;
+    if (!DecimalExponent(magnitude, exponent))
+        return false;
+    if (!NearestWhole(magnitude, 6 - exponent, n) && !RoundShortest(value, exponent - 6, n))
         return false;
     if (n == 10000000) {
         n = 1000000;
@@ -715,34 +793,32 @@ bool FastPlainSingle(float value, Buffer& buffer, std::string_view& text)
     std::int64_t n = 0;
     if (!SevenDigits(value, n, exponent))
         return false;
+    char* const digits = buffer + 8;
+    PutSevenDigits(digits, static_cast<std::uint32_t>(n));
     if (exponent >= 0 && exponent < 7) {
-        // 1 to 9999999: the digits without the fraction's trailing zeros,
-        // right-aligned, then the whole part moved left for the point.
-        int decimals = 6 - exponent;
-        std::uint32_t digits = static_cast<std::uint32_t>(n);
-        while (decimals > 0 && digits % 10 == 0) {
-            digits /= 10;
-            --decimals;
-        }
-        char* const end = buffer + TextEnd;
-        char* p = PutDigits(end, digits, 1);
-        if (decimals > 0) {
-            for (int i = 0; i <= exponent; ++i)
-                p[i - 1] = p[i];
-            p[exponent] = '.';
+        // 1 to 9999999: the whole part moved one left for the point when a
+        // fraction digit other than 0 is left.
+        const int whole = exponent + 1;
+        int count = 7;
+        while (count > whole && digits[count - 1] == '0')
+            --count;
+        char* p = digits;
+        if (count > whole) {
+            for (int i = 0; i < whole; ++i)
+                digits[i - 1] = digits[i];
+            digits[whole - 1] = '.';
             --p;
         }
         if (value < 0)
             *--p = '-';
-        text = std::string_view(p, static_cast<std::size_t>(end - p));
+        text = std::string_view(p, static_cast<std::size_t>(digits + count - p));
         return true;
     }
-    char digits[7];
-    PutDigits(digits + 7, static_cast<std::uint64_t>(n), 7);
     int count = 7;
     while (digits[count - 1] == '0')
         --count;
-    char* p = buffer;
+    char* p = buffer + 16;
+    char* const start = p;
     if (value < 0)
         *p++ = '-';
     if (exponent >= 7 || exponent <= -4) {
@@ -757,23 +833,14 @@ bool FastPlainSingle(float value, Buffer& buffer, std::string_view& text)
         const int shown = exponent < 0 ? -exponent : exponent;
         *p++ = static_cast<char>('0' + shown / 10);
         *p++ = static_cast<char>('0' + shown % 10);
-    } else if (exponent >= 0) {
-        const int point = exponent + 1;
-        for (int i = 0; i < point; ++i)
-            *p++ = i < count ? digits[i] : '0';
-        if (count > point) {
-            *p++ = '.';
-            for (int i = point; i < count; ++i)
-                *p++ = digits[i];
-        }
-    } else {
+    } else { // 1E-03 to 1: a point and the zeros after it
         *p++ = '.';
         for (int i = exponent + 1; i < 0; ++i)
             *p++ = '0';
         for (int i = 0; i < count; ++i)
             *p++ = digits[i];
     }
-    text = std::string_view(buffer, static_cast<std::size_t>(p - buffer));
+    text = std::string_view(start, static_cast<std::size_t>(p - start));
     return true;
 }
 
