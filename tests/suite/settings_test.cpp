@@ -163,12 +163,7 @@ TEST(SettingsStore, FailedSaveAndHugeFileAreErrorsNamingTheFile)
     ScratchDir dir;
     SettingsStore store(dir.file("missing-folder/x.ini"));
     store.SetValue("A", "k", "v");
-    try {
-        store.Save();
-        FAIL() << "no error";
-    } catch (const FileAccessError& e) {
-        EXPECT_EQ(e.file(), dir.file("missing-folder/x.ini"));
-    }
+    test::ExpectAccessErrorNaming(dir.file("missing-folder/x.ini"), [&] { store.Save(); });
     EXPECT_TRUE(filesIn(dir).empty());
     writeFile(dir.file("big.ini"), "[A]\n" + std::string(SettingsStore::kMaxFileBytes, 'x'));
     SettingsStore big(dir.file("big.ini"));

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -166,20 +165,11 @@ TEST(CatalogueEnvironment, TeskaLangOverridesTheSettingAndTheFolderIsChosen)
 
 // The shipped catalogues.
 
-std::set<long> identifiersInUse()
-{
-    std::ifstream in(test::dataPath("catalogue/identifiers.txt"));
-    std::set<long> ids;
-    std::string line;
-    while (std::getline(in, line))
-        if (!line.empty() && line[0] != '#')
-            ids.insert(std::stol(line));
-    return ids;
-}
-
 TEST(ShippedCatalogue, EnglishHasATextForEveryIdentifierInUse)
 {
-    const std::set<long> ids = identifiersInUse();
+    std::set<long> ids;
+    for (const std::vector<std::string>& row : test::TableRows("catalogue/identifiers.txt", 1))
+        ids.insert(std::stol(row[0]));
     ASSERT_GT(ids.size(), 300u);
     TextCatalogue c(std::string(TESKA_SOURCE_DATA_DIR) + "/catalogue", "en");
     c.setStrict(true);
@@ -247,39 +237,28 @@ protected:
     std::unique_ptr<TextCatalogue> own;
 };
 
-TEST_P(ShippedTranslationTest, DefinesEveryEnglishIdentifier)
+// The language defines every English identifier and no other, and none of
+// its texts is still the English one unless it is exempt.
+TEST_P(ShippedTranslationTest, DefinesTheEnglishIdentifiersEachTranslated)
 {
     const std::vector<long> ids = identifiersOf(shippedFile("en"));
     ASSERT_GT(ids.size(), 300u);
-    std::vector<long> missing;
-    for (const long id : ids)
-        if (!own->Contains(id))
-            missing.push_back(id);
-    EXPECT_THAT(missing, ::testing::IsEmpty());
-}
-
-TEST_P(ShippedTranslationTest, DefinesNothingEnglishLacks)
-{
-    std::vector<long> extra;
-    for (const long id : identifiersOf(shippedFile(GetParam().code)))
-        if (!english.Contains(id))
-            extra.push_back(id);
-    EXPECT_THAT(extra, ::testing::IsEmpty());
-}
-
-TEST_P(ShippedTranslationTest, NoTextIsStillEnglish)
-{
-    std::vector<std::string> untranslated, needlessExemption;
-    for (const long id : identifiersOf(shippedFile("en"))) {
-        if (!own->Contains(id))
-            continue; // reported by DefinesEveryEnglishIdentifier
+    std::vector<std::string> missing, extra, untranslated, needlessExemption;
+    for (const long id : ids) {
+        if (!own->Contains(id)) {
+            missing.push_back(std::to_string(id));
+            continue;
+        }
         const std::string text = own->LookupText(id);
         const bool same = text == english.LookupText(id);
-        if (same && !exempt(id))
-            untranslated.push_back(std::to_string(id) + " " + text);
-        if (!same && exempt(id))
-            needlessExemption.push_back(std::to_string(id) + " " + text);
+        if (same != exempt(id))
+            (same ? untranslated : needlessExemption).push_back(std::to_string(id) + " " + text);
     }
+    for (const long id : identifiersOf(shippedFile(GetParam().code)))
+        if (!english.Contains(id))
+            extra.push_back(std::to_string(id));
+    EXPECT_THAT(missing, ::testing::IsEmpty());
+    EXPECT_THAT(extra, ::testing::IsEmpty());
     EXPECT_THAT(untranslated, ::testing::IsEmpty());
     EXPECT_THAT(needlessExemption, ::testing::IsEmpty());
 }
