@@ -23,10 +23,6 @@
 #include <sstream>
 #include <thread>
 
-#include "project/data/ProjectData.h"
-#include "project/io/RecordFile.h"
-#include "project/opening/ProjectWriter.h"
-#include "project/results/ResultFiles.h"
 #include "support/TestSupport.h"
 #include "teska-sample/SampleProject.h"
 
@@ -35,54 +31,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Builds the project \p name in \p dir; returns its project file.
+// Builds the project \p name in \p dir: a copy of the folder
+// tests/data/tools/projects/NAME (see its README.md), a generated sample or
+// the demo; returns its project file, empty for none.
 std::string BuildProject(const std::string& name, const test::ScratchDir& dir)
 {
-    ProjectFileData data;
-    data.ProjectType = 2;
-    data.JobLines = {"Job one", "Job two", "Job three"};
-    if (name == "moments" || name == "data") {
-        // Node 2 has only zero moments, so the list drops it; nodes 1 and 3
-        // have the principal moments 3, 1 and 3, -1.
-        data.AnalysisMethod = 1;
-        WriteProjectFile(dir.file("PLATE.PO1"), data);
-        WriteNodeCountFile(dir.file("PLATE.PL6"), 3);
-        const float mx[] = {3, 0, 1}, my[] = {1, 0, 1}, mxy[] = {0, 0, 2};
-        WriteColumnFile(dir.file("PLATE.PH3"), mx);
-        WriteColumnFile(dir.file("PLATE.PH4"), my);
-        WriteColumnFile(dir.file("PLATE.PH5"), mxy);
-        if (name == "data") {
-            // One boring: the load list 90073 is not offered (it needs two).
-            RecordWriter bau;
-            bau.PutInt16(4, 1);
-            bau.Save(dir.file("PLATE.BAU"));
-            WriteNodeFile(dir.file("PLATE.NOD"), NodeCoordinates{{0.0f, 2.5f, 4.0f}, {1.0f, -1.0f, 0.0f}});
-            WriteElementFile(dir.file("PLATE.ELM"), {ElementNodes{2, {1, 2, 0, 0}}});
-        }
-        return dir.file("PLATE.PO1");
-    }
-    if (name == "mesh") {
-        data.AnalysisMethod = 2;
-        WriteProjectFile(dir.file("MESH.PO1"), data);
-        WriteNodeFile(dir.file("MESH.NOD"), NodeCoordinates{{0.0f, 2.5f}, {1.0f, -1.0f}});
-        WriteElementFile(dir.file("MESH.ELM"), {ElementNodes{2, {1, 2, 0, 0}}});
-        return dir.file("MESH.PO1");
-    }
-    if (name == "fault") {
-        // The temperature file lacks its second value; a negative pile
-        // node count is no fault: it reads no items.
-        data.AnalysisMethod = 2;
-        data.Options[0] = 1;
-        data.Options[1] = 1;
-        WriteProjectFile(dir.file("FAULT.PO1"), data);
-        test::writeFile(dir.file("FAULT.PT1"), "15\r\n");
-        test::writeFile(dir.file("FAULT.PP1"), "-1\r\n");
-        return dir.file("FAULT.PO1");
-    }
-    if (name == "bad") {
-        test::writeFile(dir.file("BAD.PO1"), "not a project\r\n");
-        return dir.file("BAD.PO1");
-    }
     if (name.starts_with("sample")) {
         // "sample", or "sample:M:X:Y": the analysis method M on X by Y nodes.
         sample::SampleOptions options;
@@ -95,7 +48,15 @@ std::string BuildProject(const std::string& name, const test::ScratchDir& dir)
     }
     if (name == "demo")
         return TESKA_SOURCE_DATA_DIR "/../examples/demo/DEMO.PO1";
-    return {};
+    std::string project;
+    std::error_code none;
+    for (const auto& entry : fs::directory_iterator(test::dataPath("tools/projects/" + name), none)) {
+        fs::copy_file(
+            entry.path(), dir.path() / entry.path().filename(), fs::copy_options::overwrite_existing);
+        if (entry.path().extension() == ".PO1")
+            project = dir.file(entry.path().filename().string());
+    }
+    return project;
 }
 
 std::string Replace(std::string text, const std::string& from, const std::string& to)
