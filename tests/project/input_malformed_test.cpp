@@ -47,6 +47,17 @@ std::string recordBytes(const std::function<void(RecordWriter&)>& fill)
     return out.bytes();
 }
 
+// Whole numbers in records 1 on, then \p extraRecords records of zero.
+std::string counts(const std::vector<std::int16_t>& values, std::size_t extraRecords)
+{
+    return recordBytes([&](RecordWriter& out) {
+        for (std::size_t r = 0; r < values.size(); ++r)
+            out.PutInt16(r + 1, values[r]);
+        for (std::size_t r = 0; r < extraRecords; ++r)
+            out.AppendInt16(0);
+    });
+}
+
 std::vector<MalformedCase> malformedCases()
 {
     const auto pc1 = records([](const RecordFile& in) { ReadLoadFilePC1(in); });
@@ -54,23 +65,14 @@ std::vector<MalformedCase> malformedCases()
     const auto p21 = records([](const RecordFile& in) { ReadSlabFileP21(in); });
     const auto bau = records([](const RecordFile& in) { ReadSoilFileBAU(in); });
 
-    const auto pc1Counts = [](std::vector<std::int16_t> counts, std::size_t extraRecords) {
-        return recordBytes([&](RecordWriter& out) {
-            for (std::size_t r = 0; r < counts.size(); ++r)
-                out.PutInt16(r + 1, counts[r]);
-            for (std::size_t r = 0; r < extraRecords; ++r)
-                out.AppendInt16(0);
-        });
-    };
-
     return {
-        {"PC1BlocksBeyondTheFile", "L.PC1", pc1, pc1Counts({1000, 0, 0, 0, 0, 0, 0, 0, 0}, 4),
+        {"PC1BlocksBeyondTheFile", "L.PC1", pc1, counts({1000, 0, 0, 0, 0, 0, 0, 0, 0}, 4),
             {"L.PC1", "record 1", "needs records up to 6011, the file has 13"}},
-        {"PC1PolylineLongerThanQ", "L.PC1", pc1, pc1Counts({0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 3}, 9),
+        {"PC1PolylineLongerThanQ", "L.PC1", pc1, counts({0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 3}, 9),
             {"L.PC1", "record 12", "polyline of 3 points, more than Q (2)"}},
-        {"PC1PolylineBeyondTheFile", "L.PC1", pc1, pc1Counts({0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 9, 9}, 3),
+        {"PC1PolylineBeyondTheFile", "L.PC1", pc1, counts({0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 9, 9}, 3),
             {"L.PC1", "record 12", "count of polyline points (9) needs records up to 39, the file has 15"}},
-        {"PC1CountsOnly", "L.PC1", pc1, pc1Counts({0, 0, 0, 0}, 0), {"L.PC1", "record 5"}},
+        {"PC1CountsOnly", "L.PC1", pc1, counts({0, 0, 0, 0}, 0), {"L.PC1", "record 5"}},
         {"P41ItemsBeyondTheFile", "L.P41", p41, recordBytes([](RecordWriter& out) {
              out.PutInt16(1, 5);
              out.PutInt16(2, 1);
@@ -124,14 +126,6 @@ INSTANTIATE_TEST_SUITE_P(AllReaders, InputMalformed, testing::ValuesIn(malformed
 // the number of items read from it.
 TEST(InputNegativeCount, ReadsNoItems)
 {
-    const auto counts = [](std::vector<std::int16_t> values, std::size_t extraRecords) {
-        return recordBytes([&](RecordWriter& out) {
-            for (std::size_t r = 0; r < values.size(); ++r)
-                out.PutInt16(r + 1, values[r]);
-            for (std::size_t r = 0; r < extraRecords; ++r)
-                out.AppendInt16(0);
-        });
-    };
     struct Case {
         const char* name;
         std::string bytes;

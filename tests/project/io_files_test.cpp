@@ -1,0 +1,183 @@
+// SPDX-FileCopyrightText: 2026 TESKA-List developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Record files and whole text files: reading them, writing them (text
+// files atomically), and the errors naming file and record (the fields and
+// their faults: text_readers_test.cpp).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "project/io/FieldReader.h"
+#include "project/io/RecordFile.h"
+#include "suite/Errors.h"
+#include "support/TestSupport.h"
+
+namespace teska {
+namespace {
+
+TEST(RecordFile, EveryTypeRoundTripsThroughAFile)
+{
+    test::ScratchDir dir;
+    RecordWriter out;
+    out.AppendInt16(-2);
+    out.AppendInt32(-70000);
+    out.AppendSingle(1.25f);
+    out.PutDouble(4, -1e300);
+    out.PutString(5, "Bodenplatte \xC3\xA4");
+    out.PutString(6, std::string(126, 'x'));
+    out.PutString(7, "");
+    out.PutInt16(9, 32767); // record 8 stays zero
+    EXPECT_EQ(out.RecordCount(), 9u);
+    out.Save(dir.file("A.P21"));
+
+    const RecordFile in = RecordFile::FromFile(dir.file("A.P21"));
+    EXPECT_EQ(in.RecordCount(), 9u);
+    EXPECT_EQ(in.GetInt16(1), -2);
+    EXPECT_EQ(in.GetInt32(2), -70000);
+    EXPECT_EQ(in.GetSingle(3), 1.25f);
+    EXPECT_EQ(in.GetDouble(4), -1e300);
+    EXPECT_EQ(in.GetString(5), "Bodenplatte \xC3\xA4");
+    EXPECT_EQ(in.GetString(6), std::string(126, 'x'));
+    EXPECT_EQ(in.GetString(7), "");
+    EXPECT_EQ(in.GetInt32(8), 0);
+    EXPECT_EQ(in.GetInt16(9), 32767);
+}
+
+TEST(RecordFile, LittleEndianLayoutAtRecordStartAndWindows1252Strings)
+{
+    RecordWriter out;
+    out.PutInt16(1, 0x1234);
+    out.PutInt32(2, -2);
+    out.PutSingle(3, 1.0f); // 0x3F800000
+    out.PutString(4, "AB");
+    const std::string& b = out.bytes();
+    ASSERT_EQ(b.size(), 4 * RecordLength);
+    EXPECT_EQ(b.substr(0, 2), std::string("\x34\x12", 2));
+    EXPECT_EQ(b.substr(128, 4), std::string("\xFE\xFF\xFF\xFF", 4));
+    EXPECT_EQ(b.substr(256, 4), std::string("\x00\x00\x80\x3F", 4));
+    EXPECT_EQ(b.substr(384, 4),
+        std::string("\x02\x00"
+                    "AB",
+            4));
+    std::string bytes(RecordLength, '\0');
+    bytes.replace(0, 5,
+        std::string("\x03\x00"
+                    "m\xB2\x80",
+            5));
+    EXPECT_EQ(RecordFile("B.BAU", bytes).GetString(1), "m\xC2\xB2\xE2\x82\xAC");
+}
+
+TEST(RecordFile, PartialLastRecordReadsAsFarAsItsBytesGo)
+{
+    std::string bytes(RecordLength + 4, '\0');
+    bytes[RecordLength] = 7;
+    const RecordFile in("S.PC1", bytes);
+    EXPECT_EQ(in.RecordCount(), 1u);
+    EXPECT_EQ(in.GetInt16(2), 7);
+    EXPECT_EQ(in.GetInt32(2), 7);
+    EXPECT_THROW(in.GetDouble(2), FileFormatError);
+}
+
+// The bad reads of tests/data/project/bad_records.tsv: the message names
+// the file and the record.
+TEST(RecordFile, BadReadsNameTheFileAndTheRecord)
+{
+    const auto table = test::TableRows("project/bad_records.tsv", 6);
+    ASSERT_GT(table.size(), 5u);
+    for (const std::vector<std::string>& f : table) {
+        std::string bytes(std::stoul(f[1]), '\0');
+        const int length = std::stoi(f[2]);
+        if (bytes.size() >= 2) {
+            bytes[0] = static_cast<char>(length & 0xFF);
+            bytes[1] = static_cast<char>((length >> 8) & 0xFF);
+        }
+        const RecordFile in("R.P41", bytes);
+        const std::size_t record = std::stoul(f[3]);
+        try {
+            if (f[4] == "string")
+                in.GetString(record);
+            else
+                in.GetInt16(record);
+            ADD_FAILURE() << f[0] << ": no error";
+        } catch (const FileFormatError& e) {
+            EXPECT_STREQ(e.what(), f[5].c_str()) << f[0];
+            EXPECT_EQ(e.record(), record) << f[0];
+        }
+    }
+}
+
+TEST(RecordWriter, RejectsRecordZeroAndLongStrings)
+{
+    RecordWriter out;
+    EXPECT_THROW(out.PutInt16(0, 1), std::invalid_argument);
+    EXPECT_THROW(out.PutString(1, std::string(127, 'x')), std::invalid_argument);
+    EXPECT_EQ(out.RecordCount(), 0u);
+}
+
+TEST(RecordFile, MissingFileOrFolderIsAnAccessErrorNamingTheFile)
+{
+    test::ScratchDir dir;
+    RecordWriter out;
+    out.AppendInt16(1);
+    const std::string path = dir.file("none/A.P21");
+    test::ExpectAccessErrorNaming(path, [&] { out.Save(path); });
+    const std::string missing = dir.file("NONE.P21");
+    test::ExpectAccessErrorNaming(missing, [&] { RecordFile::FromFile(missing); });
+}
+
+TEST(FieldReader, FromFileReadsAndNamesMissingFile)
+{
+    test::ScratchDir dir;
+    test::writeFile(dir.file("A.P61"), "4\r\n");
+    EXPECT_EQ(FieldReader::FromFile(dir.file("A.P61")).ReadInt16(), 4);
+    test::ExpectAccessErrorNaming(dir.file("NONE.P61"), [&] { FieldReader::FromFile(dir.file("NONE.P61")); });
+    EXPECT_THROW(FieldReader::FromFile(dir.dir()), FileAccessError);
+}
+
+TEST(FieldWriter, WritesAtomicallyOnCloseAndReadsBack)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.file("PAGELAYO.LST");
+    test::writeFile(path, "old");
+    {
+        FieldWriter out(path);
+        out.PrintLine("Page layout");
+        out.WriteFields({FieldWriter::Quote("a, b"), FieldWriter::Number(-1.5), FieldWriter::Number(66)});
+        EXPECT_EQ(test::readFile(path), "old"); // nothing replaced before Close
+        out.Close();
+    }
+    EXPECT_EQ(test::readFile(path), "Page layout\r\n\"a, b\",-1.5,66\r\n");
+    auto in = FieldReader::FromFile(path);
+    EXPECT_EQ(in.LineInput(), "Page layout");
+    EXPECT_EQ(in.ReadString(), "a, b");
+    EXPECT_EQ(in.ReadSingle(), -1.5f);
+    EXPECT_EQ(in.ReadInt16(), 66);
+}
+
+TEST(FieldWriter, DestructorWithoutCloseKeepsOldFileAndLeavesNoTemporary)
+{
+    test::ScratchDir dir;
+    const std::string path = dir.file("X.LST");
+    test::writeFile(path, "old");
+    {
+        FieldWriter out(path);
+        out.PrintLine("new");
+    }
+    EXPECT_EQ(test::readFile(path), "old");
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 1u);
+}
+
+TEST(FieldWriter, UnwritableFolderFailsAtOnce)
+{
+    test::ScratchDir dir;
+    test::ExpectAccessErrorNaming(
+        dir.file("no/such/folder/X.LST"), [&] { FieldWriter(dir.file("no/such/folder/X.LST")); });
+}
+
+} // namespace
+} // namespace teska
