@@ -89,12 +89,9 @@ private Q_SLOTS:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         m_host = RecordingHost();
-        SessionOptions options;
-        options.settingsDirectory = dir();
-        options.catalogueDirectory = TESKA_SOURCE_DIR "/data/catalogue";
-        options.language = "en";
-        options.strictCatalogue = true;
-        m_session = std::make_unique<Session>(m_host, options);
+        // The shipped catalogue, strict: an unknown identifier throws.
+        m_session = std::make_unique<Session>(
+            m_host, SessionOptions{dir(), TESKA_SOURCE_DIR "/data/catalogue", "en", true});
     }
 
     // A run without page numbers ignores the page box, stores "NSeite" -1,

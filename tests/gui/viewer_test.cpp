@@ -95,12 +95,9 @@ struct Opened {
     Opened(const std::string& language, const std::string& settingsDirectory,
         const std::string& projectDirectory)
     {
-        SessionOptions options;
-        options.settingsDirectory = settingsDirectory;
-        options.catalogueDirectory = TESKA_SOURCE_DIR "/data/catalogue";
-        options.language = language;
-        options.strictCatalogue = true;
-        session = std::make_unique<Session>(host, options);
+        // The shipped catalogue, strict: an unknown identifier throws.
+        session = std::make_unique<Session>(
+            host, SessionOptions{settingsDirectory, TESKA_SOURCE_DIR "/data/catalogue", language, true});
         state.ProjectDirectory = projectDirectory;
         state.ProjectBaseName = "S";
         state.ProjectPath = projectDirectory + "S.PO1";
