@@ -178,41 +178,35 @@ TEST(SettingsStore, FailedSaveAndHugeFileAreErrorsNamingTheFile)
 
 // Settings directory
 
-TEST(SettingsDirectory, TeskaSettingsDirWinsAndGetsASlashAndIsCreated)
+// The settings folder: TESKA_SETTINGS_DIR (given its slash), else
+// $XDG_CONFIG_HOME/teska when that is an absolute path, else
+// $HOME/.config/teska; the folder is made, no other.
+TEST(SettingsDirectory, FromTheEnvironment)
 {
     ScratchDir dir;
-    EnvGuard settings("TESKA_SETTINGS_DIR", dir.file("a/b").c_str());
-    EnvGuard xdg("XDG_CONFIG_HOME", dir.file("xdg").c_str());
-    EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.file("a/b") + "/");
-    EXPECT_TRUE(fs::is_directory(dir.file("a/b")));
-    EXPECT_FALSE(fs::exists(dir.file("xdg")));
-    // A trailing slash is not doubled.
-    EnvGuard slash("TESKA_SETTINGS_DIR", dir.dir().c_str());
-    EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.dir());
+    EnvGuard home("HOME", dir.file("home").c_str());
+    const struct {
+        std::string settings, xdg, folder;
+    } cases[] = {
+        {dir.file("a/b"), dir.file("unused"), dir.file("a/b") + "/"},
+        {dir.dir(), "", dir.dir()},
+        {"", dir.file("xdg"), dir.file("xdg") + "/teska/"},
+        {"", "relative/not/allowed", dir.file("home") + "/.config/teska/"},
+        {"", "", dir.file("home") + "/.config/teska/"},
+    };
+    for (const auto& c : cases) {
+        EnvGuard settings("TESKA_SETTINGS_DIR", c.settings.empty() ? nullptr : c.settings.c_str());
+        EnvGuard xdg("XDG_CONFIG_HOME", c.xdg.empty() ? nullptr : c.xdg.c_str());
+        EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), c.folder)
+            << c.settings << " " << c.xdg;
+        EXPECT_TRUE(fs::is_directory(c.folder)) << c.folder;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("unused")));
     // A directory given to the environment gets its slash too.
     RecordingHost host;
     SuiteEnvironment env(host, dir.file("s"));
     EXPECT_EQ(env.SettingsFilePath(), dir.file("s") + "/suite.ini");
     EXPECT_EQ(ApplicationSettingsPath("/cfg/teska/"), "/cfg/teska/TESKA-List.ini");
-}
-
-TEST(SettingsDirectory, XdgConfigHomeThenHome)
-{
-    ScratchDir dir;
-    EnvGuard settings("TESKA_SETTINGS_DIR", nullptr);
-    EnvGuard home("HOME", dir.file("home").c_str());
-    {
-        EnvGuard xdg("XDG_CONFIG_HOME", dir.file("xdg").c_str());
-        EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.file("xdg") + "/teska/");
-        EXPECT_TRUE(fs::is_directory(dir.file("xdg/teska")));
-    }
-    {
-        EnvGuard xdg("XDG_CONFIG_HOME", "relative/not/allowed");
-        EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.file("home") + "/.config/teska/");
-    }
-    EnvGuard xdg("XDG_CONFIG_HOME", nullptr);
-    EXPECT_EQ(SuiteEnvironment::SettingsDirectoryFromEnvironment(), dir.file("home") + "/.config/teska/");
-    EXPECT_TRUE(fs::is_directory(dir.file("home/.config/teska")));
 }
 
 // Suite settings

@@ -129,6 +129,11 @@ std::string compareWithExpected(const std::string& relative, const std::string& 
     } catch (const std::exception& e) {
         return e.what();
     }
+    return FirstDifference(expected, actual);
+}
+
+std::string FirstDifference(const std::string& expected, const std::string& actual)
+{
     if (expected == actual)
         return {};
     std::istringstream a(actual), b(expected);
@@ -137,7 +142,7 @@ std::string compareWithExpected(const std::string& relative, const std::string& 
         const bool ha = static_cast<bool>(std::getline(a, la));
         const bool hb = static_cast<bool>(std::getline(b, lb));
         if (!ha && !hb)
-            return "files differ only in line ends";
+            return "the texts differ only in line ends";
         if (la != lb || ha != hb)
             return "line " + std::to_string(line) + ": expected [" + (hb ? lb : "<end>") + "] got ["
                 + (ha ? la : "<end>") + "]";

@@ -67,6 +67,10 @@ std::string Unescaped(const std::string& text);
 // differing line.
 std::string compareWithExpected(const std::string& relative, const std::string& actual);
 
+// Empty when \p actual is \p expected, else the first line in which they
+// differ, both shown.
+std::string FirstDifference(const std::string& expected, const std::string& actual);
+
 // Compares \p actual with tests/data/expected/<suite>.<test><suffix>.txt,
 // named after the running test (rewritten like compareWithExpected).
 void ExpectAsStored(const std::string& actual, const std::string& suffix = {});

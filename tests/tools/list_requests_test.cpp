@@ -40,20 +40,6 @@ public:
     int sections = 0;
 };
 
-// Where two texts part, with the line there, or "" when they are equal.
-std::string FirstDifference(const std::string& a, const std::string& b)
-{
-    if (a == b)
-        return "";
-    std::size_t at = 0;
-    while (at < a.size() && at < b.size() && a[at] == b[at])
-        ++at;
-    const std::size_t line = a.rfind('\n', at) == std::string::npos ? 0 : a.rfind('\n', at) + 1;
-    return "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size())
-        + ", first difference at byte " + std::to_string(at) + " in the line\n" + a.substr(line, 100)
-        + "\nagainst\n" + b.substr(line, 100);
-}
-
 class ListRequestsTest : public ::testing::Test {
 protected:
     ListRequestsTest()
@@ -128,7 +114,7 @@ TEST_F(ListRequestsTest, EditorTextIsWhatTheBatchToolWrites)
     args.insert(args.end(), {"--data", "all", "--results", "all", "--text", "-"});
     const test::CommandResult written = test::RunCommand(TESKA_REPORT_EXE, args, dir);
     ASSERT_EQ(written.status, 0) << written.err;
-    EXPECT_EQ(FirstDifference(written.out, data.Text + results.Text), "");
+    EXPECT_EQ(test::FirstDifference(data.Text + results.Text, written.out), "");
 }
 
 TEST_F(ListRequestsTest, StoppedRunLeavesNoText)

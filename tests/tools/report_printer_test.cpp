@@ -38,33 +38,22 @@ std::string Env(const char* name)
     return value ? value : "";
 }
 
-// The non-blank lines of \p text with every run of blanks made one space:
-// pdftotext places the words of a line by their position on the sheet and
-// so may space the columns differently from the text.
-std::vector<std::string> Words(const std::vector<std::string>& lines)
+// The non-blank lines of \p text, each ended by a line feed, with every
+// run of blanks made one space: pdftotext places the words of a line by
+// their position on the sheet and so may space the columns differently from
+// the text.
+std::string Words(const std::vector<std::string>& lines)
 {
-    std::vector<std::string> result;
+    std::string result;
     for (const std::string& line : lines) {
         std::istringstream in(line);
         std::string joined;
         for (std::string word; in >> word;)
             joined += (joined.empty() ? "" : " ") + word;
         if (!joined.empty())
-            result.push_back(joined);
+            result += joined + "\n";
     }
     return result;
-}
-
-// Where two pages' lines first differ; empty when they are the same.
-std::string FirstDifference(const std::vector<std::string>& printed, const std::vector<std::string>& text)
-{
-    for (std::size_t i = 0; i < std::max(printed.size(), text.size()); ++i) {
-        const std::string p = i < printed.size() ? printed[i] : "(no line)";
-        const std::string t = i < text.size() ? text[i] : "(no line)";
-        if (p != t)
-            return "non-blank line " + std::to_string(i + 1) + ":\n  printed: " + p + "\n  text:    " + t;
-    }
-    return {};
 }
 
 // The job number in a cups-pdf file name ("...-job_12.pdf"); jobs are
@@ -166,7 +155,7 @@ TEST_F(ReportPrinter, PrintedSheetsCarryThePagesOfTheEditorText)
                                 << Run("lpstat", {"-o", printer}).out;
 
     // The sheets of all jobs, each as the lines pdftotext finds on it.
-    std::vector<std::vector<std::string>> sheets;
+    std::vector<std::string> sheets;
     static const std::regex pagesLine(R"(\nPages:\s+(\d+))");
     static const std::regex a4(R"(Page\s+\d+ size:\s+595(\.\d+)? x 84[12](\.\d+)? pts)");
     for (const std::string& file : files) {
@@ -207,11 +196,11 @@ TEST_F(ReportPrinter, PrintedSheetsCarryThePagesOfTheEditorText)
     for (std::size_t page = 0; page < sheetCount; ++page) {
         SCOPED_TRACE("printed page " + std::to_string(page + 1));
         const auto first = textLines.begin() + static_cast<std::ptrdiff_t>(page * linesPerPage);
-        const std::vector<std::string> expected
+        const std::string expected
             = Words(std::vector<std::string>(first, first + static_cast<std::ptrdiff_t>(linesPerPage)));
         // A header (title and page number) at least: never an empty match.
-        ASSERT_GE(expected.size(), 2u);
-        EXPECT_EQ(FirstDifference(sheets[page], expected), "");
+        ASSERT_GE(std::count(expected.begin(), expected.end(), '\n'), 2);
+        EXPECT_EQ(test::FirstDifference(expected, sheets[page]), "");
     }
 }
 

@@ -36,23 +36,16 @@ int RunTool(const std::vector<std::string>& args, std::string* out = nullptr, st
 
 TEST(SampleCommandLine, UsageErrorsExitTwoAndSayWhy)
 {
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{}, "no project file"},
-        {{"--method", "23", "X.PO1"}, "--method must be 1 to 22"},
-        {{"--method", "x1", "X.PO1"}, "needs a whole number"},
-        {{"--nodes", "1", "5", "X.PO1"}, "--nodes must be 2"},
-        {{"--nodes", "5"}, "--nodes needs a value"},
-        {{"--nodes", "3000", "3000", "X.PO1"}, "more than 4000000"},
-        {{"--borings", "0", "X.PO1"}, "--borings must be 1 to 20"},
-        {{"--frobnicate", "X.PO1"}, "unknown option"},
-        {{"X.PO1", "Y.PO1"}, "only one project file"},
-        {{"X.po1"}, "must be named NAME.PO1"},
-        {{"dir/.PO1"}, "must be named NAME.PO1"},
-    };
-    for (const auto& [args, message] : cases) {
+    const auto table = test::TableRows("tools/sample_usage.tsv", 2);
+    ASSERT_GT(table.size(), 10u);
+    for (const std::vector<std::string>& f : table) {
+        std::vector<std::string> args;
+        std::istringstream words(f[0] == "-" ? "" : f[0]);
+        for (std::string word; words >> word;)
+            args.push_back(word);
         std::string err;
-        EXPECT_EQ(RunTool(args, nullptr, &err), 2) << message;
-        EXPECT_NE(err.find(message), std::string::npos) << err;
+        EXPECT_EQ(RunTool(args, nullptr, &err), 2) << f[1];
+        EXPECT_NE(err.find(f[1]), std::string::npos) << err;
         EXPECT_NE(err.find("Usage: teska-sample"), std::string::npos);
     }
     std::string out;
