@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "PageSettings.h"
 #include "ReportOptions.h"
 
@@ -31,71 +33,48 @@ TEST(ReportOptions, ListSelectionsSplitAtCommasAndKeepOrder)
     EXPECT_EQ(all.pdfFile, "out.pdf");
 }
 
-// Stored print options as the page dialog leaves them: page 3 first,
-// numbered, 2 copies, no company lines, job data on.
-PrintOptions Stored()
+// The page of a run: the stored layout (margins 4, 1, 3) and print options
+// (page 3 first, numbered or not, 2 copies, no company lines, job data on)
+// on a printer page of 70 lines of 110 characters, each replaced by its
+// option on the command line.
+TEST(ReportPageSettings, StoredValuesUnlessTheCommandLineSaysOtherwise)
 {
-    PrintOptions p;
-    p.NumberPages = true;
-    p.FirstPage = 3;
-    p.CopyCount = 2;
-    p.PrintCompanyHeader = false;
-    p.PrintJobData = true;
-    return p;
-}
-
-TEST(ReportPageSettings, StoredValuesApplyWithoutOverrides)
-{
+    struct Case {
+        std::vector<std::string> args;
+        bool storedNumbered;
+        // lines, characters, margins L T B, page number before the first
+        // header (-2: not numbered), copies, company lines, job data
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{}, true, "70 110 4 1 3 2 2 0 1"},
+        {{"--lines", "50", "--chars", "72", "--margins", "0,0,0", "--first-page", "10", "--company",
+             "--no-job-data", "--copies", "4"},
+            true, "50 72 0 0 0 9 4 1 0"},
+        {{}, false, "70 110 4 1 3 -2 2 0 1"}, // stored "no page numbers" holds ...
+        {{"--first-page", "1"}, false, "70 110 4 1 3 0 2 0 1"}, // ... a first page numbers again
+        {{"--no-page-numbers"}, true, "70 110 4 1 3 -2 2 0 1"},
+    };
     PageLayout layout;
     layout.LeftMargin = 4;
     layout.TopMargin = 1;
     layout.BottomMargin = 3;
-    const ListPageSettings s = ResolvePageSettings(Parse({"P.PO1", "--offered"}), layout, Stored(), 70, 110);
-    EXPECT_EQ(s.LinesPerPage, 70);
-    EXPECT_EQ(s.CharsPerLine, 110);
-    EXPECT_EQ(s.Layout.LeftMargin, 4);
-    EXPECT_EQ(s.Layout.TopMargin, 1);
-    EXPECT_EQ(s.Layout.BottomMargin, 3);
-    // First page 3: the page number before the first header is 2.
-    EXPECT_EQ(s.PageNumber, 2);
-    EXPECT_EQ(s.CopyCount, 2);
-    EXPECT_FALSE(s.PrintCompanyHeader);
-    EXPECT_TRUE(s.PrintJobData);
-}
-
-TEST(ReportPageSettings, OverridesReplaceStoredValues)
-{
-    const ListPageSettings s = ResolvePageSettings(
-        Parse({"P.PO1", "--offered", "--lines", "50", "--chars", "72", "--margins", "0,0,0", "--first-page",
-            "10", "--company", "--no-job-data", "--copies", "4"}),
-        PageLayout{}, Stored(), 70, 110);
-    EXPECT_EQ(s.LinesPerPage, 50);
-    EXPECT_EQ(s.CharsPerLine, 72);
-    EXPECT_EQ(s.Layout.LeftMargin, 0);
-    EXPECT_EQ(s.Layout.BottomMargin, 0);
-    EXPECT_EQ(s.PageNumber, 9);
-    EXPECT_EQ(s.CopyCount, 4);
-    EXPECT_TRUE(s.PrintCompanyHeader);
-    EXPECT_FALSE(s.PrintJobData);
-}
-
-TEST(ReportPageSettings, PageNumberingChoices)
-{
-    PrintOptions unnumbered = Stored();
-    unnumbered.NumberPages = false;
-    // Stored "no page numbers" holds without an override ...
-    EXPECT_EQ(ResolvePageSettings(Parse({"P.PO1", "--offered"}), PageLayout{}, unnumbered, 65, 80).PageNumber,
-        NoPageNumbers);
-    // ... a first page on the command line numbers the pages again ...
-    EXPECT_EQ(ResolvePageSettings(
-                  Parse({"P.PO1", "--offered", "--first-page", "1"}), PageLayout{}, unnumbered, 65, 80)
-                  .PageNumber,
-        0);
-    // ... and --no-page-numbers wins over stored numbering.
-    EXPECT_EQ(ResolvePageSettings(
-                  Parse({"P.PO1", "--offered", "--no-page-numbers"}), PageLayout{}, Stored(), 65, 80)
-                  .PageNumber,
-        NoPageNumbers);
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"P.PO1", "--offered"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        PrintOptions stored;
+        stored.NumberPages = c.storedNumbered;
+        stored.FirstPage = 3;
+        stored.CopyCount = 2;
+        stored.PrintCompanyHeader = false;
+        stored.PrintJobData = true;
+        const ListPageSettings s = ResolvePageSettings(Parse(args), layout, stored, 70, 110);
+        std::ostringstream got;
+        got << s.LinesPerPage << " " << s.CharsPerLine << " " << s.Layout.LeftMargin << " "
+            << s.Layout.TopMargin << " " << s.Layout.BottomMargin << " " << s.PageNumber << " " << s.CopyCount
+            << " " << s.PrintCompanyHeader << " " << s.PrintJobData;
+        EXPECT_EQ(got.str(), c.expected) << ::testing::PrintToString(c.args);
+    }
 }
 
 } // namespace
