@@ -10,17 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 
 #include "PageSettings.h"
 #include "ReportOptions.h"
-#include "lists/Session.h"
-#include "lists/format/NumberFormats.h"
 #include "lists/run/ListRequests.h"
 #include "lists/writer/ListState.h"
-#include "project/opening/OpenProject.h"
-#include "support/TestSupport.h"
-#include "teska-sample/SampleProject.h"
+#include "tools/sample_session_test.h"
 
 namespace teska::report {
 namespace {
@@ -40,27 +35,11 @@ public:
     int sections = 0;
 };
 
-class ListRequestsTest : public ::testing::Test {
+class ListRequestsTest : public test::SampleSessionTest<CancellingHost> {
 protected:
     ListRequestsTest()
     {
-        sample::SampleOptions sample;
-        sample.Method = 1;
-        sample.NodesX = 7;
-        sample.NodesY = 5;
-        sample.Borings = 2;
-        sample::WriteSampleProject(sample::BuildSampleProject(sample), dir.file("S.PO1"));
-
-        SessionOptions options;
-        options.settingsDirectory = settingsDir.dir();
-        options.language = "en";
-        session = std::make_unique<Session>(host, options);
         host.tools = &session->tools;
-        project.ProjectPath = dir.file("S.PO1");
-        project.ProjectDirectory = dir.dir();
-        project.ProjectBaseName = "S";
-        OpeningContext context(host);
-        opened = OpenProject(project, context, false).Outcome == OpenOutcome::Opened;
         // The page as the tool resolves it from the same command line; the
         // company header and job data stay on, from the shared settings.
         std::vector<std::string> args = PageArgs();
@@ -71,7 +50,7 @@ protected:
     std::vector<std::string> PageArgs()
     {
         return {dir.file("S.PO1"), "--lines", "40", "--chars", "72", "--margins", "3,1,2", "--first-page",
-            "3", "--lang", "en", "--settings", settingsDir.dir()};
+            "3", "--lang", "en", "--settings", settings};
     }
 
     ListProject Project()
@@ -89,13 +68,7 @@ protected:
         return RunLists(p, page, order);
     }
 
-    test::ScratchDir dir, settingsDir;
-    CancellingHost host;
-    std::unique_ptr<Session> session;
-    ProjectState project;
-    NumberFormats formats;
     ListPageSettings page;
-    bool opened = false;
 };
 
 TEST_F(ListRequestsTest, EditorTextIsWhatTheBatchToolWrites)

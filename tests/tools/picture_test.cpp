@@ -11,46 +11,22 @@
 #include <QImage>
 #include <QPainter>
 #include <QXmlStreamReader>
-#include <filesystem>
-#include <memory>
 #include <set>
 
-#include "lists/Session.h"
 #include "lists/format/FormatNumber.h"
-#include "lists/format/NumberFormats.h"
 #include "lists/picture/ResultPicture.h"
 #include "lists/run/ListRequests.h"
 #include "lists/run/ResultGrid.h"
 #include "printing/PagePrinter.h"
-#include "project/opening/OpenProject.h"
-#include "support/TestSupport.h"
-#include "teska-sample/SampleProject.h"
+#include "tools/sample_session_test.h"
 #include "viewer/picture/PicturePainter.h"
 
 namespace teska {
 namespace {
 
-class Picture : public ::testing::Test {
+class Picture : public test::SampleSessionTest<RecordingHost> {
 protected:
-    Picture()
-    {
-        sample::SampleOptions sample;
-        sample.NodesX = 7;
-        sample.NodesY = 5;
-        sample.Borings = 2;
-        sample::WriteSampleProject(sample::BuildSampleProject(sample), dir.file("S.PO1"));
-        std::filesystem::create_directories(dir.file("settings"));
-        SessionOptions options;
-        options.settingsDirectory = dir.dir() + "settings/";
-        options.language = "en";
-        session = std::make_unique<Session>(host, options);
-        project.ProjectPath = dir.file("S.PO1");
-        project.ProjectDirectory = dir.dir();
-        project.ProjectBaseName = "S";
-        OpeningContext context(host);
-        opened = OpenProject(project, context, false).Outcome == OpenOutcome::Opened;
-        EnsureGuiApplication();
-    }
+    Picture() { EnsureGuiApplication(); }
 
     ListProject Project() { return ListProject{*session, project, formats, 90065L}; }
 
@@ -61,16 +37,9 @@ protected:
         for (std::size_t i = 1; i < args.size(); ++i)
             if (args[i - 1] == "--png" || args[i - 1] == "--svg" || args[i - 1] == "--pdf")
                 args[i] = dir.file(args[i]);
-        args.insert(args.begin(), {dir.file("S.PO1"), "--settings", dir.dir() + "settings"});
+        args.insert(args.begin(), {dir.file("S.PO1"), "--settings", settings});
         return test::RunCommand(TESKA_REPORT_EXE, args, dir);
     }
-
-    test::ScratchDir dir;
-    RecordingHost host;
-    std::unique_ptr<Session> session;
-    ProjectState project;
-    NumberFormats formats;
-    bool opened = false;
 };
 
 TEST_F(Picture, DrawsTheListsNumbersInTheirBands)

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -28,11 +27,6 @@
 
 namespace teska::sample {
 namespace {
-
-// Sections not written yet: while a section's writer is being built,
-// ReadDataSection has no content for its key, and the key is listed here to
-// leave it out of the runs below. Empty once every section has landed.
-const std::set<long> SectionsNotWrittenYet = {};
 
 // The pages of a printed run, grouped by section: a section ends where its
 // EndList ends the print job.
@@ -91,22 +85,14 @@ protected:
         opened = OpenProject(project, context, false).Outcome == OpenOutcome::Opened;
     }
 
-    // The offered keys of \p target, less the sections not written yet.
+    // The offered keys of \p target.
     std::vector<ListKey> Offered(int target)
     {
         const auto offered
             = BuildListCandidates(OfferStateFor(project, target, termId, &host), session->catalogue);
-        if (!offered) {
+        if (!offered)
             ADD_FAILURE() << "no offer for target " << target;
-            return {};
-        }
-        std::vector<ListKey> keys;
-        for (const ListKey& key : *offered) {
-            const long* id = std::get_if<long>(&key);
-            if (!id || !SectionsNotWrittenYet.count(*id))
-                keys.push_back(key);
-        }
-        return keys;
+        return offered ? *offered : std::vector<ListKey>{};
     }
 
     // Prints every offered list of \p target in one run and checks each
