@@ -679,7 +679,8 @@ void MDIList::CloseProject()
 {
     if (m_opened.CurrentProject == 0)
         return;
-    const QString key = toQ(m_opened.Current());
+    const std::string closing = m_opened.Current();
+    const QString key = toQ(closing);
     for (int i = m_tree->topLevelItemCount() - 1; i >= 0; --i) {
         QTreeWidgetItem* node = m_tree->topLevelItem(i);
         if (node->data(0, kKeyRole).toString() != key)
@@ -692,6 +693,10 @@ void MDIList::CloseProject()
         }
         delete m_tree->takeTopLevelItem(i);
     }
+    // Closing a list window activates the next one, which may belong to
+    // another project and make that one current: close the project the
+    // command started with.
+    m_opened.CurrentProject = m_opened.IndexOf(closing);
     const CloseResult result = teska::CloseProject(m_opened, ThisProcess());
     if (result.NewCurrent.empty()) {
         setProjectMenus(false);

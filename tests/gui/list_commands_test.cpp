@@ -467,9 +467,18 @@ private Q_SLOTS:
         QVERIFY(w().shutDownDone());
     }
 
-    void closingTheLastProjectResetsTheTitle()
+    // Closing the project in front leaves the other one current with its
+    // window; closing that one too resets the title.
+    void closingProjectsInTurn()
     {
+        copyProject(TESKA_SOURCE_DIR "/examples/plane", m_dir->path() + "/plane");
         view(1, 90054);
+        OpenProjectFromPath(w(), (m_dir->path() + "/plane/PLANE.PO1").toStdString());
+        QVERIFY(view(1, 90054));
+        w().CloseProject();
+        QCOMPARE(w().windowTitle(), text(w(), 160024) + " - [DEMO]");
+        QCOMPARE(w().tree()->topLevelItemCount(), 1);
+        QCOMPARE(w().viewers().size(), 1);
         w().CloseProject();
         QCOMPARE(w().windowTitle(), text(w(), 160024) + " - [" + text(w(), 93) + "]");
         QCOMPARE(w().viewers().size(), 0);
