@@ -150,15 +150,5 @@ TEST_F(SlabSectionTest, TemperaturesOnlyWithMarkJAndMethod15WithoutAxes)
     }
 }
 
-TEST_F(DataSectionTest, BadContentIsReportedAndTheListWrittenWithWhatWasRead)
-{
-    writeFile(File(".PT1"), "20,abc\r\n");
-    EXPECT_EQ(Run(TargetViewData, {140175L}).Outcome, ListRunOutcome::Completed);
-    EXPECT_NE(state.ListText.find(" = 20"), std::string::npos) << state.ListText;
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_NE(host.errors[0].find("demo.PT1"), std::string::npos) << host.errors[0];
-    EXPECT_FALSE(session->file.IsOpen());
-}
-
 } // namespace
 } // namespace teska::test

@@ -9,11 +9,8 @@
 
 #include <regex>
 
-#include "lists/Session.h"
 #include "lists/design/DesignParameters.h"
-#include "lists/writer/ListWriter.h"
-#include "suite/Host.h"
-#include "support/TestSupport.h"
+#include "lists/list_fixture_test.h"
 
 namespace teska {
 namespace {
@@ -35,44 +32,27 @@ TEST(DesignClasses, TableEntriesAndBuiltTextsOfEveryCode)
         {"ECP (Working)", 12, 250, "C 315", "S 45/68"}, // 315; 45 / 67.5
         {"ECP (Limit)", 25, 360, "C 300", "S 36/52"},
         {"ECP (Limit)", 30, 300, "C 375", "S 30/45"}, // 375; 30 / 45
+        {"EC2", 20, 500, "", ""}, // no blank: not a known name, no texts at all
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.code) + " " + std::to_string(c.fc) + " " + std::to_string(c.fs));
         const DesignClassTexts t = DesignClasses(c.code, c.fc, c.fs);
         EXPECT_EQ(t.ConcreteClass, c.concrete);
         EXPECT_EQ(t.SteelClass, c.steel);
+        if (*c.concrete == '\0') {
+            EXPECT_EQ(t.ConcreteSymbol + t.SteelSymbol, "");
+        }
     }
 }
 
-TEST(DesignClasses, SymbolsByCodeAndNothingForAnUnknownCode)
-{
-    EXPECT_EQ(DesignClasses("EC 2", 20, 500).SteelSymbol, "fyk");
-    EXPECT_EQ(DesignClasses("EC 2", 20, 500).ConcreteSymbol, "fck");
-    EXPECT_EQ(DesignClasses("DIN 1045", 20, 500).SteelSymbol, "SS");
-    EXPECT_EQ(DesignClasses("DIN 1045", 20, 500).ConcreteSymbol, "SR");
-    EXPECT_EQ(DesignClasses("ACI", 20, 500).SteelSymbol, "fy ");
-    EXPECT_EQ(DesignClasses("ECP (Working)", 20, 500).ConcreteSymbol, "fc");
-    EXPECT_EQ(DesignClasses("ECP (Limit)", 20, 500).ConcreteSymbol, "f'c");
-    const DesignClassTexts none = DesignClasses("EC2", 20, 500); // no blank: not a known name
-    EXPECT_EQ(none.ConcreteClass + none.SteelClass + none.SteelSymbol + none.ConcreteSymbol, "");
-}
-
-class Design : public ::testing::Test {
+// The symbols of each code are checked through the whole tables below.
+class Design : public test::ListFixture {
 protected:
     Design()
+        : ListFixture(test::readFile(test::dataPath("lists/design.catalogue")), 60, 200, false)
     {
-        test::writeFile(dir.file("en"), test::readFile(test::dataPath("lists/design.catalogue")));
-        SessionOptions options;
-        options.settingsDirectory = dir.dir();
-        options.catalogueDirectory = dir.dir();
-        options.language = "en";
-        options.strictCatalogue = true;
-        session = std::make_unique<Session>(host, options);
         state.OutputTarget = TargetViewData;
-        state.CharsPerLine = 60;
-        state.LeftMargin = 2;
         state.SymbolSuffix = "";
-        writer = std::make_unique<ListWriter>(*session, state);
     }
 
     std::string Written(const DesignParameters& p, const ProjectDesignData& d)
@@ -82,11 +62,7 @@ protected:
         return state.ListText;
     }
 
-    test::ScratchDir dir;
-    RecordingHost host;
-    std::unique_ptr<Session> session;
-    ListState state;
-    std::unique_ptr<ListWriter> writer;
+    test::ScratchDir& dir = catalogueDir;
 };
 
 ProjectDesignData Ec2Project()
@@ -110,35 +86,19 @@ TEST_F(Design, WholeTableOfEc2WithTheDefaults)
     EXPECT_EQ(state.LineOnPage, 24);
 }
 
-bool HasFactorRow(const std::string& text, const std::string& symbol)
+TEST_F(Design, ClearedSkipFlagsShowTheFactorRowsOfEachCode)
 {
-    return std::regex_search(text, std::regex("\\b" + symbol + " *\\[-\\] +="));
-}
-
-TEST_F(Design, SkipFlagsHideTheirRowsByDefaultAndShowThemWhenCleared)
-{
+    // Hidden by default (the tables of the other tests); cleared: Xi_lim
+    // (EC 2, with the caption "Xi limit" and .45), Chi (DIN 1045), Beta1
+    // and Rmax (ACI), Beta (ECP (Limit)).
     ProjectDesignData d = Ec2Project();
     DesignParameters shown;
     shown.SkipXiLim = shown.SkipChi = shown.SkipBeta1 = shown.SkipRmax = shown.SkipBeta = false;
     shown.XiLimEC = 0.45f;
-    const struct {
-        const char* code;
-        std::vector<std::string> symbols;
-    } codes[] = {
-        {"EC 2", {"Xi_lim"}}, {"DIN 1045", {"Chi"}}, {"ACI", {"Beta1", "Rmax"}}, {"ECP (Limit)", {"Beta"}}};
-    for (const auto& c : codes) {
-        SCOPED_TRACE(c.code);
-        d.DesignCode = c.code;
-        const std::string hidden = Written(DesignParameters{}, d);
-        const std::string visible = Written(shown, d);
-        for (const std::string& symbol : c.symbols) {
-            EXPECT_FALSE(HasFactorRow(hidden, symbol)) << symbol;
-            EXPECT_TRUE(HasFactorRow(visible, symbol)) << symbol;
-        }
+    for (const char* code : {"EC 2", "DIN 1045", "ACI", "ECP (Limit)"}) {
+        d.DesignCode = code;
+        test::ExpectAsStored(Written(shown, d), std::string("_") + code);
     }
-    d.DesignCode = "EC 2";
-    EXPECT_NE(Written(shown, d).find("  Xi limit"), std::string::npos);
-    EXPECT_TRUE(std::regex_search(Written(shown, d), std::regex("Xi_lim +\\[-\\] += \\.45\r\n")));
 }
 
 TEST_F(Design, CaptionsAndFactorRowsFollowTheCode)
@@ -216,12 +176,8 @@ TEST_F(DesignFiles, MissingSettingsGiveTheDefaultsAndP23IsRead)
     EXPECT_FLOAT_EQ(p.GammaEC, 1.4f);
     EXPECT_EQ(p.TensionRule, "roh_t  [%]");
     EXPECT_TRUE(p.SkipBeta);
-    EXPECT_FLOAT_EQ(d.ConcreteStrength, 25);
-    EXPECT_FLOAT_EQ(d.SteelStrength, 420);
-    EXPECT_FLOAT_EQ(d.D1x, 4.5f);
-    EXPECT_FLOAT_EQ(d.D2x, 3);
-    EXPECT_FLOAT_EQ(d.D1y, 5.5f);
-    EXPECT_FLOAT_EQ(d.D2y, 2);
+    EXPECT_EQ((std::vector<float>{d.ConcreteStrength, d.SteelStrength, d.D1x, d.D2x, d.D1y, d.D2y}),
+        (std::vector<float>{25, 420, 4.5f, 3, 5.5f, 2}));
     EXPECT_EQ(d.DesignCode, "ECP (Limit)");
     EXPECT_TRUE(host.errors.empty()) << host.errors[0];
 }
@@ -235,18 +191,11 @@ TEST_F(DesignFiles, SettingsFileFieldsInOrder)
     DesignParameters p;
     ProjectDesignData d;
     ReadDesignParameters(*session, nullptr, dir.dir(), p23(), p, d);
-    EXPECT_FALSE(p.SkipXiLim);
-    EXPECT_TRUE(p.SkipChi);
-    EXPECT_FALSE(p.SkipBeta);
-    EXPECT_EQ(p.TensionRule, "As_t [cm2/m]");
-    EXPECT_EQ(p.CompressionRule, "max (1), (2) and (2)");
-    EXPECT_FLOAT_EQ(p.GammaEC, 1);
-    EXPECT_FLOAT_EQ(p.PhiACI, 6);
-    EXPECT_FLOAT_EQ(p.XiLimEC, 10);
-    EXPECT_FLOAT_EQ(p.BetaECP, 13);
-    EXPECT_FLOAT_EQ(p.AlfaRECP, 20);
-    EXPECT_FLOAT_EQ(p.RohT, 21);
-    EXPECT_FLOAT_EQ(p.AsT, 25);
+    EXPECT_EQ(
+        (std::vector<bool>{p.SkipXiLim, p.SkipChi, p.SkipBeta}), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(p.TensionRule + "|" + p.CompressionRule, "As_t [cm2/m]|max (1), (2) and (2)");
+    EXPECT_EQ((std::vector<float>{p.GammaEC, p.PhiACI, p.XiLimEC, p.BetaECP, p.AlfaRECP, p.RohT, p.AsT}),
+        (std::vector<float>{1, 6, 10, 13, 20, 21, 25}));
     EXPECT_EQ(d.DesignCode, "EC 2");
 }
 
@@ -264,16 +213,6 @@ TEST_F(DesignFiles, CorruptSettingsAreReportedAndP23IsNotRead)
     EXPECT_FLOAT_EQ(p.GammaEC, 1.5f); // read before the fault
     EXPECT_EQ(d.DesignCode, "");
     EXPECT_FALSE(session->file.IsOpen());
-}
-
-TEST_F(DesignFiles, MissingP23AbortsTheRunAndKeepsTheValuesInMemory)
-{
-    DesignParameters p;
-    ProjectDesignData d;
-    d.DesignCode = "ACI";
-    EXPECT_EQ(ReadDesignParameters(*session, nullptr, dir.dir(), p23(), p, d), 0);
-    EXPECT_EQ(session->tools.RunState(), RunAborted);
-    EXPECT_EQ(d.DesignCode, "ACI");
 }
 
 } // namespace

@@ -49,6 +49,7 @@ TEST(LoadNumberFormats, WithoutFileGivesDefaultsQuietly)
     EXPECT_EQ(formats.Slot(17), "0000E+00");
     EXPECT_EQ(formats.Slot(13), "0.0");
     EXPECT_EQ(formats.Slot(16), "0.00");
+    EXPECT_EQ(formats.Slot(0) + formats.Slot(18), ""); // outside the table
     EXPECT_EQ(s.host.lastStatus, "Loading the number formats");
     EXPECT_EQ(s.environment.CurrentFileName(), s.dir.dir() + "NOFORMAT");
 }
@@ -61,44 +62,26 @@ TEST(LoadNumberFormats, LinesThirteenToSixteenFillSlotsFourteenSixteenFifteenThi
     NumberFormats formats;
     LoadNumberFormats(s.services, s.slot, formats, s.dir.dir());
     EXPECT_TRUE(s.host.errors.empty());
-    EXPECT_EQ(formats.Slot(1), "P1");
-    EXPECT_EQ(formats.Slot(12), "P12");
-    EXPECT_EQ(formats.Slot(13), "D");
-    EXPECT_EQ(formats.Slot(14), "A");
-    EXPECT_EQ(formats.Slot(15), "C");
-    EXPECT_EQ(formats.Slot(16), "B");
+    EXPECT_EQ(formats.Slot(1) + formats.Slot(12), "P1P12");
+    EXPECT_EQ(formats.Slot(13) + formats.Slot(14) + formats.Slot(15) + formats.Slot(16), "DACB");
     // Line 17 is read and dropped; slot 17 never comes from the file.
     EXPECT_EQ(formats.Slot(17), "0000E+00");
     EXPECT_FALSE(s.slot.IsOpen());
 }
 
-class ShortNumberFormatFile : public ::testing::TestWithParam<int> { };
-
-TEST_P(ShortNumberFormatFile, ReportsOnceAndKeepsDefaults)
+TEST(LoadNumberFormats, AShortFileIsReportedOnceAndTheDefaultsKept)
 {
-    Services s;
-    const int lines = GetParam();
-    test::writeFile(s.dir.file("NOFORMAT"), Lines(lines, "0.0#"));
-    NumberFormats formats;
-    LoadNumberFormats(s.services, s.slot, formats, s.dir.dir());
-    ASSERT_EQ(s.host.errors.size(), 1u);
-    EXPECT_NE(s.host.errors[0].find("NOFORMAT"), std::string::npos) << s.host.errors[0];
-    EXPECT_EQ(formats.Slot(1), "0.0");
-    EXPECT_EQ(formats.Slot(2), "0.00");
-    EXPECT_EQ(formats.Slot(11), "0.0000000");
-    EXPECT_EQ(formats.Slot(17), "0000E+00");
-    EXPECT_FALSE(s.slot.IsOpen());
-    EXPECT_FALSE(s.environment.HasPendingError());
-}
-
-INSTANTIATE_TEST_SUITE_P(LineCounts, ShortNumberFormatFile, ::testing::Values(0, 1, 12, 16, 17));
-
-TEST(NumberFormatsTable, SlotsOutsideTheTableAreEmpty)
-{
-    NumberFormats formats;
-    EXPECT_EQ(formats.Slot(0), "");
-    EXPECT_EQ(formats.Slot(18), "");
-    EXPECT_EQ(formats.Slot(10), "0.0000");
+    for (const int lines : {0, 1, 12, 16, 17}) {
+        Services s;
+        test::writeFile(s.dir.file("NOFORMAT"), Lines(lines, "0.0#"));
+        NumberFormats formats;
+        LoadNumberFormats(s.services, s.slot, formats, s.dir.dir());
+        ASSERT_EQ(s.host.errors.size(), 1u) << lines;
+        EXPECT_NE(s.host.errors[0].find("NOFORMAT"), std::string::npos) << s.host.errors[0];
+        EXPECT_EQ(formats.Slot(1) + "|" + formats.Slot(2) + "|" + formats.Slot(17), "0.0|0.00|0000E+00");
+        EXPECT_FALSE(s.slot.IsOpen());
+        EXPECT_FALSE(s.environment.HasPendingError());
+    }
 }
 
 // Units: L factor 100 (cm per m), L2 factor 10, F factor 0.001 (MN per kN),
@@ -117,29 +100,22 @@ UnitSettings TestUnits()
     return u;
 }
 
-struct UnitCase {
-    long kind;
-    double factor;
-    const char* label;
-};
-
-class UnitKinds : public ::testing::TestWithParam<UnitCase> { };
-
-TEST_P(UnitKinds, FactorAndLabel)
+TEST(UnitKinds, FactorAndLabelOfEveryKind)
 {
-    const UnitCase& c = GetParam();
+    const struct {
+        long kind;
+        double factor;
+        const char* label;
+    } cases[] = {{0, 0.001 / 10000, "[MN/cm^2]"}, {1, 0.001, "[MN.cm/cm]"}, {2, 0.1, "[MN.cm]"},
+        {3, 0.001 / 1e6, "[MN/cm^3]"}, {4, 0.00001, "[MN/cm]"}, {5, 1e8, "[cm4]"}, {6, 1e6, "[cm^3]"},
+        {7, 1e4, "[cm^2]"}, {8, 1.0, "[mm^2/cm]"}, {9, 0.1, "[N/cm^2]"}, {10, 0.1, "[MN.cm/Feld]"},
+        {11, 1e4, "[cm^2/Breite]"}, {12, 100, "[cm/Breite]"}, {13, 0, "[]"}, {-1, 0, "[]"}};
     const UnitTexts texts{"(Feld)", "<Breite>", "^2", "^3"};
-    EXPECT_DOUBLE_EQ(UnitFactor(TestUnits(), c.kind), c.factor);
-    EXPECT_EQ(UnitLabel(TestUnits(), texts, c.kind), c.label);
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(UnitFactor(TestUnits(), c.kind), c.factor) << c.kind;
+        EXPECT_EQ(UnitLabel(TestUnits(), texts, c.kind), c.label) << c.kind;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(AllKinds, UnitKinds,
-    ::testing::Values(UnitCase{0, 0.001 / 10000, "[MN/cm^2]"}, UnitCase{1, 0.001, "[MN.cm/cm]"},
-        UnitCase{2, 0.1, "[MN.cm]"}, UnitCase{3, 0.001 / 1e6, "[MN/cm^3]"}, UnitCase{4, 0.00001, "[MN/cm]"},
-        UnitCase{5, 1e8, "[cm4]"}, UnitCase{6, 1e6, "[cm^3]"}, UnitCase{7, 1e4, "[cm^2]"},
-        UnitCase{8, 1.0, "[mm^2/cm]"}, UnitCase{9, 0.1, "[N/cm^2]"}, UnitCase{10, 0.1, "[MN.cm/Feld]"},
-        UnitCase{11, 1e4, "[cm^2/Breite]"}, UnitCase{12, 100, "[cm/Breite]"}, UnitCase{13, 0, "[]"},
-        UnitCase{-1, 0, "[]"}));
 
 TEST(UnitLabel, UsesTheCatalogueTexts)
 {
@@ -155,37 +131,28 @@ TEST(UnitLabel, UsesTheCatalogueTexts)
     EXPECT_EQ(UnitLabel(u, s.catalogue, 13), "[]");
 }
 
-struct BadName {
-    const char* name;
-    const char* lengthUnit;
-    const char* t76;
-    const char* message;
-};
-
-class UnitLabelBadText : public ::testing::TestWithParam<BadName> { };
-
-TEST_P(UnitLabelBadText, ThrowsNamingTheText)
+TEST(UnitLabel, AUnitTextShorterThanTwoCharactersIsAnErrorNamingIt)
 {
-    UnitSettings u;
-    u.LengthUnit = GetParam().lengthUnit;
-    const UnitTexts texts{"[a]", GetParam().t76, "2", "3"};
-    try {
-        UnitLabel(u, texts, 12);
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(std::string(e.what()), GetParam().message);
+    const struct {
+        const char* lengthUnit;
+        const char* t76;
+        const char* message;
+    } cases[] = {{"", "[b]", "The unit text of the length unit \"\" is shorter than two characters"},
+        {"m", "[b]", "The unit text of the length unit \"m\" is shorter than two characters"},
+        {"\xC2\xB2", "[b]", "The unit text of the length unit \"\xC2\xB2\" is shorter than two characters"},
+        {"[m]", "x", "The unit text 76 \"x\" is shorter than two characters"}};
+    for (const auto& c : cases) {
+        UnitSettings u;
+        u.LengthUnit = c.lengthUnit;
+        const UnitTexts texts{"[a]", c.t76, "2", "3"};
+        try {
+            UnitLabel(u, texts, 12);
+            ADD_FAILURE() << "no error: " << c.message;
+        } catch (const RuntimeError& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, UnitLabelBadText,
-    ::testing::Values(BadName{"EmptyLengthUnit", "", "[b]",
-                          "The unit text of the length unit \"\" is shorter than two characters"},
-        BadName{"OneCharacterUnit", "m", "[b]",
-            "The unit text of the length unit \"m\" is shorter than two characters"},
-        BadName{"OneMultibyteCharacter", "\xC2\xB2", "[b]",
-            "The unit text of the length unit \"\xC2\xB2\" is shorter than two characters"},
-        BadName{"ShortText76", "[m]", "x", "The unit text 76 \"x\" is shorter than two characters"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StripEnclosing, StripsWholeCharacters)
 {

@@ -65,26 +65,17 @@ TEST_F(PageLayoutTest, DefaultsSaveAndLoad)
     EXPECT_EQ(host.errors.size(), 1u);
 }
 
-struct BadLayout {
-    const char* name;
-    const char* content;
-};
-
-class BadPageLayoutTest : public PageLayoutTest, public ::testing::WithParamInterface<BadLayout> { };
-
-TEST_P(BadPageLayoutTest, ReportsOnceAndFallsBackToAllDefaults)
+TEST_F(PageLayoutTest, AFaultyFileIsReportedOnceAndAllDefaultsTaken)
 {
-    writeFile(dir.file("PAGELAYO.LST"), GetParam().content);
-    ExpectDefaults(Load());
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_NE(host.errors[0].find("PAGELAYO.LST"), std::string::npos) << host.errors[0];
-    EXPECT_FALSE(session->file.IsOpen());
+    for (const char* content : {"7\r\n1\r\n", "", "7\r\nabc\r\n1\r\n", "70000\r\n1\r\n1\r\n"}) {
+        host.errors.clear();
+        writeFile(dir.file("PAGELAYO.LST"), content);
+        ExpectDefaults(Load());
+        ASSERT_EQ(host.errors.size(), 1u) << content;
+        EXPECT_NE(host.errors[0].find("PAGELAYO.LST"), std::string::npos) << host.errors[0];
+        EXPECT_FALSE(session->file.IsOpen());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Faults, BadPageLayoutTest,
-    ::testing::Values(BadLayout{"TwoLines", "7\r\n1\r\n"}, BadLayout{"Empty", ""},
-        BadLayout{"NotANumber", "7\r\nabc\r\n1\r\n"}, BadLayout{"BeyondSixteenBits", "70000\r\n1\r\n1\r\n"}),
-    [](const ::testing::TestParamInfo<BadLayout>& info) { return std::string(info.param.name); });
 
 // --- print options ----------------------------------------------------------
 

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 
 #include "lists/Session.h"
 #include "lists/format/NumberFormats.h"
@@ -200,57 +201,45 @@ TEST_F(ResultRead, Lists)
             ExpectTable("_" + std::string(c.name) + (c.keys.size() > 1 ? ListKeyText(key) : ""));
         }
     }
-    // Without .PT3, 90103 aborts the run.
-    nodes(1), WriteCountedFile(path(".PL4"), Values{0.5f}), column(".PT2", {3});
-    EXPECT_EQ(read(90103L), -1);
-    EXPECT_EQ(session->tools.RunState(), RunAborted);
 }
 
 // ---- the column lists, file by file and factor by factor -------------------
 
-struct ColumnCase {
-    long key;
-    int method;
-    std::vector<const char*> files; // column 1, 2, ...
-    std::vector<double> factors; // per column; file k holds 0.125 x k
-};
-
-class ColumnLists : public ResultRead, public ::testing::WithParamInterface<ColumnCase> { };
-
-TEST_P(ColumnLists, EachFileGoesToItsColumnWithItsFactor)
+// Each list's files go to their columns with their factors: file k holds
+// 0.125 x k and -0.125 x k.
+TEST_F(ResultRead, ColumnListsTakeEachFileWithItsFactor)
 {
-    const ColumnCase& c = GetParam();
+    const struct {
+        long key;
+        int method;
+        std::vector<const char*> files; // column 1, 2, ...
+        std::vector<double> factors; // per column
+    } cases[] = {{90048, 1, {".PH1", ".PH2"}, {1000, 250}}, {139, 1, {".PH1", ".THY", ".THX"}, {1000, 1, 1}},
+        {141, 1, {".PH6", ".PH7"}, {500, 500}},
+        {90049, 1, {".H13", ".H14", ".H15", ".H16"}, {50, 50, 50, 50}}, {150, 1, {".QUN"}, {250}},
+        {146, 1, {".PW1"}, {125}}, {90046, 1, {".U_x", ".PH1"}, {1000, 1000}},
+        {90046, 21, {".U_x", ".PH1", ".THZ"}, {1000, 1000, 1}}, {90098, 4, {".PH2"}, {250}},
+        {142, 1, {".H10", ".H11", ".H12"}, {1000, 2000, 2000}},
+        {142, 21, {".H10", ".H11", ".H12"}, {1000, 1000, 2000}}, {142, 22, {".H10", ".H11"}, {1000, 1000}}};
     useTestUnits();
-    project.AnalysisMethod = c.method;
     nodes(2);
-    for (std::size_t k = 0; k < c.files.size(); ++k) {
-        const float v = 0.125f * static_cast<float>(k + 1);
-        column(c.files[k], {v, -v});
-    }
-    ASSERT_EQ(read(c.key), 0);
-    ASSERT_EQ(table.RowCount(), 2);
-    ASSERT_EQ(table.ColumnCount(), static_cast<std::int32_t>(c.factors.size()));
-    for (std::size_t k = 0; k < c.factors.size(); ++k) {
-        const double expected = 0.125 * static_cast<double>(k + 1) * c.factors[k];
-        EXPECT_EQ(table.Value(1, static_cast<std::int32_t>(k + 1)), static_cast<float>(expected))
-            << "column " << k + 1;
-        EXPECT_EQ(table.Value(2, static_cast<std::int32_t>(k + 1)), static_cast<float>(-expected))
-            << "column " << k + 1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.key << " method " << c.method);
+        project.AnalysisMethod = c.method;
+        for (std::size_t k = 0; k < c.files.size(); ++k) {
+            const float v = 0.125f * static_cast<float>(k + 1);
+            column(c.files[k], {v, -v});
+        }
+        ASSERT_EQ(read(c.key), 0);
+        ASSERT_EQ(table.RowCount(), 2);
+        ASSERT_EQ(table.ColumnCount(), static_cast<std::int32_t>(c.factors.size()));
+        for (std::int32_t k = 1; k <= table.ColumnCount(); ++k) {
+            const float expected = static_cast<float>(0.125 * k * c.factors[static_cast<std::size_t>(k - 1)]);
+            EXPECT_EQ(table.Value(1, k), expected) << "column " << k;
+            EXPECT_EQ(table.Value(2, k), -expected) << "column " << k;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Lists, ColumnLists,
-    ::testing::Values(ColumnCase{90048, 1, {".PH1", ".PH2"}, {1000, 250}},
-        ColumnCase{139, 1, {".PH1", ".THY", ".THX"}, {1000, 1, 1}},
-        ColumnCase{141, 1, {".PH6", ".PH7"}, {500, 500}},
-        ColumnCase{90049, 1, {".H13", ".H14", ".H15", ".H16"}, {50, 50, 50, 50}},
-        ColumnCase{150, 1, {".QUN"}, {250}}, ColumnCase{146, 1, {".PW1"}, {125}},
-        ColumnCase{90046, 1, {".U_x", ".PH1"}, {1000, 1000}},
-        ColumnCase{90046, 21, {".U_x", ".PH1", ".THZ"}, {1000, 1000, 1}},
-        ColumnCase{90098, 4, {".PH2"}, {250}},
-        ColumnCase{142, 1, {".H10", ".H11", ".H12"}, {1000, 2000, 2000}},
-        ColumnCase{142, 21, {".H10", ".H11", ".H12"}, {1000, 1000, 2000}},
-        ColumnCase{142, 22, {".H10", ".H11"}, {1000, 1000}}));
 
 // ---- punching ----------------------------------------------------------------
 
@@ -297,25 +286,33 @@ TEST_F(PunchingList, DesignCodeAciTakesTheSecondForceUnitForQp)
 
 // ---- stopping the read ------------------------------------------------------
 
-TEST_F(ResultRead, WithoutPl6ThereIsNoResultList)
+// A missing file aborts the read and closes the slot; the columns read
+// before it stay in the table.
+TEST_F(ResultRead, AMissingFileAbortsTheRead)
 {
-    column(".PH1", {1});
-    column(".PH8", {1});
-    EXPECT_EQ(read(138L), -1);
-    EXPECT_EQ(session->tools.RunState(), RunAborted);
-    EXPECT_EQ(window.unloaded, 1);
-    EXPECT_FALSE(session->file.IsOpen());
-}
-
-TEST_F(ResultRead, AMissingColumnFileAbortsAfterTheFilesBeforeIt)
-{
-    nodes(1);
-    column(".PH3", {1});
-    column(".PH4", {2});
-    EXPECT_EQ(read(140L), -1);
-    EXPECT_EQ(session->tools.RunState(), RunAborted);
-    EXPECT_EQ(table.Value(1, 2), 2.0f); // read before .PH5 was found missing
-    EXPECT_FALSE(session->file.IsOpen());
+    const struct {
+        ListKey key;
+        std::function<void()> files;
+    } cases[] = {
+        {138L, [this] { column(".PH1", {1}), column(".PH8", {1}); }}, // no .PL6
+        {90103L,
+            [this] {
+                nodes(1), WriteCountedFile(path(".PL4"), Values{0.5f}), column(".PT2", {3});
+            }}, // no .PT3
+        {140L, [this] { nodes(1), column(".PH3", {1}), column(".PH4", {2}); }}, // no .PH5
+    };
+    for (const auto& c : cases) {
+        for (const auto& entry : std::filesystem::directory_iterator(projectDir.path()))
+            std::filesystem::remove(entry.path());
+        c.files();
+        session->tools.SetRunState(RunRunning);
+        const int unloaded = window.unloaded;
+        EXPECT_EQ(read(c.key), -1) << ListKeyText(c.key);
+        EXPECT_EQ(session->tools.RunState(), RunAborted);
+        EXPECT_EQ(window.unloaded, unloaded + 1);
+        EXPECT_FALSE(session->file.IsOpen());
+    }
+    EXPECT_EQ(table.Value(1, 2), 2.0f); // .PH4, read before .PH5 was found missing
 }
 
 TEST_F(ResultRead, ADataListKeyReadsOnlyTheNodeCount)
@@ -409,6 +406,29 @@ TEST_F(ResultRead, ShortAndCorruptFilesAreErrorsNamingTheFile)
         }
         EXPECT_FALSE(session->file.IsOpen());
     }
+}
+
+TEST(ResultTableStorage, CreateStartsFromZerosWhateverWasThere)
+{
+    ResultTable table;
+    table.Create(2, 3);
+    table.At(2, 3) = 5;
+    table.At(1, 1) = 7;
+    EXPECT_EQ(table.Row(2)[2], 5.0f);
+    EXPECT_EQ(table.Value(1, 1), 7.0f);
+    table.Create(3, 2);
+    EXPECT_EQ(table.RowCount(), 3);
+    EXPECT_EQ(table.ColumnCount(), 2);
+    for (std::int32_t r = 1; r <= 3; ++r)
+        for (std::int32_t c = 1; c <= 2; ++c)
+            EXPECT_EQ(table.Value(r, c), 0.0f) << r << "," << c;
+    // Rows follow each other: row 2 column 1 comes right after row 1 column 2.
+    table.At(1, 2) = 1;
+    table.At(2, 1) = 2;
+    EXPECT_EQ(table.Cells()[1], 1.0f);
+    EXPECT_EQ(table.Cells()[2], 2.0f);
+    EXPECT_EQ(table.ColumnStart(2) + table.RowStride(), &table.At(2, 2));
+    EXPECT_THROW(table.Create(-1, 2), std::invalid_argument);
 }
 
 } // namespace

@@ -1,13 +1,18 @@
 // SPDX-FileCopyrightText: 2026 TESKA-List developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The column load section (140169) of a tiny project: two column loads with
-// their load areas, one load group, a moment and an area load of .PC1 and
-// the load resultant. Fixture units: L factor 2 [m], F factor 10 [kN], so
-// kind 0 (F/L2) is 2.5, kind 2 (F.L) 20, kind 4 (F/L) 5, L4 16, L3 8, L2 4.
+// The load sections of a tiny project. The column load section (140169):
+// two column loads with their load areas, one load group, a moment and an
+// area load of .PC1 and the load resultant. The load case section (90073):
+// the head captions, the .P41 items and the line loads with their
+// distribution marks. Fixture units: L factor 2 [m], F factor 10 [kN], so
+// kind 0 (F/L2) is 2.5, kind 2 (F.L) 20, kind 4 (F/L) 5, L4 16, L3 8, L2 4;
+// a line load intensity is multiplied by 10 / 2 = 5.
 
 #include <cstdio>
+#include <functional>
 
+#include "project/data/ProjectData.h"
 #include "project/io/RecordFile.h"
 #include "sections_fixture_test.h"
 #include "suite/Errors.h"
@@ -19,24 +24,7 @@ class ColumnLoadsTest : public SectionsTest {
 protected:
     ColumnLoadsTest()
     {
-        UseCatalogue("");
         state.LinesPerPage = 200; // the whole section on one page
-    }
-
-    // The fixture's catalogue with the texts of this section and \p header.
-    void UseCatalogue(const std::string& header)
-    {
-        writeFile(catalogueDir.file("en"), header + readFile(dataPath("lists/sections.catalogue")));
-        SessionOptions options;
-        options.settingsDirectory = catalogueDir.dir();
-        options.catalogueDirectory = catalogueDir.dir();
-        options.language = "en";
-        options.strictCatalogue = true;
-        writer.reset();
-        const UnitSettings units = session->environment.Units();
-        session = std::make_unique<Session>(host, options);
-        session->environment.Units() = units;
-        writer = std::make_unique<ListWriter>(*session, state);
     }
 
     void SaveProject(float waterPressure = 0)
@@ -92,7 +80,7 @@ TEST_F(ColumnLoadsTest, EveryPc1BlockHasItsTableInOrder)
 
 TEST_F(ColumnLoadsTest, WaterPressureAndCodeTermsChangeTheResultantLabels)
 {
-    UseCatalogue("@term\t1\n");
+    AddTexts("@term\t1\n");
     SaveProject(5);
     ExpectAsStored(Written(140169, true));
 }
@@ -122,21 +110,77 @@ TEST_F(ColumnLoadsTest, MissingOrShortFilesAreNamedBeforeAnyLine)
 
     // A file cut short is reported once, naming it; the section is still
     // written with what was read.
-    SaveProject();
     RecordWriter w;
     w.PutInt16(1, 2); // two items of block A announced, none follows
-    w.Save(Path(".PC1"));
-    host.errors.clear();
-    EXPECT_NE(Written(140169, true), "");
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_NE(host.errors[0].find("SLAB.PC1"), std::string::npos) << host.errors[0];
+    const std::pair<const char*, std::function<void()>> cut[] = {{".PC1", [&] { w.Save(Path(".PC1")); }},
+        {".PC7", [&] { writeFile(Path(".PC7"), "1, 2, 3\r\n"); }}}; // three values of ten
+    for (const auto& [extension, save] : cut) {
+        SaveProject();
+        save();
+        host.errors.clear();
+        EXPECT_NE(Written(140169, true), "");
+        ASSERT_EQ(host.errors.size(), 1u);
+        EXPECT_NE(host.errors[0].find(std::string("SLAB") + extension), std::string::npos) << host.errors[0];
+    }
+}
 
+class LoadsTest : public SectionsTest {
+protected:
+    void SaveProject()
+    {
+        SoilFileBAU soil;
+        BoringBAU boring;
+        boring.Name = "S1";
+        boring.Layers = {{3, 8, 16, 0.3f, 0.1f}};
+        boring.LayerEntries = {{0.7f, 16}};
+        boring.LayerEntries2 = {{30, 2}};
+        soil.Borings.push_back(boring);
+        Save(".BAU", WriteSoilFileBAU(soil));
+
+        LoadFileP41 items;
+        items.Items = {{7, "Dead"}, {12, "Live"}};
+        Save(".P41", WriteLoadFileP41(items));
+
+        ProjectLoads loads;
+        LoadCase first;
+        first.Name = "G";
+        first.LineLoads.push_back({0, 0, 3, 4, 2, 4, LineLoadShape::Triangle});
+        first.LineLoads.push_back({0, 0, 1, 0, 1, 1, LineLoadShape::Linear});
+        LoadCase second;
+        second.Name = "Q";
+        second.LineLoads.push_back({0, 0, 0, 2, 6, 6, LineLoadShape::Constant});
+        loads.Cases = {first, second};
+        WriteLoadFile(Path(".LDS"), loads);
+    }
+};
+
+TEST_F(LoadsTest, BodyListsTheItemsAndEveryLineLoadWithItsMark)
+{
+    // The head captions around the distribution heading, the .P41 items,
+    // then the line loads of both cases: mark, P1 x 5, P2 x 5, length x 2.
     SaveProject();
-    writeFile(Path(".PC7"), "1, 2, 3\r\n"); // three values of ten
-    host.errors.clear();
-    EXPECT_NE(Written(140169, true), "");
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_NE(host.errors[0].find("SLAB.PC7"), std::string::npos) << host.errors[0];
+    const std::string head = Written(90073);
+    const std::string all = Written(90073, true);
+    EXPECT_EQ(all.substr(0, head.size()), head);
+    ExpectAsStored(all);
+}
+
+TEST_F(LoadsTest, MissingOrShortFilesAreNamed)
+{
+    RecordWriter cut;
+    cut.PutInt16(1, 3); // three items announced, none follows
+    const std::pair<const char*, bool> cases[]
+        = {{".P41", true}, {".P41", false}, {".LDS", true}, {".BAU", true}};
+    for (const auto& [extension, missing] : cases) {
+        SaveProject();
+        std::remove(Path(extension).c_str());
+        auto write = [&] { Written(90073); };
+        if (!missing)
+            cut.Save(Path(extension));
+        const std::string message
+            = missing ? ErrorText<FileAccessError>(write) : ErrorText<FileFormatError>(write);
+        EXPECT_NE(message.find(std::string("SLAB") + extension), std::string::npos) << message;
+    }
 }
 
 } // namespace

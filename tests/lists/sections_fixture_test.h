@@ -62,20 +62,6 @@ protected:
     }
 };
 
-inline std::string Blanks(int n)
-{
-    return std::string(static_cast<std::size_t>(n), ' ');
-}
-inline std::string Dashes(int n)
-{
-    return std::string(static_cast<std::size_t>(n), '-');
-}
-// One line of list text.
-inline std::string Line(const std::string& text)
-{
-    return text + "\r\n";
-}
-
 // The message of the error \p call throws as \p Error ("" when none).
 template <class Error, class Call> std::string ErrorText(Call call)
 {

@@ -2,10 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Column definitions checked against the tables, for the cases where the
-// analysis model, the design code or the selector change the columns.
+// analysis model, the design code or the selector change the columns; the
+// offered lists, rule by rule, with the expected key sequences worked out
+// from the offer rules for each analysis model (tests/data/lists/offers.tsv).
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "lists/choice/ListCandidates.h"
 #include "lists/tables/ColumnDefinitions.h"
 #include "suite/TextCatalogue.h"
 #include "support/TestSupport.h"
@@ -13,6 +18,8 @@
 namespace teska {
 namespace {
 
+// A catalogue of the texts the column definitions and the offered lists
+// look up.
 class Columns : public ::testing::Test {
 protected:
     Columns()
@@ -21,7 +28,8 @@ protected:
             "@axisname1\tX axis\n@axisname2\tY axis\n@axis1\tx\n@axis2\ty\n"
             "75\t[rad]\n90000\tNo.\n90001\tCoordinate |1\n142\tSupport force\n"
             "40087\tForce\n90077\tMoment\n10036\tLayer\n30046\tBoring\n"
-            "30044\tDepth\n10033\tNode\n140179\tStress |1\n");
+            "30044\tDepth\n10033\tNode\n140179\tStress |1\n140177\tSpring coefficients\n"
+            "140221\tSubgrade modulus\n90045\tCover page\n90054\tNodes\n");
         catalogue = std::make_unique<TextCatalogue>(dir.dir(), "en");
     }
 
@@ -41,6 +49,20 @@ protected:
 
     test::ScratchDir dir;
     std::unique_ptr<TextCatalogue> catalogue;
+};
+
+class Candidates : public Columns {
+protected:
+    static OfferState state(int target, int method, std::initializer_list<int> switches = {})
+    {
+        OfferState s;
+        s.OutputTarget = target;
+        s.AnalysisMethod = method;
+        s.TermId = 90070;
+        for (int i : switches)
+            s.ResultSwitch[static_cast<std::size_t>(i)] = true;
+        return s;
+    }
 };
 
 // The definitions of the keys whose columns the model, the design code or
@@ -83,26 +105,45 @@ TEST_F(Columns, TextKeysKeepThePreviousDefinition)
     EXPECT_EQ(d.ColumnSymbols[1], "Qx");
 }
 
-TEST_F(Columns, ResultFormatsBySlot)
+TEST_F(Candidates, EveryOfferOfTheTable)
 {
-    std::vector<std::string> slots(18);
-    for (std::size_t i = 1; i < 18; ++i)
-        slots[i] = "s" + std::to_string(i);
-    std::string value = "old", second = "old2";
-    ChooseResultFormats(139L, slots, value, second);
-    EXPECT_EQ(value, "s2");
-    EXPECT_EQ(second, "");
-    EXPECT_EQ(SecondFormatColumn(139L), 2);
-    ChooseResultFormats(90048L, slots, value, second);
-    EXPECT_EQ(second, "s3");
-    ChooseResultFormats(142L, slots, value, second);
-    EXPECT_EQ(value, "s6");
-    EXPECT_EQ(second, "s3"); // unchanged
-    EXPECT_EQ(SecondFormatColumn(142L), 0);
-    ChooseResultFormats(std::string("Subgrade modulus [ks]"), slots, value, second);
-    EXPECT_EQ(value, "s17");
-    ChooseResultFormats(90060L, slots, value, second);
-    EXPECT_EQ(value, "s17"); // not a result table key: unchanged
+    const auto table = test::TableRows("lists/offers.tsv", 5);
+    ASSERT_FALSE(table.empty());
+    int rows = 0;
+    for (const std::vector<std::string>& f : table) {
+        SCOPED_TRACE(f[0]);
+        ++rows;
+        OfferState s = state(std::stoi(f[1]), std::stoi(f[2]));
+        std::istringstream switches(f[3]);
+        for (std::string sw; std::getline(switches, sw, ',');) {
+            if (sw == "d1" || sw == "d2")
+                (sw == "d1" ? s.DesignSwitch1 : s.DesignSwitch2) = true;
+            else if (sw.starts_with("bau="))
+                s.BauCount = [count = sw.substr(4)] {
+                    return count == "-" ? std::optional<int>() : std::optional<int>(std::stoi(count));
+                };
+            else
+                s.ResultSwitch[static_cast<std::size_t>(std::stoi(sw))] = true;
+        }
+        const auto offered = BuildListCandidates(s, *catalogue);
+        std::string got = offered ? "" : "-";
+        for (std::size_t i = 0; offered && i < offered->size(); ++i)
+            got += (i ? "|" : "") + ListKeyText((*offered)[i]);
+        EXPECT_EQ(got, f[4]);
+    }
+    EXPECT_GT(rows, 25);
+}
+
+TEST_F(Candidates, NavigatorMenusUseViewTargets)
+{
+    auto s = state(4, 21);
+    auto menus = FillNavigatorLists(s, *catalogue);
+    ASSERT_TRUE(menus.has_value());
+    ASSERT_EQ(menus->DataLists.size(), 2u);
+    EXPECT_EQ(menus->DataLists[0].Key, "90054");
+    EXPECT_EQ(menus->DataLists[0].Caption, "Nodes");
+    ASSERT_EQ(menus->ResultLists.size(), 4u);
+    EXPECT_EQ(menus->ResultLists[0].Key, "80006");
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Page composition: lines, the page raster, page headers and their numbers,
-// printed pages against padded text.
+// printed pages against padded text, the title block and the cover page.
 
 #include "lists/writer_fixture_test.h"
 
@@ -61,19 +61,37 @@ TEST_F(WriterTest, PageNumberBeyondSixteenBitsIsAnError)
     EXPECT_THROW(writer->WritePageHeader(), RuntimeError);
 }
 
+// The data view has no page headers, title block or continued tables; the
+// result view leaves them out for some of its summaries.
 TEST_F(WriterTest, NoHeadersForTheDataViewNorForSummarySectionsInTheResultView)
 {
+    TableHeading heading;
+    heading.ColumnCount = 1;
+    heading.Rows = {{std::string("No."), std::string("v")}};
     state.OutputTarget = TargetViewData;
     writer->WritePageHeader();
     writer->WriteFirstPageHeader();
-    EXPECT_EQ(state.ListText, "");
+    writer->WriteTitleBlock();
+    EXPECT_FALSE(writer->WritesContinuation());
+    EXPECT_TRUE(writer->ContinueTable(heading).Widths.empty());
     EXPECT_EQ(state.PageNumber, 0);
 
     state.OutputTarget = TargetViewResults;
     state.CurrentListKey = 140019L;
     writer->WritePageHeader();
+    EXPECT_TRUE(writer->ContinueTable(heading).Widths.empty());
+    for (long key : {140019L, 90050L, 400165L}) {
+        state.CurrentListKey = key;
+        writer->WriteTitleBlock();
+    }
     EXPECT_EQ(state.ListText, "");
+    EXPECT_EQ(state.LineOnPage, 0);
 
+    // The other two summaries keep the title block, the tables the header.
+    state.CurrentListKey = 140164L;
+    writer->WriteTitleBlock();
+    EXPECT_EQ(state.LineOnPage, 7);
+    state.ListText.clear();
     state.CurrentListKey = 140L;
     writer->WritePageHeader();
     EXPECT_EQ(SplitLines(state.ListText).size(), 4u);
@@ -129,6 +147,53 @@ TEST_F(WriterTest, BeginSectionResetsTheLineCountAndShowsItsMessage)
     writer->BeginSection();
     EXPECT_EQ(state.ListText, "");
     EXPECT_EQ(host.lastStatus, "Printing Moments");
+}
+
+TEST_F(WriterTest, TitleBlockWithoutAnalysisMethodEndsWithFourMarginLines)
+{
+    // Centred on 38 characters after the left margin of 2: "Slab analysis"
+    // 13 -> 12.5 -> 12; "FE method" 9 -> 14.5 -> 14; "Lang Testish" 12 -> 13.
+    writer->WriteTitleBlock();
+    ExpectAsStored(state.ListText);
+    EXPECT_EQ(state.LineOnPage, 7);
+}
+
+TEST_F(WriterTest, TitleBlockOfTheSoilAnalysisHasNoDescription)
+{
+    state.AnalysisMethod = 15;
+    state.AnalysisDescription = {"D1", "D2"};
+    writer->WriteTitleBlock();
+    ExpectAsStored(state.ListText);
+}
+
+TEST_F(WriterTest, CoverPageOfTheDataList)
+{
+    // Spacing (26 - 16) / 5 = 2; the job block is centred on its widest
+    // line, "System : Slab" (13); 140148 with option 4 loses its colon.
+    state.OutputTarget = TargetEditorData;
+    state.CurrentListKey = 90045L;
+    state.LinesPerPage = 26;
+    state.JobLines = {"J1", "J2", "J3"};
+    state.ProjectBaseName = "plate";
+    state.ProjectType = 4;
+    state.AnalysisMethod = 3;
+    state.AnalysisDescription = {"D1", "D2"};
+    writer->WriteCoverPage();
+    ExpectAsStored(state.ListText);
+    EXPECT_EQ(state.LineOnPage, 25);
+    EXPECT_EQ(host.lastStatus, "Preparing Data list");
+}
+
+TEST_F(WriterTest, CoverPageSpacingRoundsToTheNearestLine)
+{
+    // (28 - 16) / 5 = 2.4 -> 2 (2.8 -> 3 in ListRunTest's cover page).
+    state.CurrentListKey = 90045L;
+    state.LinesPerPage = 28;
+    state.AnalysisMethod = 15; // no description
+    writer->WriteCoverPage();
+    const std::vector<std::string> lines = SplitLines(state.ListText);
+    EXPECT_EQ(lines.size(), 2u + 5u + 2u + 5u + 2u + 2u + 3u);
+    EXPECT_EQ(lines[2], "  " + Rep(38, '*'));
 }
 
 } // namespace

@@ -31,10 +31,8 @@ TEST_F(WriterTest, CheckNonzeroRowsKeepsRowsWithAValueInTheFirstThreeColumns)
     EXPECT_FALSE(CheckNonzeroRows(*writer, table.rows, 0));
     EXPECT_EQ(table.rows.RowCount, 2);
     EXPECT_EQ(table.rows.RowNumbers, (std::vector<std::int32_t>{2, 4}));
-    EXPECT_EQ(table.rows.Value(1, 1), 1.0f);
-    EXPECT_EQ(table.rows.Value(1, 4), 9.0f);
-    EXPECT_EQ(table.rows.Value(2, 3), -2.0f);
-    EXPECT_EQ(table.rows.Value(2, 4), 7.0f);
+    EXPECT_EQ(std::vector<float>(table.values.begin(), table.values.begin() + 8),
+        (std::vector<float>{1, 0, 0, 9, 0, 0, -2, 7}));
     EXPECT_TRUE(host.warnings.empty());
 
     // A second check keeps the first row numbers.
@@ -117,37 +115,35 @@ TEST_F(SectionTest, DataViewHasNoHeadersAndNoBreaks)
 
 TEST_F(WriterTest, NodeNumberColumnsAndTheSecondFormat)
 {
+    // Widths 1, 1, 1, 1: gap (38 - 4) / 3 = 11.3 -> 6, so 1, 7, 7, 7. A cell
+    // wider than its column pushes the rest of the row to the right; a cell
+    // of more bytes than characters is aligned by its characters.
     state.TopMargin = 0;
     ColumnDefinition columns;
     columns.ColumnCount = 3;
     columns.ColumnCaptionIds = {std::string("T"), std::string("a"), std::string("b"), std::string("c")};
     columns.ColumnSymbols = {"", "", "", ""};
     columns.ColumnUnits = {std::string(), std::string(), std::string(), std::string()};
-    Table table(3, {3, 17, 1.2345f});
-    ResultFormats formats;
-    formats.valueFormat = "0.0";
-    formats.nodeNumberColumns = true;
-    ASSERT_TRUE(WriteResultSection(*writer, table.rows, columns, formats));
-    // Widths 1, 1, 1, 1: gap (38 - 4) / 3 = 11.3 -> 6, so 1, 7, 7, 7.
-    std::vector<std::string> lines = SplitLines(state.ListText);
-    EXPECT_EQ(lines.at(8), "  1" + Sp(6) + "3" + Sp(5) + "17" + Sp(4) + "1.2");
-
-    Table again(3, {3, 17, 1.2345f});
-    formats.secondFormat = "0.000";
-    formats.secondFrom = 3;
-    state.ListText.clear();
-    ASSERT_TRUE(WriteResultSection(*writer, again.rows, columns, formats));
-    lines = SplitLines(state.ListText);
-    EXPECT_EQ(lines.at(8), "  1" + Sp(6) + "3" + Sp(5) + "17" + Sp(2) + "1.235");
-
-    // A cell wider than its column pushes the rest of the row to the right;
-    // a cell of more bytes than characters is aligned by its characters.
-    Table wide(3, {3, 12345678, 1.2345f});
-    formats.secondFormat = "0.0 \"\xC2\xB0\"";
-    state.ListText.clear();
-    ASSERT_TRUE(WriteResultSection(*writer, wide.rows, columns, formats));
-    lines = SplitLines(state.ListText);
-    EXPECT_EQ(lines.at(8), "  1" + Sp(6) + "3" + "12345678" + Sp(2) + "1.2 \xC2\xB0");
+    const struct {
+        float node;
+        const char* second; // from column 3, or none
+        std::string row;
+    } cases[] = {{17, "", "  1" + Sp(6) + "3" + Sp(5) + "17" + Sp(4) + "1.2"},
+        {17, "0.000", "  1" + Sp(6) + "3" + Sp(5) + "17" + Sp(2) + "1.235"},
+        {12345678, "0.0 \"\xC2\xB0\"", "  1" + Sp(6) + "3" + "12345678" + Sp(2) + "1.2 \xC2\xB0"}};
+    for (const auto& c : cases) {
+        Table table(3, {3, c.node, 1.2345f});
+        ResultFormats formats;
+        formats.valueFormat = "0.0";
+        formats.nodeNumberColumns = true;
+        if (*c.second != '\0') {
+            formats.secondFormat = c.second;
+            formats.secondFrom = 3;
+        }
+        state.ListText.clear();
+        ASSERT_TRUE(WriteResultSection(*writer, table.rows, columns, formats));
+        EXPECT_EQ(SplitLines(state.ListText).at(8), c.row);
+    }
 }
 
 } // namespace

@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Tables of the list writer: name/value tables, table headings with their
-// gaps and the lam-alef rule, continued tables; and the text measures.
+// gaps and the lam-alef rule, data tables of numbered rows filled from value
+// columns; and the text measures.
 
 #include "lists/writer_fixture_test.h"
 
+#include <stdexcept>
+
+#include "lists/data/TableCells.h"
 #include "lists/writer/TextMeasure.h"
 
 namespace teska::test {
@@ -79,29 +83,18 @@ TEST_F(WriterTest, TableHeadingRightAlignsCellsAndSplitsLineFeeds)
     EXPECT_EQ(state.LineOnPage, 5);
 }
 
-TEST_F(WriterTest, TableHeadingGapIsOneWhenTheColumnsFillTheLine)
+// The gap is the room left over the columns, halves to even, at least one:
+// 38 - 41 gives 1; 38 - 29 = 9 over 2 columns gives 4, 10 gives 5, 7 gives 4.
+TEST_F(WriterTest, TableHeadingGapHalvesToEvenAndIsAtLeastOne)
 {
-    TableHeading heading;
-    heading.ColumnCount = 2;
-    heading.Rows = {{Rep(12, 'a'), Rep(14, 'b'), Rep(15, 'c')}};
-    const TableLayout layout = writer->WriteTableHeading(heading);
-    EXPECT_EQ(layout.Widths, (std::vector<std::int32_t>{12, 15, 16}));
-    EXPECT_EQ(
-        SplitLines(state.ListText).at(1), "  " + Rep(12, 'a') + " " + Rep(14, 'b') + " " + Rep(15, 'c'));
-}
-
-TEST_F(WriterTest, TableHeadingGapRoundsHalvesToEven)
-{
-    // 38 - (20 + 4 + 5) = 9 over 2 columns: 4.5 gives 4; 38 - 28 = 10 gives 5.
-    TableHeading heading;
-    heading.ColumnCount = 2;
-    heading.Rows = {{Rep(20, 'a'), Rep(4, 'b'), Rep(5, 'c')}};
-    EXPECT_EQ(writer->WriteTableHeading(heading).Widths, (std::vector<std::int32_t>{20, 8, 9}));
-    heading.Rows = {{Rep(19, 'a'), Rep(4, 'b'), Rep(5, 'c')}};
-    EXPECT_EQ(writer->WriteTableHeading(heading).Widths, (std::vector<std::int32_t>{19, 9, 10}));
-    // 38 - 31 = 7 over 2 columns: 3.5 gives 4.
-    heading.Rows = {{Rep(24, 'a'), Rep(3, 'b'), Rep(4, 'c')}};
-    EXPECT_EQ(writer->WriteTableHeading(heading).Widths, (std::vector<std::int32_t>{24, 7, 8}));
+    const std::pair<std::vector<int>, std::vector<std::int32_t>> cases[] = {{{12, 14, 15}, {12, 15, 16}},
+        {{20, 4, 5}, {20, 8, 9}}, {{19, 4, 5}, {19, 9, 10}}, {{24, 3, 4}, {24, 7, 8}}};
+    for (const auto& [widths, expected] : cases) {
+        TableHeading heading;
+        heading.ColumnCount = 2;
+        heading.Rows = {{Rep(widths[0], 'a'), Rep(widths[1], 'b'), Rep(widths[2], 'c')}};
+        EXPECT_EQ(writer->WriteTableHeading(heading).Widths, expected);
+    }
 }
 
 TEST_F(WriterTest, LamAlefPairsGetOneExtraBlankEach)
@@ -117,44 +110,100 @@ TEST_F(WriterTest, LamAlefPairsGetOneExtraBlankEach)
     EXPECT_EQ(SplitLines(state.ListText).at(2), Sp(3) + Sp(10) + arabic);
 }
 
-TEST_F(WriterTest, ContinueTableWritesNothingForTheDataViewAndResultSummaries)
-{
-    state.OutputTarget = TargetViewData;
-    EXPECT_FALSE(writer->WritesContinuation());
-    EXPECT_TRUE(writer->ContinueTable(ThreeColumnHeading()).Widths.empty());
-    state.OutputTarget = TargetViewResults;
-    state.CurrentListKey = 140019L;
-    EXPECT_TRUE(writer->ContinueTable(ThreeColumnHeading()).Widths.empty());
-    EXPECT_EQ(state.ListText, "");
-    EXPECT_EQ(state.LineOnPage, 0);
-}
-
 // --- measures ---------------------------------------------------------------
 
-TEST(TextMeasure, LengthCountsCharactersNotBytes)
-{
-    EXPECT_EQ(TextLength(""), 0);
-    EXPECT_EQ(TextLength("abc"), 3);
-    EXPECT_EQ(TextLength("Gr\xC3\xBC\xC3\x9F"
-                         "e"),
-        5); // Grüße
-    EXPECT_EQ(TextLength("\xE2\x82\xAC"), 1); // euro sign
-    EXPECT_EQ(TextLength("\xF0\x9F\x98\x80"), 2); // beyond U+FFFF: two units
-    EXPECT_EQ(TextLength("a\xFF"
-                         "b"),
-        3); // a stray byte is one character
-    EXPECT_EQ(TextLength("\xC3"), 1); // a cut sequence too
-}
-
-TEST(TextMeasure, LamAlefCountsEveryAlefFormAndNothingElse)
+// Characters, not bytes (a stray byte or a cut sequence is one, beyond
+// U+FFFF two units); lam-alef pairs of every alef form, nothing else.
+TEST(TextMeasure, LengthAndLamAlefPairs)
 {
     const std::string lam = "\xD9\x84";
-    EXPECT_EQ(LamAlefCount(lam + "\xD8\xA7"), 1);
-    EXPECT_EQ(LamAlefCount(lam + "\xD8\xA5" + lam + "\xD8\xA3" + lam + "\xD8\xA2"), 3);
-    EXPECT_EQ(LamAlefCount(lam + "\xD8\xA8"), 0); // lam + beh
-    EXPECT_EQ(LamAlefCount("\xD8\xA7" + lam), 0); // alef before lam
-    EXPECT_EQ(LamAlefCount(lam + " \xD8\xA7"), 0); // not directly followed
-    EXPECT_EQ(LamAlefCount("abc"), 0);
+    const struct {
+        std::string text;
+        int length, lamAlef;
+    } cases[] = {{"", 0, 0}, {"abc", 3, 0},
+        {"Gr\xC3\xBC\xC3\x9F"
+         "e",
+            5, 0},
+        {"\xE2\x82\xAC", 1, 0}, {"\xF0\x9F\x98\x80", 2, 0},
+        {"a\xFF"
+         "b",
+            3, 0},
+        {"\xC3", 1, 0}, {lam + "\xD8\xA7", 2, 1},
+        {lam + "\xD8\xA5" + lam + "\xD8\xA3" + lam + "\xD8\xA2", 6, 3}, {lam + "\xD8\xA8", 2, 0},
+        {"\xD8\xA7" + lam, 2, 0}, {lam + " \xD8\xA7", 3, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(TextLength(c.text), c.length) << c.text;
+        EXPECT_EQ(LamAlefCount(c.text), c.lamAlef) << c.text;
+    }
+}
+
+// --- data tables ------------------------------------------------------------
+
+TEST(FillNumberedRows, RefillReplacesTheGridAndShortColumnsAreRefused)
+{
+    const float a[] = {1, 2, 3};
+    TableCells cells;
+    FillNumberedRows(cells, 2, 3, {a, 1, "0"}, {a, 10, "0"});
+    FillNumberedRows(cells, 2, 1, {a, 1, "0"}, {a, 1, "0"});
+    EXPECT_EQ(cells.TableRowCount(), 1);
+    EXPECT_EQ(cells.Cell(1, 2), "1");
+    const float shortColumn[] = {1};
+    EXPECT_THROW(FillNumberedRows(cells, 2, 2, {a, 1, "0"}, {shortColumn, 1, "0"}), std::invalid_argument);
+}
+
+TEST_F(WriterTest, CellTableIsRightAlignedInTheHeadingWidths)
+{
+    // Widths 2, 1, 1; gap (40 - 2 - 4) / 2 = 17, clamped to 6: 2, 7, 7.
+    state.OutputTarget = TargetViewData;
+    const float x[] = {1.5f, -2};
+    const float y[] = {10, 0.25f};
+    TableCells cells;
+    FillNumberedRows(cells, 2, 2, {x, 2, "0.0"}, {y, 1, "0.00"});
+    TableHeading heading;
+    heading.ColumnCount = 2;
+    heading.Rows = {{std::string("No"), std::string("x"), std::string("y")}};
+    WriteCellTable(*writer, heading, cells);
+    ExpectAsStored(state.ListText);
+    EXPECT_EQ(state.LineOnPage, 6);
+}
+
+TEST_F(WriterTest, CellTableBreaksAfterTheLastRowThatFitsAndRepeatsTheHeading)
+{
+    // Editor output, 12-line pages with a bottom margin of 1: a row that
+    // leaves LineOnPage above 10 ends the page unless it is the last row:
+    // heading 3 + rows 1..8 = 11 lines, the note, then rows 9 and 10 on
+    // page 1 under the repeated heading.
+    const float v[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    TableCells cells;
+    FillNumberedRows(cells, 1, 10, {v, 1, "0"}, {v, 1, "0"});
+    TableHeading heading;
+    heading.ColumnCount = 1;
+    heading.Rows = {{std::string("No"), std::string("v")}};
+    WriteCellTable(*writer, heading, cells);
+    ExpectAsStored(state.ListText);
+    EXPECT_EQ(state.LineOnPage, 11);
+    EXPECT_EQ(state.PageNumber, 1);
+}
+
+TEST_F(WriterTest, CellTableWhoseHeadingAndFirstRowDoNotFitStartsOnANewPage)
+{
+    // 12-line pages, bottom margin 1: heading (3 lines) and one row fit
+    // after line 7 but not after line 8, where the page is padded and the
+    // next page header follows.
+    const float v[] = {1};
+    TableCells cells;
+    FillNumberedRows(cells, 1, 1, {v, 1, "0"}, {v, 1, "0"});
+    TableHeading heading;
+    heading.ColumnCount = 1;
+    heading.Rows = {{std::string("No"), std::string("v")}};
+    for (const int before : {7, 8}) {
+        state.ListText.clear();
+        state.LineOnPage = 0;
+        state.PageNumber = 0;
+        writer->AppendEmptyLines(before);
+        WriteCellTable(*writer, heading, cells);
+        ExpectAsStored(state.ListText, std::to_string(before));
+    }
 }
 
 } // namespace
