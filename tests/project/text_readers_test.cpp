@@ -34,6 +34,31 @@ template <class T> std::string Shortest(T value)
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
+// One field or state of \p in as text, by its letter in the table.
+std::string Field(FieldReader& in, char op)
+{
+    switch (op) {
+    case 'i':
+        return std::to_string(in.ReadInt16());
+    case 'l':
+        return std::to_string(in.ReadInt32());
+    case 's':
+        return Shortest(in.ReadSingle());
+    case 'd':
+        return Shortest(in.ReadDouble());
+    case 'b':
+        return in.ReadBool() ? "1" : "0";
+    case 'S':
+        return in.ReadString();
+    case 'L':
+        return in.LineInput();
+    case 'e':
+        return in.AtEnd() ? "1" : "0";
+    default:
+        return std::to_string(in.line());
+    }
+}
+
 // A reader whose values the table does not list: only its errors count.
 #define ReadOnly(read)                                                                                       \
     [](FieldReader& in, const std::string&) {                                                                \
@@ -48,37 +73,8 @@ const std::map<std::string, Read>& Readers()
         {"field",
             [](FieldReader& in, const std::string& ops) {
                 std::string read;
-                for (const char op : ops) {
-                    read += read.empty() ? "" : "|";
-                    switch (op) {
-                    case 'i':
-                        read += std::to_string(in.ReadInt16());
-                        break;
-                    case 'l':
-                        read += std::to_string(in.ReadInt32());
-                        break;
-                    case 's':
-                        read += Shortest(in.ReadSingle());
-                        break;
-                    case 'd':
-                        read += Shortest(in.ReadDouble());
-                        break;
-                    case 'b':
-                        read += in.ReadBool() ? "1" : "0";
-                        break;
-                    case 'S':
-                        read += in.ReadString();
-                        break;
-                    case 'L':
-                        read += in.LineInput();
-                        break;
-                    case 'e':
-                        read += in.AtEnd() ? "1" : "0";
-                        break;
-                    default:
-                        read += std::to_string(in.line());
-                    }
-                }
+                for (const char op : ops)
+                    read += (read.empty() ? "" : "|") + Field(in, op);
                 return read;
             }},
         {"po1",
