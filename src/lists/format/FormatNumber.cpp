@@ -437,6 +437,16 @@ constexpr std::int64_t IntegerPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 
     1000000000, 10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000, 1000000000000000,
     10000000000000000, 100000000000000000, 1000000000000000000};
 
+// Half the distance from a normal single of the biased exponent
+// \p exponentField to the next single up: 2^(exponentField - 151).
+double HalfUlp(std::uint32_t exponentField)
+{
+    const std::uint64_t bits = static_cast<std::uint64_t>(exponentField - 151 + 1023) << 52;
+    double halfUlp;
+    std::memcpy(&halfUlp, &bits, sizeof halfUlp);
+    return halfUlp;
+}
+
 // The round-trip interval of a positive normal single: every decimal in it
 // reads back as the single. Kept in units of 10^min(power, 0), where the
 // single's value and the bounds are exact doubles (24 + 1 bits times 5^12 fit
@@ -469,10 +479,7 @@ bool MakeInterval(float value, int power, RoundTripInterval& interval)
     interval.x = static_cast<double>(value < 0 ? -value : value) * scale;
     // Half the distance to the next single up; the one below is half as far
     // when the value is a power of two.
-    const std::uint64_t halfUlpBits = static_cast<std::uint64_t>(exponentField - 151 + 1023) << 52;
-    double halfUlp;
-    std::memcpy(&halfUlp, &halfUlpBits, sizeof halfUlp);
-    halfUlp *= scale;
+    const double halfUlp = HalfUlp(exponentField) * scale;
     interval.hi = interval.x + halfUlp;
     interval.lo = (bits & 0x7FFFFF) == 0 ? interval.x - halfUlp / 2 : interval.x - halfUlp;
     if (interval.hi >= 0x1p52)
@@ -593,10 +600,7 @@ bool NearestWhole(float magnitude, int scale, std::int64_t& rounded)
     const std::uint32_t exponentField = bits >> 23;
     if (exponentField == 0 || exponentField == 0xFF || (bits & 0x7FFFFF) == 0)
         return false;
-    const std::uint64_t halfUlpBits = static_cast<std::uint64_t>(exponentField - 151 + 1023) << 52;
-    double halfUlp;
-    std::memcpy(&halfUlp, &halfUlpBits, sizeof halfUlp);
-    halfUlp *= PowersOfTen[scale];
+    double halfUlp = HalfUlp(exponentField) * PowersOfTen[scale];
     if (halfUlp >= 0.5)
         return false;
     const double x = static_cast<double>(magnitude) * PowersOfTen[scale];
