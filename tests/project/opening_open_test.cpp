@@ -214,7 +214,7 @@ TEST_F(OpenProjectTest, SlabFileDecidesDesignSwitchTwo)
     eight.Save(file(".P21"));
     EXPECT_EQ(OpenProject(state, context, false).Outcome, OpenOutcome::Failed);
     ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_NE(host.errors[0].find("SLAB.P21"), std::string::npos) << host.errors[0];
+    EXPECT_NE(host.errors[0].find("SLAB.P21, record 9"), std::string::npos) << host.errors[0];
 }
 
 TEST_F(OpenProjectTest, ReactivationNeitherAnnouncesNorLocksAndGroupGetsThePath)
