@@ -18,6 +18,7 @@
 #include "project/opening/OpenProject.h"
 #include "project/opening/ProjectOpening.h"
 #include "project/opening/ProjectWriter.h"
+#include "project/opening/RecentFiles.h"
 #include "suite/Host.h"
 #include "suite/SettingsStore.h"
 #include "support/TestSupport.h"
@@ -271,6 +272,14 @@ TEST_F(OpenProjectTest, OpeningRegistersReadsAndRemembers)
     EXPECT_EQ(state.AnalysisMethod, 2);
     EXPECT_EQ(GetRecentFile(settings, 0), dir.file("TWO.PO1"));
     EXPECT_EQ(recent[1].Caption, "&2 " + dir.file("ONE.PO1"));
+    // The recent files are in the application's settings file.
+    SettingsStore reloaded(dir.file("TESKA-List.ini"));
+    ASSERT_TRUE(reloaded.Load());
+    RecentFileTable loaded;
+    LoadRecentList(reloaded, loaded);
+    EXPECT_EQ(loaded[1].Caption, "&2 " + dir.file("ONE.PO1"));
+    EXPECT_TRUE(loaded[1].Visible);
+    EXPECT_FALSE(loaded[2].Visible);
 
     // The same file again: the existing entry, read again, no new entry.
     result = OpenProjectFromPath(session, dir.file("ONE.PO1"));
@@ -279,6 +288,15 @@ TEST_F(OpenProjectTest, OpeningRegistersReadsAndRemembers)
     EXPECT_EQ(projects.Count(), 2u);
     EXPECT_EQ(projects.CurrentProject, 1u);
     EXPECT_EQ(state.AnalysisMethod, 7);
+
+    // A file of the same name in another folder, or the same path in
+    // another case, is another project.
+    std::filesystem::create_directory(dir.file("sub"));
+    std::filesystem::copy_file(dir.file("ONE.PO1"), dir.file("sub/ONE.PO1"));
+    std::filesystem::copy_file(dir.file("ONE.PO1"), dir.file("one.PO1"));
+    EXPECT_EQ(OpenProjectFromPath(session, dir.file("sub/ONE.PO1")).Index, 3u);
+    EXPECT_EQ(OpenProjectFromPath(session, dir.file("one.PO1")).Index, 4u);
+    EXPECT_EQ(projects.Count(), 4u);
 }
 
 TEST_F(OpenProjectTest, RefusedFilesAndEmptyEntriesChangeNothing)

@@ -35,23 +35,6 @@ namespace {
 using test::ScratchDir;
 using test::writeFile;
 
-TEST(OpenedProjectsList, SecondOpeningOfAPathSelectsTheExistingEntry)
-{
-    OpenedProjects projects;
-    bool already = true;
-    EXPECT_EQ(IsProjectOpened(projects, "/a/SLAB.PO1", already), 1u);
-    EXPECT_FALSE(already);
-    EXPECT_EQ(IsProjectOpened(projects, "/b/SLAB.PO1", already), 2u); // same base name
-    EXPECT_FALSE(already);
-    EXPECT_EQ(IsProjectOpened(projects, "/a/slab.PO1", already), 3u); // case-sensitive
-    EXPECT_FALSE(already);
-    EXPECT_EQ(projects.CurrentProject, 3u);
-    EXPECT_EQ(IsProjectOpened(projects, "/a/SLAB.PO1", already), 1u);
-    EXPECT_TRUE(already);
-    EXPECT_EQ(projects.Count(), 3u);
-    EXPECT_EQ(projects.Current(), "/a/SLAB.PO1");
-}
-
 TEST(OpenedProjectsList, ClosingMovesLaterEntriesDownAndKeepsCurrentInRange)
 {
     ScratchDir dir;
@@ -132,26 +115,6 @@ TEST(RecentFileList, NewestFirstAtMostFiveAndNoDuplicates)
     edited.SetValue("Recent Files", "File4", "/b.PO1");
     EXPECT_EQ(LoadRecentPaths(edited), (std::vector<std::string>{"/a.PO1", "/b.PO1"}));
     EXPECT_EQ(GetRecentFile(edited, 1), "/b.PO1");
-}
-
-TEST(RecentFileList, StoredInTheApplicationSettingsFile)
-{
-    ScratchDir dir;
-    SettingsStore store(ApplicationSettingsPath(dir.dir()));
-    RecentFileTable records;
-    EXPECT_TRUE(AddRecentFile(store, "/x/A.PO1", records));
-    EXPECT_TRUE(AddRecentFile(store, "/x/B.PO1", records));
-    EXPECT_EQ(records[2].Caption, "");
-    EXPECT_FALSE(records[2].Visible);
-
-    SettingsStore reloaded(dir.file("TESKA-List.ini"));
-    ASSERT_TRUE(reloaded.Load());
-    EXPECT_EQ(reloaded.Value("Recent Files", "File1"), "/x/B.PO1");
-    EXPECT_EQ(reloaded.Value("Recent Files", "File2"), "/x/A.PO1");
-    RecentFileTable loaded;
-    LoadRecentList(reloaded, loaded);
-    EXPECT_EQ(loaded[1].Caption, "&2 /x/A.PO1");
-    EXPECT_FALSE(loaded[2].Visible);
 }
 
 TEST(ProjectLocks, AcquireReleaseAndOtherOwners)
