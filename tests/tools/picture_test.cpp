@@ -4,7 +4,7 @@
 // Result pictures of a generated project: the picture holds the list's
 // numbers, its drawing shows the expected band colours inside the elements
 // (polygon and raster fill), the SVG carries the legend texts, and
-// teska-report --picture writes PNG, SVG and PDF.
+// teska-report --picture writes a PNG of the size asked for.
 
 #include <gtest/gtest.h>
 
@@ -27,25 +27,12 @@ namespace {
 class Picture : public test::SampleSessionTest<RecordingHost> {
 protected:
     Picture() { EnsureGuiApplication(); }
-
-    ListProject Project() { return ListProject{*session, project, formats, 90065L}; }
-
-    // Runs teska-report on the project; the file after --png, --svg and
-    // --pdf is taken in the scratch folder.
-    test::CommandResult Run(std::vector<std::string> args)
-    {
-        for (std::size_t i = 1; i < args.size(); ++i)
-            if (args[i - 1] == "--png" || args[i - 1] == "--svg" || args[i - 1] == "--pdf")
-                args[i] = dir.file(args[i]);
-        args.insert(args.begin(), {dir.file("S.PO1"), "--settings", settings});
-        return test::RunCommand(TESKA_REPORT_EXE, args, dir);
-    }
 };
 
 TEST_F(Picture, DrawsTheListsNumbersInTheirBands)
 {
     ASSERT_TRUE(opened);
-    ListProject p = Project();
+    ListProject p{*session, project, formats, 90065L};
     const PictureBuild build = BuildResultPicture(p, ListKey(140L), 2);
     ASSERT_TRUE(build.Picture) << build.Reason;
     const ResultPicture& pic = *build.Picture;
@@ -125,21 +112,16 @@ TEST_F(Picture, DrawsTheListsNumbersInTheirBands)
         EXPECT_TRUE(texts.count(band.LowerText) && texts.count(band.UpperText)) << band.LowerText;
 }
 
-// teska-report --picture in each file format (its messages and exit
-// statuses: the report runs).
-TEST_F(Picture, BatchCommandWritesEachFormat)
+// teska-report --picture writes a PNG of the size asked for (the other
+// formats and the messages: the report runs).
+TEST_F(Picture, BatchCommandWritesThePngSizeAskedFor)
 {
-    ASSERT_EQ(Run({"--picture", "140", "--png", "m.png", "--size", "640x400"}).status, 0);
+    const test::CommandResult r = test::RunCommand(TESKA_REPORT_EXE,
+        {dir.file("S.PO1"), "--settings", settings, "--picture", "140", "--png", dir.file("m.png"), "--size",
+            "640x400"},
+        dir);
+    ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(QImage(QString::fromStdString(dir.file("m.png"))).size(), QSize(640, 400));
-    ASSERT_EQ(Run({"--picture", "140:5", "--pdf", "m.pdf"}).status, 0);
-    EXPECT_EQ(test::readFile(dir.file("m.pdf")).rfind("%PDF", 0), 0u);
-    ASSERT_EQ(Run({"--picture", "138:1", "--svg", "p.svg"}).status, 0);
-    const std::string svg = test::readFile(dir.file("p.svg"));
-    QXmlStreamReader xml(QString::fromStdString(svg));
-    while (!xml.atEnd())
-        xml.readNext();
-    EXPECT_FALSE(xml.hasError());
-    EXPECT_NE(svg.find("<path"), std::string::npos);
 }
 
 } // namespace
