@@ -154,16 +154,11 @@ TEST(UnitLabel, AUnitTextShorterThanTwoCharactersIsAnErrorNamingIt)
     }
 }
 
-TEST(StripEnclosing, StripsWholeCharacters)
+TEST(UnitTexts, StripEnclosingTakesWholeCharactersAndRoundThroughTextReadsTheTextBack)
 {
     EXPECT_EQ(StripEnclosing("[m]", "u"), "m");
     EXPECT_EQ(StripEnclosing("[]", "u"), "");
-    // A two-byte character at each end goes as a whole.
-    EXPECT_EQ(StripEnclosing("\xC2\xABkN\xC2\xBB", "u"), "kN");
-}
-
-TEST(RoundThroughText, ReadsTheFormattedTextBack)
-{
+    EXPECT_EQ(StripEnclosing("\xC2\xABkN\xC2\xBB", "u"), "kN"); // a two-byte character at each end
     EXPECT_FLOAT_EQ(RoundThroughText(1.23456, "0.00"), 1.23f);
     EXPECT_FLOAT_EQ(RoundThroughText(-2.5, "0"), -3.0f);
     EXPECT_FLOAT_EQ(RoundThroughText(0.5, ""), 0.5f);

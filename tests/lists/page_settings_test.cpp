@@ -4,27 +4,21 @@
 // Page settings: the margins file, the print options and their page
 // numbering, and the settings file that holds the options.
 
-#include <gtest/gtest.h>
-
-#include "lists/Session.h"
+#include "lists/list_fixture_test.h"
 #include "lists/page/PageLayout.h"
 #include "lists/page/PrintOptions.h"
 #include "suite/Errors.h"
-#include "suite/Host.h"
 #include "suite/SettingsStore.h"
-#include "support/TestSupport.h"
 
 namespace teska::test {
 namespace {
 
-class PageLayoutTest : public ::testing::Test {
+class PageLayoutTest : public ListFixture {
 protected:
     PageLayoutTest()
+        : ListFixture("", 40, 30, false)
     {
-        SessionOptions options;
-        options.settingsDirectory = dir.dir();
-        options.language = "en";
-        session = std::make_unique<Session>(host, options);
+        session->catalogue.setStrict(false);
     }
     PageLayout Load()
     {
@@ -40,9 +34,7 @@ protected:
         EXPECT_EQ(layout.BottomMargin, 2);
     }
 
-    ScratchDir dir;
-    RecordingHost host;
-    std::unique_ptr<Session> session;
+    ScratchDir& dir = catalogueDir;
 };
 
 // No file gives the defaults quietly; a saved layout is three lines, read

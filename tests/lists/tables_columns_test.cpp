@@ -53,14 +53,12 @@ protected:
 
 class Candidates : public Columns {
 protected:
-    static OfferState state(int target, int method, std::initializer_list<int> switches = {})
+    static OfferState state(int target, int method)
     {
         OfferState s;
         s.OutputTarget = target;
         s.AnalysisMethod = method;
         s.TermId = 90070;
-        for (int i : switches)
-            s.ResultSwitch[static_cast<std::size_t>(i)] = true;
         return s;
     }
 };

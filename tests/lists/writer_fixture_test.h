@@ -20,8 +20,6 @@ protected:
         state.OutputTarget = TargetEditorResults;
         state.CurrentListKey = 140L;
     }
-
-    ScratchDir& dir = catalogueDir;
 };
 
 inline std::string Sp(int n)
