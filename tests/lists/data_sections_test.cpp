@@ -15,7 +15,25 @@
 namespace teska::test {
 namespace {
 
-class DataSectionTest : public RunTest { };
+class DataSectionTest : public RunTest {
+protected:
+    void WriteSlab(const std::string& mark)
+    {
+        SlabData slab;
+        slab.UnitWeight = 25;
+        slab.Xo = 1;
+        slab.Yo = 2;
+        slab.Beta = 30;
+        slab.Tk = 10;
+        slab.Tf = 5;
+        slab.Hm = 1.5f;
+        slab.Regions = {SlabRegion{0.5f, 30000, 0.2f}};
+        WriteSlabFile(File(".SLB"), slab);
+        SlabFileP21 p21;
+        p21.SlabMark = mark;
+        SaveInputFile(File(".P21"), WriteSlabFileP21(p21));
+    }
+};
 
 // Each section viewed from hand-made files, compared with the text stored
 // as DataSectionTest.Sections_<name>.txt.
@@ -101,6 +119,11 @@ TEST_F(DataSectionTest, Sections)
                 gl1.ItemsB2 = {{0, 0}};
                 SaveInputFile(File(".GL1"), WriteDataFileGL1(gl1));
             }},
+        // The unit weight is force over length cubed; the temperatures only
+        // with the mark "J"; method 15 without the axes and the mean depth.
+        {"SlabMarkJ", 140176L, [this] { WriteSlab("J"); }},
+        {"SlabMarkN", 140176L, [this] { WriteSlab("N"); }},
+        {"SlabMethod15", 140176L, [this] { WriteSlab("N"), project.AnalysisMethod = 15; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -113,40 +136,6 @@ TEST_F(DataSectionTest, Sections)
         ASSERT_EQ(Run(TargetViewData, {c.key}).Outcome, ListRunOutcome::Completed)
             << ::testing::PrintToString(host.errors);
         ExpectAsStored(state.ListText, std::string("_") + c.name);
-    }
-}
-
-class SlabSectionTest : public DataSectionTest {
-protected:
-    void WriteSlab(const std::string& mark)
-    {
-        SlabData slab;
-        slab.UnitWeight = 25;
-        slab.Xo = 1;
-        slab.Yo = 2;
-        slab.Beta = 30;
-        slab.Tk = 10;
-        slab.Tf = 5;
-        slab.Hm = 1.5f;
-        slab.Regions = {SlabRegion{0.5f, 30000, 0.2f}};
-        WriteSlabFile(File(".SLB"), slab);
-        SlabFileP21 p21;
-        p21.SlabMark = mark;
-        SaveInputFile(File(".P21"), WriteSlabFileP21(p21));
-    }
-};
-
-TEST_F(SlabSectionTest, TemperaturesOnlyWithMarkJAndMethod15WithoutAxes)
-{
-    // The unit weight is force over length cubed; the temperatures only
-    // with the mark "J"; method 15 without the axes and the mean depth.
-    const std::pair<const char*, int> cases[] = {{"J", 0}, {"N", 0}, {"N", 15}};
-    for (const auto& [mark, method] : cases) {
-        WriteSlab(mark);
-        project.AnalysisMethod = method;
-        ASSERT_EQ(Run(TargetViewData, {140176L}).Outcome, ListRunOutcome::Completed)
-            << ::testing::PrintToString(host.errors);
-        ExpectAsStored(state.ListText, std::string("_") + mark + std::to_string(method));
     }
 }
 
