@@ -80,20 +80,6 @@ TEST(InputFiles, ReadAndWrittenAgainComeBackByteForByte)
 
 // --------------------------------------------------- layouts worked by hand
 
-TEST(InputLayout, P31ReadsBlankSeparatedFieldsAndLfLines)
-{
-    FieldReader in("S.P31", "Conditions\n2 1\n7, 4\nF\n0.5\nF\n8,5\n1\n2\n3\n1.5 2.5\n");
-    const SupportFileP31 file = ReadSupportFileP31(in);
-    ASSERT_EQ(file.Items.size(), 2u);
-    EXPECT_EQ(file.Items[0].KeptNumber, 7);
-    EXPECT_EQ(file.Items[0].ItemNumber, 4);
-    EXPECT_EQ(file.Items[0].Conditions, (std::array<std::string, 3>{"F", "0.5", "F"}));
-    EXPECT_EQ(file.Items[1].ItemNumber, 5);
-    EXPECT_EQ(file.Items[1].Conditions[2], "3");
-    ASSERT_EQ(file.Points.size(), 1u);
-    EXPECT_EQ(file.Points[0], (PointXY{1.5f, 2.5f}));
-}
-
 TEST(InputLayout, PILBlocksRunToTheEndOfTheFile)
 {
     // One pile; then two blocks, the second with no entries; trailing blank
@@ -114,16 +100,6 @@ TEST(InputLayout, PILBlocksRunToTheEndOfTheFile)
     EXPECT_EQ(file.Blocks[0].Entries, (std::vector<float>{0.25f, 0.75f}));
     EXPECT_EQ(file.Blocks[1].Values, (std::array<float, 4>{5, 6, 7, 8}));
     EXPECT_TRUE(file.Blocks[1].Entries.empty());
-}
-
-TEST(InputLayout, GL1SwitchAndSecondListOfB)
-{
-    FieldReader in("G.GL1", "Ground\r\n1,1\r\n1,2,3\r\n0.1,0.2,0.3,0.4,0.5\r\n#TRUE#\r\n9,10\r\n");
-    const DataFileGL1 file = ReadDataFileGL1(in);
-    EXPECT_EQ(file.ItemsA, (std::vector<std::array<std::int16_t, 3>>{{1, 2, 3}}));
-    EXPECT_EQ(file.ItemsB[0][4], 0.5f);
-    EXPECT_TRUE(file.Switch);
-    EXPECT_EQ(file.ItemsB2, (std::vector<std::array<float, 2>>{{9, 10}}));
 }
 
 TEST(InputLayout, PC1BlocksAndPolylinesLieWhereTheCountsPutThem)
