@@ -249,13 +249,10 @@ TEST_F(PunchingList, ElevenColumnsRoundedThroughTheirFormats)
     project.DesignCode = "EC 2";
     ASSERT_EQ(read(80045L), 0);
     ExpectTable();
-}
-
-TEST_F(PunchingList, DesignCodeAciTakesTheSecondForceUnitForQp)
-{
+    // ACI takes the second force unit for qp: 1.23456 x 0.5 = 0.61728 in
+    // slot 1 "0.000"; not so "ACI 318".
     project.DesignCode = "ACI";
     ASSERT_EQ(read(80045L), 0);
-    // 1.23456 x 0.5 = 0.61728 in slot 1 "0.000"
     EXPECT_EQ(table.Value(1, 6), 0.617f);
     project.DesignCode = "ACI 318";
     ASSERT_EQ(read(80045L), 0);

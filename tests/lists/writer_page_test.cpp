@@ -45,7 +45,7 @@ TEST_F(WriterTest, PageHeaderWithoutNumbersKeepsRoomForThreeDigits)
     EXPECT_EQ(state.PageNumber, NoPageNumbers);
 }
 
-TEST_F(WriterTest, PageNumberWidthFollowsTheDigitsAndTextKeysAreTheirOwnTitle)
+TEST_F(WriterTest, PageNumberWidthFollowsTheDigitsUpToSixteenBitsAndTextKeysAreTheirOwnTitle)
 {
     state.PageNumber = 99;
     state.TopMargin = 0;
@@ -53,16 +53,10 @@ TEST_F(WriterTest, PageNumberWidthFollowsTheDigitsAndTextKeysAreTheirOwnTitle)
     writer->WritePageHeader();
     // "Slab [ks]" 9 + 21 blanks + "Page 100" 8 = 38
     EXPECT_EQ(SplitLines(state.ListText).at(1), "  Slab [ks]" + Sp(21) + "Page 100");
-}
-
-TEST_F(WriterTest, PageNumberBeyondSixteenBitsIsAnError)
-{
-    state.PageNumber = 32767;
+    state.PageNumber = 32767; // the next number would be beyond sixteen bits
     EXPECT_THROW(writer->WritePageHeader(), RuntimeError);
 }
 
-// The data view has no page headers, title block or continued tables; the
-// result view leaves them out for some of its summaries.
 TEST_F(WriterTest, NoHeadersForTheDataViewNorForSummarySectionsInTheResultView)
 {
     TableHeading heading;
