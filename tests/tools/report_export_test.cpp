@@ -19,6 +19,7 @@
 #include "export/SpreadsheetFormat.h"
 #include "export/Workbook.h"
 #include "lists/format/FormatNumber.h"
+#include "suite/TextDecoding.h"
 #include "support/TestSupport.h"
 
 namespace teska {
@@ -54,17 +55,13 @@ std::vector<std::vector<std::string>> ParseCsv(const std::string& text)
     return records;
 }
 
+// The lines of \p text without their line ends and the empty lines at the
+// end, with the blanks at the right of each dropped when \p trimRight.
 std::vector<std::string> Lines(const std::string& text, bool trimRight)
 {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (trimRight)
-            line.erase(line.find_last_not_of(' ') + 1);
-        lines.push_back(line);
-    }
+    std::vector<std::string> lines = SplitLines(text);
+    for (std::string& line : lines)
+        line.erase(trimRight ? line.find_last_not_of(' ') + 1 : line.size());
     while (!lines.empty() && lines.back().empty())
         lines.pop_back();
     return lines;

@@ -148,30 +148,16 @@ protected:
     std::string settings = (fs::create_directories(dir.file("settings")), dir.file("settings"));
 };
 
-TEST_F(ReportRun, TextFileHoldsStandardOutputAndAnAbortedRunLeavesNone)
-{
-    const test::CommandResult toStdout = Run({"--results", "140", "--text", "-"});
-    ASSERT_EQ(toStdout.status, 0) << toStdout.err;
-    EXPECT_EQ(Run({"--results", "140", "--text", dir.file("list.txt")}).out, "");
-    EXPECT_EQ(test::readFile(dir.file("list.txt")), toStdout.out);
-    // After a data list written completely, an older file of that name
-    // stays as it was and no temporary file is left.
-    fs::remove(dir.file("PLATE.PH4"));
-    test::writeFile(dir.file("list.txt"), "older list\r\n");
-    const std::set<std::string> before = Listing(dir);
-    const test::CommandResult r
-        = Run({"--data", "90054", "--results", "140", "--text", dir.file("list.txt")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("PLATE.PH4"), std::string::npos) << r.err;
-    EXPECT_EQ(Listing(dir), before);
-}
-
-TEST_F(ReportRun, DataListsComeBeforeTheResultsInTextAndPdf)
+// The text file holds what standard output would, the data lists before
+// the results whatever their order on the command line; a run that aborts
+// leaves an older file of that name and no temporary file.
+TEST_F(ReportRun, TextFileHoldsStandardOutputDataFirstAndAnAbortedRunLeavesNone)
 {
     const test::CommandResult data = Run({"--data", "90054", "--text", "-"});
     const test::CommandResult results = Run({"--results", "140", "--text", "-"});
     ASSERT_EQ(data.status + results.status, 0) << data.err << results.err;
-    EXPECT_EQ(Run({"--results", "140", "--data", "90054", "--text", "-"}).out, data.out + results.out);
+    EXPECT_EQ(Run({"--results", "140", "--data", "90054", "--text", dir.file("list.txt")}).out, "");
+    EXPECT_EQ(test::readFile(dir.file("list.txt")), data.out + results.out);
 #ifdef TESKA_REPORT_HAVE_PDF
     // One page of node coordinates, one page of moments; two copies of
     // the one-page moments list print it twice.
@@ -185,6 +171,14 @@ TEST_F(ReportRun, DataListsComeBeforeTheResultsInTextAndPdf)
     ASSERT_EQ(Run({"--results", "140", "--pdf", dir.file("two.pdf"), "--copies", "2"}).status, 0);
     EXPECT_EQ(pages("two.pdf"), 2);
 #endif
+    fs::remove(dir.file("PLATE.PH4"));
+    test::writeFile(dir.file("list.txt"), "older list\r\n");
+    const std::set<std::string> before = Listing(dir);
+    const test::CommandResult r
+        = Run({"--data", "90054", "--results", "140", "--text", dir.file("list.txt")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("PLATE.PH4"), std::string::npos) << r.err;
+    EXPECT_EQ(Listing(dir), before);
 }
 
 TEST_F(ReportRun, PipesInPlaceOfFilesAreRefusedWithoutWaiting)
