@@ -38,33 +38,26 @@ std::string Lines(int count, const std::string& prefix = "P")
     return text;
 }
 
-TEST(LoadNumberFormats, WithoutFileGivesDefaultsQuietly)
+// Without a file the defaults, quietly; lines 13 to 16 of a file fill the
+// slots 14, 16, 15 and 13, line 17 is read and dropped: slot 17 never comes
+// from the file.
+TEST(LoadNumberFormats, DefaultsWithoutAFileAndTheSlotsOfItsLines)
 {
     Services s;
     NumberFormats formats;
     formats.slots[11] = "garbage";
     LoadNumberFormats(s.services, s.slot, formats, s.dir.dir());
-    EXPECT_TRUE(s.host.errors.empty());
     EXPECT_EQ(FormatNumber(1.0, formats.Slot(11)), "1.0000000");
-    EXPECT_EQ(formats.Slot(17), "0000E+00");
-    EXPECT_EQ(formats.Slot(13), "0.0");
-    EXPECT_EQ(formats.Slot(16), "0.00");
+    EXPECT_EQ(formats.Slot(13) + "|" + formats.Slot(16) + "|" + formats.Slot(17), "0.0|0.00|0000E+00");
     EXPECT_EQ(formats.Slot(0) + formats.Slot(18), ""); // outside the table
     EXPECT_EQ(s.host.lastStatus, "Loading the number formats");
     EXPECT_EQ(s.environment.CurrentFileName(), s.dir.dir() + "NOFORMAT");
-}
 
-TEST(LoadNumberFormats, LinesThirteenToSixteenFillSlotsFourteenSixteenFifteenThirteen)
-{
-    Services s;
-    std::string text = Lines(12) + "A\r\nB\r\nC\r\nD\r\n17th\r\n18th\r\n";
-    test::writeFile(s.dir.file("NOFORMAT"), text);
-    NumberFormats formats;
+    test::writeFile(s.dir.file("NOFORMAT"), Lines(12) + "A\r\nB\r\nC\r\nD\r\n17th\r\n18th\r\n");
     LoadNumberFormats(s.services, s.slot, formats, s.dir.dir());
     EXPECT_TRUE(s.host.errors.empty());
     EXPECT_EQ(formats.Slot(1) + formats.Slot(12), "P1P12");
     EXPECT_EQ(formats.Slot(13) + formats.Slot(14) + formats.Slot(15) + formats.Slot(16), "DACB");
-    // Line 17 is read and dropped; slot 17 never comes from the file.
     EXPECT_EQ(formats.Slot(17), "0000E+00");
     EXPECT_FALSE(s.slot.IsOpen());
 }

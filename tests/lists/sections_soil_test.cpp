@@ -7,6 +7,7 @@
 // The pile data section (140195) of two piles (UnitFactor 4 = 5).
 
 #include <cstdio>
+#include <tuple>
 
 #include "project/io/RecordFile.h"
 #include "sections_fixture_test.h"
@@ -37,29 +38,18 @@ protected:
     }
 };
 
-TEST_F(SoilTest, HeadIsTheHeadingAndTheBodyConvertsEveryValue)
-{
-    // Water -1.5 x 2, X 4 x 2, Es 8 x 2.5, Gama 16 x 1.25; Alfa, Nue, eo,
-    // Fhi unscaled.
-    SaveSoil();
-    ExpectAsStored(Written(140162, true));
-}
-
-TEST_F(SoilTest, Method3AddsTheModulusOfEachBoringToTheTable)
-{
-    // ks 40 x 1.25 in the boring table.
-    project.AnalysisMethod = 3;
-    SaveSoil();
-    ExpectAsStored(Written(140162, true));
-}
-
 TEST_F(SoilTest, LoadingStateNamesTheModulusAndTheCompressionIndex)
 {
-    // The layer's E = 16 (x 2.5 = 40) and Cc = 0.1 keep their values; the
-    // state picks the caption and the symbol.
-    for (const std::int16_t loading : {0, 1, 2}) {
+    // Water -1.5 x 2, X 4 x 2, Es 8 x 2.5, Gama 16 x 1.25; Alfa, Nue, eo,
+    // Fhi unscaled. The layer's E = 16 (x 2.5 = 40) and Cc = 0.1 keep their
+    // values; the state picks the caption and the symbol. Method 3 adds ks
+    // 40 x 1.25 to the boring table.
+    const std::tuple<std::int16_t, int, const char*> cases[]
+        = {{0, 1, "0"}, {1, 1, "1"}, {2, 1, "2"}, {0, 3, "Method3"}};
+    for (const auto& [loading, method, suffix] : cases) {
+        project.AnalysisMethod = method;
         SaveSoil(loading);
-        ExpectAsStored(Written(140162, true), std::to_string(loading));
+        ExpectAsStored(Written(140162, true), suffix);
     }
     SaveSoil(3);
     const std::string message = ErrorText<FileFormatError>([&] { Written(140162, true); });

@@ -150,14 +150,12 @@ TEST_F(WriterTest, TitleBlockWithoutAnalysisMethodEndsWithFourMarginLines)
     writer->WriteTitleBlock();
     ExpectAsStored(state.ListText);
     EXPECT_EQ(state.LineOnPage, 7);
-}
-
-TEST_F(WriterTest, TitleBlockOfTheSoilAnalysisHasNoDescription)
-{
+    // The soil analysis (method 15) has no description.
+    state.ListText.clear();
     state.AnalysisMethod = 15;
     state.AnalysisDescription = {"D1", "D2"};
     writer->WriteTitleBlock();
-    ExpectAsStored(state.ListText);
+    ExpectAsStored(state.ListText, "Method15");
 }
 
 TEST_F(WriterTest, CoverPageOfTheDataList)
