@@ -72,32 +72,6 @@ TEST(ResultFileRoundTrip, SinglesComeBackBitForBit)
     EXPECT_EQ(areas, std::vector<float>(std::begin(values), std::end(values)));
 }
 
-TEST(ResultFileRoundTrip, MatrixAndBeams)
-{
-    ScratchDir dir;
-    WriteMatrixFile(dir.file("A.PE1"), 3, [](std::int32_t i, std::span<float> row) {
-        for (std::size_t j = 0; j < row.size(); ++j)
-            row[j] = static_cast<float>(10 * i) + static_cast<float>(j) + 0.5f;
-    });
-    FieldReader matrix = FieldReader::FromFile(dir.file("A.PE1"));
-    ASSERT_EQ(ReadMatrixOrder(matrix, 3), 3);
-    float cells[9] = {};
-    ReadMatrixValues(matrix, 3, cells);
-    EXPECT_EQ(cells[0], 0.5f);
-    EXPECT_EQ(cells[2], 2.5f);
-    EXPECT_EQ(cells[3], 10.5f); // row 2 starts with 10.5
-    EXPECT_EQ(cells[8], 22.5f);
-
-    const std::vector<BeamRecord> beams = {{1, 2, {1, 2, 3, 4, 5}}, {2, 40000, {-1, 0.25f, 0, 1e6f, -7}}};
-    WriteBeamFile(dir.file("A.GH1"), beams);
-    FieldReader beamIn = FieldReader::FromFile(dir.file("A.GH1"));
-    const std::vector<BeamRecord> back = ReadBeamFile(beamIn);
-    ASSERT_EQ(back.size(), 2u);
-    EXPECT_EQ(back[1].Node2, 40000);
-    EXPECT_EQ(back[1].S, beams[1].S);
-    EXPECT_EQ(back[0].Node1, 1);
-}
-
 // ---- reading hand-written files --------------------------------------------
 
 TEST(ResultFileReading, PunchingPointsTakeTheirTypeAndSkipTheGroups)

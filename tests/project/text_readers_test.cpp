@@ -112,7 +112,14 @@ const std::map<std::string, Read>& Readers()
         {"pt1", ReadOnly(ReadTemperatureFilePT1)},
         {"pl6", [](FieldReader& in, const std::string&) { return std::to_string(ReadNodeCountFile(in)); }},
         {"counted", ReadOnly(ReadCountedValues)},
-        {"gh1", ReadOnly(ReadBeamFile)},
+        {"gh1",
+            [](FieldReader& in, const std::string&) {
+                std::string read;
+                for (const BeamRecord& b : ReadBeamFile(in))
+                    read += (read.empty() ? "" : "|") + std::to_string(b.Node1) + " "
+                        + std::to_string(b.Node2) + " " + Shortest(b.S[0]) + " " + Shortest(b.S[4]);
+                return read;
+            }},
         {"ppu", ReadOnly(ReadPunchingFile)},
         {"column",
             [](FieldReader& in, const std::string& count) {
