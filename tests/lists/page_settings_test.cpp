@@ -71,7 +71,7 @@ TEST_F(PageLayoutTest, AFaultyFileIsReportedOnceAndAllDefaultsTaken)
 
 // --- print options ----------------------------------------------------------
 
-TEST(PrintOptions, DefaultsAndStoredKeysAndValues)
+TEST(PrintOptions, DefaultsStoredKeysAndValuesAndUnreadableOnes)
 {
     SettingsStore settings;
     PrintOptions options = LoadPrintOptions(settings);
@@ -89,17 +89,13 @@ TEST(PrintOptions, DefaultsAndStoredKeysAndValues)
     EXPECT_TRUE(back.PrintJobData);
     EXPECT_EQ(back.CopyCount, 3);
     EXPECT_EQ(back.FirstPage, 12);
-}
-
-TEST(PrintOptions, UnreadableStoredValuesTakeTheDefaults)
-{
-    SettingsStore settings;
-    settings.Parse("[List frmPlotPage]\nFirma=x\nNoCopy=40000\nNSeite=-7\nOptPageNo=maybe\n", "t.ini");
-    const PrintOptions options = LoadPrintOptions(settings);
-    EXPECT_TRUE(options.PrintCompanyHeader);
-    EXPECT_EQ(options.CopyCount, 1);
-    EXPECT_EQ(options.FirstPage, 1);
-    EXPECT_TRUE(options.NumberPages);
+    // Unreadable stored values take the defaults.
+    SettingsStore bad;
+    bad.Parse("[List frmPlotPage]\nFirma=x\nNoCopy=40000\nNSeite=-7\nOptPageNo=maybe\n", "t.ini");
+    const PrintOptions fallback = LoadPrintOptions(bad);
+    EXPECT_TRUE(fallback.PrintCompanyHeader && fallback.NumberPages);
+    EXPECT_EQ(fallback.CopyCount, 1);
+    EXPECT_EQ(fallback.FirstPage, 1);
 }
 
 // "True"/"False" in any case or a number; anything else is the fallback.
