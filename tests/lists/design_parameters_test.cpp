@@ -62,6 +62,8 @@ protected:
         return state.ListText;
     }
 
+    std::string p23() const { return catalogueDir.file("JOB.P23"); }
+
     test::ScratchDir& dir = catalogueDir;
 };
 
@@ -160,14 +162,9 @@ TEST_F(Design, MinimumReinforcementRules)
     EXPECT_TRUE(std::regex_search(text, std::regex("\r\n  Tension +MinAs_t *\r\n$")));
 }
 
-class DesignFiles : public Design {
-protected:
-    std::string p23() const { return dir.file("JOB.P23"); }
-};
-
 // Without a settings file the defaults, replacing what was in memory; with
 // one its fields in order; .P23 read either way.
-TEST_F(DesignFiles, SettingsFileFieldsInOrderOrTheDefaultsAndP23)
+TEST_F(Design, SettingsFileFieldsInOrderOrTheDefaultsAndP23)
 {
     test::writeFile(p23(), "25, 420, 4.5, 3, 5.5, 2\r\nECP (Limit)\r\n");
     DesignParameters p;
@@ -195,7 +192,7 @@ TEST_F(DesignFiles, SettingsFileFieldsInOrderOrTheDefaultsAndP23)
     EXPECT_EQ(d.DesignCode, "EC 2");
 }
 
-TEST_F(DesignFiles, CorruptSettingsAreReportedAndP23IsNotRead)
+TEST_F(Design, CorruptSettingsAreReportedAndP23IsNotRead)
 {
     test::writeFile(
         DesignSettingsPath(dir.dir()), "#FALSE#,1,1,1,1\r\nroh_t  [%]\r\nroh_c2  [%]\r\n1.5, abc\r\n");

@@ -116,12 +116,10 @@ TEST(UnitLabel, UsesTheCatalogueTexts)
     UnitSettings u;
     u.LengthUnit = "[m]";
     u.ForceUnit = "[kN]";
-    EXPECT_EQ(UnitLabel(u, s.catalogue, 4), "[kN/m]");
-    EXPECT_EQ(UnitLabel(u, s.catalogue, 2), "[kN.m]");
-    EXPECT_EQ(UnitLabel(u, s.catalogue, 5), "[m4]");
-    EXPECT_EQ(UnitLabel(u, s.catalogue, 0), "[kN/m\xC2\xB2]");
-    EXPECT_EQ(UnitLabel(u, s.catalogue, 10), "[kN.m/rad]");
-    EXPECT_EQ(UnitLabel(u, s.catalogue, 13), "[]");
+    const std::pair<long, const char*> cases[]
+        = {{4, "[kN/m]"}, {2, "[kN.m]"}, {5, "[m4]"}, {0, "[kN/m\xC2\xB2]"}, {10, "[kN.m/rad]"}, {13, "[]"}};
+    for (const auto& [kind, label] : cases)
+        EXPECT_EQ(UnitLabel(u, s.catalogue, kind), label) << kind;
 }
 
 TEST(UnitLabel, AUnitTextShorterThanTwoCharactersIsAnErrorNamingIt)
