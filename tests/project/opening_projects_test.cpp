@@ -68,21 +68,15 @@ TEST(OpenedProjectsList, ClosingMovesLaterEntriesDownAndKeepsCurrentInRange)
     closed = CloseProject(projects, self); // nothing open: no change
     EXPECT_EQ(closed.ClosedPath, "");
     EXPECT_FALSE(closed.MenusEnabled);
-}
 
-TEST(OpenedProjectsList, EndingTheProgramReleasesEveryProject)
-{
-    ScratchDir dir;
-    const LockOwner self = ThisProcess();
-    OpenedProjects projects;
-    bool already = false;
-    for (const char* name : {"A", "B"}) {
+    // Ending the program releases every project.
+    for (const char* name : {"D", "E"}) {
         IsProjectOpened(projects, dir.file(std::string(name) + ".PO1"), already);
         AcquireProject(dir.file(name), self);
     }
     ReleaseAllProjects(projects, self);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("A.LCK")));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("B.LCK")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("D.LCK")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("E.LCK")));
 }
 
 TEST(RecentFileList, NewestFirstAtMostFiveAndNoDuplicates)
@@ -117,7 +111,7 @@ TEST(RecentFileList, NewestFirstAtMostFiveAndNoDuplicates)
     EXPECT_EQ(GetRecentFile(edited, 1), "/b.PO1");
 }
 
-TEST(ProjectLocks, AcquireReleaseAndOtherOwners)
+TEST(ProjectLocks, AcquireReleaseOtherOwnersAndStaleLocks)
 {
     ScratchDir dir;
     const std::string project = dir.file("P");
@@ -140,13 +134,9 @@ TEST(ProjectLocks, AcquireReleaseAndOtherOwners)
     EXPECT_EQ(held.Owner, remote);
     EXPECT_EQ(ProjectRelease(project, self), -1);
     EXPECT_TRUE(std::filesystem::exists(dir.file("P.LCK")));
-}
 
-TEST(ProjectLocks, StaleAndCorruptLocksAreTakenOver)
-{
-    ScratchDir dir;
-    const LockOwner self = ThisProcess();
-    // A process of this host that has ended: a child that exits at once.
+    // Stale and corrupt locks are taken over. A process of this host that
+    // has ended: a child that exits at once. of this host that has ended: a child that exits at once.
     const pid_t child = ::fork();
     if (child == 0)
         ::_exit(0);

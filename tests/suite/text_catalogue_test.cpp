@@ -48,7 +48,7 @@ TEST_F(CatalogueTest, LooksUpEveryTextOfTheTable)
     EXPECT_GT(table.size(), 15u);
 }
 
-TEST_F(CatalogueTest, ChosenLanguageOverridesAndFallsBackToEnglish)
+TEST_F(CatalogueTest, ChosenLanguageOverridesAndFallsBackToEnglishAndLocaleFormsSelectTheirFile)
 {
     TextCatalogue german(dir.dir(), "de");
     EXPECT_EQ(german.language(), "de");
@@ -59,10 +59,7 @@ TEST_F(CatalogueTest, ChosenLanguageOverridesAndFallsBackToEnglish)
     EXPECT_EQ(german.LanguageName(), "Deutsch");
     EXPECT_EQ(german.AxisName1(), "x-Achse");
     EXPECT_EQ(german.AxisName2(), "y axis");
-}
-
-TEST_F(CatalogueTest, LanguageWithoutFileIsEnglishAndLocaleFormsSelectTheirFile)
-{
+    // A language without a file is English.
     TextCatalogue c(dir.dir(), "fr_FR.UTF-8");
     EXPECT_EQ(c.language(), "en");
     EXPECT_EQ(c.LookupText(1), "file");

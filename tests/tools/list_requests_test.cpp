@@ -53,15 +53,10 @@ protected:
             "3", "--lang", "en", "--settings", settings};
     }
 
-    ListProject Project()
-    {
-        return ListProject{
-            *session, project, formats, session->catalogue.TerminologySwitch() != 0 ? 90063L : 90065L};
-    }
-
     ListRunText Run(int target)
     {
-        ListProject p = Project();
+        ListProject p{
+            *session, project, formats, session->catalogue.TerminologySwitch() != 0 ? 90063L : 90065L};
         ListRunOrder order;
         order.OutputTarget = target;
         order.ChosenLists = OfferedLists(p, target);

@@ -60,7 +60,7 @@ protected:
     ResultFormats formats;
 };
 
-TEST_F(StreamTest, PiecesJoinToTheWholeTextInWholePages)
+TEST_F(StreamTest, PiecesJoinToTheWholeTextInWholePagesAndPrintingIsNotStreamed)
 {
     const std::string whole = WriteList(nullptr, 0);
     const std::size_t pages = SplitLines(whole).size() / 12;
@@ -95,10 +95,8 @@ TEST_F(StreamTest, PiecesJoinToTheWholeTextInWholePages)
         }
     }
     EXPECT_TRUE(sink.calls.empty());
-}
 
-TEST_F(StreamTest, PrintedPagesStillGoToThePageSinkOnly)
-{
+    // The printed targets still go to the page sink only.
     state.OutputTarget = TargetPrintResults;
     RecordingTextSink text;
     WriteList(&text, 0);
