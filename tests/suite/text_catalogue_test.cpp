@@ -129,12 +129,7 @@ TEST_F(CatalogueTest, CrLfAndWindows1252AreRead)
 TEST(CatalogueFolder, MissingEnglishFileIsAnAccessError)
 {
     ScratchDir dir;
-    try {
-        TextCatalogue c(dir.dir(), "en");
-        FAIL() << "no error";
-    } catch (const FileAccessError& e) {
-        EXPECT_EQ(e.file(), dir.dir() + "en");
-    }
+    test::ExpectAccessErrorNaming(dir.dir() + "en", [&] { TextCatalogue catalogue(dir.dir(), "en"); });
 }
 
 TEST(CatalogueEnvironment, TeskaLangOverridesTheSettingAndTheFolderIsChosen)

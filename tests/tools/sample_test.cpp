@@ -55,7 +55,7 @@ TEST(SampleCommandLine, UsageErrorsExitTwoAndSayWhy)
     EXPECT_EQ(out.rfind("teska-sample ", 0), 0u) << out;
 }
 
-TEST(SampleCommandLine, WritesTheProjectAndListsItsFiles)
+TEST(SampleCommandLine, WritesTheProjectListsItsFilesAndFollowsTheSeed)
 {
     test::ScratchDir dir;
     std::string out;
@@ -70,6 +70,13 @@ TEST(SampleCommandLine, WritesTheProjectAndListsItsFiles)
     std::string err;
     EXPECT_EQ(RunTool({"--nodes", "3", "3", blocked}, nullptr, &err), 1);
     EXPECT_NE(err.find(blocked), std::string::npos) << err;
+    // The same seed gives the same files, another seed other values.
+    for (const char* name : {"A.PO1", "B.PO1"})
+        ASSERT_EQ(RunTool({"--nodes", "5", "4", dir.file(name)}, &out), 0);
+    ASSERT_EQ(RunTool({"--nodes", "5", "4", "--seed", "2", dir.file("C.PO1")}, &out), 0);
+    EXPECT_EQ(test::readFile(dir.file("A.PH1")), test::readFile(dir.file("B.PH1")));
+    EXPECT_EQ(test::readFile(dir.file("A.BAU")), test::readFile(dir.file("B.BAU")));
+    EXPECT_NE(test::readFile(dir.file("A.PH1")), test::readFile(dir.file("C.PH1")));
 }
 
 // The values stand where the data list and the pile group summary read
@@ -146,21 +153,6 @@ TEST(SampleProjectFiles, AboveThreeThousandNodesNoCoefficientMatrices)
         EXPECT_FALSE(std::filesystem::exists(dir.file(std::string("S") + ext))) << ext;
         EXPECT_EQ(std::count(written.begin(), written.end(), ext), 0) << ext;
     }
-}
-
-TEST(SampleSeed, SameSeedSameFilesOtherSeedOtherValues)
-{
-    test::ScratchDir dir;
-    SampleOptions options;
-    options.NodesX = 5;
-    options.NodesY = 4;
-    WriteSampleProject(BuildSampleProject(options), dir.file("A.PO1"));
-    WriteSampleProject(BuildSampleProject(options), dir.file("B.PO1"));
-    options.Seed = 2;
-    WriteSampleProject(BuildSampleProject(options), dir.file("C.PO1"));
-    EXPECT_EQ(test::readFile(dir.file("A.PH1")), test::readFile(dir.file("B.PH1")));
-    EXPECT_EQ(test::readFile(dir.file("A.BAU")), test::readFile(dir.file("B.BAU")));
-    EXPECT_NE(test::readFile(dir.file("A.PH1")), test::readFile(dir.file("C.PH1")));
 }
 
 } // namespace
