@@ -28,9 +28,9 @@ FieldReader reader(const std::string& name, const std::string& content)
     return FieldReader(name, content);
 }
 
-// ---- writers -----------------------------------------------------------------
+// ---- writers (result and project data files) ----------------------------------
 
-TEST(ResultFileLayout, WritersRefuseWhatTheReadersWouldRefuse)
+TEST(Writers, RefuseWhatTheReadersWouldRefuse)
 {
     ScratchDir dir;
     PunchingFile badType;
@@ -48,6 +48,16 @@ TEST(ResultFileLayout, WritersRefuseWhatTheReadersWouldRefuse)
     EXPECT_FALSE(std::filesystem::exists(dir.file("A.PPU")));
     ExpectAccessErrorNaming(
         dir.file("missing/A.PH1"), [&] { WriteColumnFile(dir.file("missing/A.PH1"), three); });
+    // The project data files.
+    NodeCoordinates uneven;
+    uneven.X = {1, 2};
+    uneven.Y = {1};
+    EXPECT_THROW(NodeFileText(uneven), std::invalid_argument);
+    EXPECT_THROW(ElementFileText({ElementNodes{5, {1, 2, 3, 4}}}), std::invalid_argument);
+    EXPECT_THROW(ElementFileText({ElementNodes{2, {1, 0, 0, 0}}}), std::invalid_argument);
+    ProjectLoads quoted;
+    quoted.Cases.push_back(LoadCase{"say \"x\"", 1, false, {}, {}});
+    EXPECT_THROW(LoadFileText(quoted), std::invalid_argument);
 }
 
 // ---- round trips -------------------------------------------------------------
@@ -166,19 +176,6 @@ TEST(ProjectDataFiles, LineLoadShapeUnquotedAndUnpadded)
 {
     FieldReader l("H.LDS", "TESKA-LDS\n1\nCase 1,1,#FALSE#,0,1\n0,0,1,0,2,2,Linear\n");
     EXPECT_EQ(ReadLoadFile(l).Cases[0].LineLoads[0].Shape, LineLoadShape::Linear);
-}
-
-TEST(ProjectDataFiles, WritersRefuseWhatTheReadersWouldRefuse)
-{
-    NodeCoordinates uneven;
-    uneven.X = {1, 2};
-    uneven.Y = {1};
-    EXPECT_THROW(NodeFileText(uneven), std::invalid_argument);
-    EXPECT_THROW(ElementFileText({ElementNodes{5, {1, 2, 3, 4}}}), std::invalid_argument);
-    EXPECT_THROW(ElementFileText({ElementNodes{2, {1, 0, 0, 0}}}), std::invalid_argument);
-    ProjectLoads quoted;
-    quoted.Cases.push_back(LoadCase{"say \"x\"", 1, false, {}, {}});
-    EXPECT_THROW(LoadFileText(quoted), std::invalid_argument);
 }
 
 TEST(ProjectDataFiles, ProjectReaderNamesMissingFiles)

@@ -32,14 +32,6 @@ protected:
 
     FileServices services() { return FileServices{environment, tools, catalogue}; }
 
-    void readAllSupports()
-    {
-        auto s = services();
-        ASSERT_EQ(ReadSupportFileP61(s, slot, save(".P61", WriteSupportFileP61(p61)), 2, nullptr, data), 0);
-        ASSERT_EQ(ReadSupportFileP71(s, slot, save(".P71", WriteSupportFileP71(p71)), 2, nullptr, data), 0);
-        ASSERT_EQ(ReadSupportFileP31(s, slot, save(".P31", WriteSupportFileP31(p31)), 2, nullptr, data), 0);
-    }
-
     test::ScratchDir dir;
     RecordingHost host;
     SuiteEnvironment environment;
@@ -55,7 +47,10 @@ protected:
 
 TEST_F(InputOpening, LaterSupportAndLoadFilesReplaceTheSharedArrays)
 {
-    readAllSupports();
+    auto files = services();
+    ASSERT_EQ(ReadSupportFileP61(files, slot, save(".P61", WriteSupportFileP61(p61)), 2, nullptr, data), 0);
+    ASSERT_EQ(ReadSupportFileP71(files, slot, save(".P71", WriteSupportFileP71(p71)), 2, nullptr, data), 0);
+    ASSERT_EQ(ReadSupportFileP31(files, slot, save(".P31", WriteSupportFileP31(p31)), 2, nullptr, data), 0);
     const SupportData& s = data.Supports;
     EXPECT_EQ(s.ItemNumbers, (std::vector<std::int16_t>{21, 22}));
     EXPECT_EQ(s.Texts1, (std::vector<std::string>{"x1", "y1"}));
@@ -71,7 +66,6 @@ TEST_F(InputOpening, LaterSupportAndLoadFilesReplaceTheSharedArrays)
     // A .PC1 replaces the point list of the .P31.
     LoadFilePC1 pc1;
     pc1.Points = {{5, 6}, {7, 8}};
-    auto files = services();
     ASSERT_EQ(ReadLoadFilePC1(files, slot, save(".PC1", WriteLoadFilePC1(pc1)), 2, nullptr, data), 0);
     EXPECT_EQ(data.Points, pc1.Points);
     EXPECT_EQ(data.PC1, pc1); // read through the step of the record files

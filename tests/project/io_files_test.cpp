@@ -107,24 +107,19 @@ TEST(RecordWriter, RejectsRecordZeroAndLongStrings)
     EXPECT_EQ(out.RecordCount(), 0u);
 }
 
-TEST(RecordFile, MissingFileOrFolderIsAnAccessErrorNamingTheFile)
-{
-    test::ScratchDir dir;
-    RecordWriter out;
-    out.AppendInt16(1);
-    const std::string path = dir.file("none/A.P21");
-    test::ExpectAccessErrorNaming(path, [&] { out.Save(path); });
-    const std::string missing = dir.file("NONE.P21");
-    test::ExpectAccessErrorNaming(missing, [&] { RecordFile::FromFile(missing); });
-}
-
-TEST(FieldReader, FromFileReadsAndNamesMissingFile)
+// Files are read whole; a missing file or folder is an access error naming
+// it.
+TEST(FieldReader, FromFileReadsAndMissingFilesAreNamed)
 {
     test::ScratchDir dir;
     test::writeFile(dir.file("A.P61"), "4\r\n");
     EXPECT_EQ(FieldReader::FromFile(dir.file("A.P61")).ReadInt16(), 4);
     test::ExpectAccessErrorNaming(dir.file("NONE.P61"), [&] { FieldReader::FromFile(dir.file("NONE.P61")); });
     EXPECT_THROW(FieldReader::FromFile(dir.dir()), FileAccessError);
+    test::ExpectAccessErrorNaming(dir.file("NONE.P21"), [&] { RecordFile::FromFile(dir.file("NONE.P21")); });
+    RecordWriter out;
+    out.AppendInt16(1);
+    test::ExpectAccessErrorNaming(dir.file("none/A.P21"), [&] { out.Save(dir.file("none/A.P21")); });
 }
 
 // A text file is replaced on Close only: a writer dropped without it
