@@ -9,7 +9,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "suite/EnvGuard.h"
 #include "suite/Errors.h"
 #include "suite/Host.h"
 #include "suite/TextCatalogue.h"

@@ -3,18 +3,50 @@
 
 #pragma once
 
-// Helpers shared by the test executables: a scratch folder per test,
-// reading or writing whole files, and checking the file errors.
+// Helpers shared by the test executables: an environment variable and a
+// scratch folder per test, reading or writing whole files, and checking the
+// file errors.
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "suite/Errors.h"
 
 namespace teska::test {
+
+// Sets or unsets an environment variable for the life of a test and
+// restores the previous value afterwards.
+class EnvGuard {
+public:
+    EnvGuard(const char* name, const char* value)
+        : name_(name)
+    {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~EnvGuard()
+    {
+        if (old_)
+            ::setenv(name_.c_str(), old_->c_str(), 1);
+        else
+            ::unsetenv(name_.c_str());
+    }
+    EnvGuard(const EnvGuard&) = delete;
+    EnvGuard& operator=(const EnvGuard&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
 
 // A fresh, empty folder under the system temp dir, removed on destruction.
 class ScratchDir {
