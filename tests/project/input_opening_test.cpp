@@ -72,16 +72,7 @@ TEST_F(InputOpening, LaterSupportAndLoadFilesReplaceTheSharedArrays)
     EXPECT_EQ(environment.CurrentFileName(), dir.dir() + "SLAB.PC1");
 }
 
-TEST_F(InputOpening, MissingFileDuringARunAbortsIt)
-{
-    auto s = services();
-    EXPECT_EQ(ReadSupportFileP61(s, slot, dir.dir() + "SLAB.P61", 2, nullptr, data), -1);
-    EXPECT_EQ(tools.RunState(), RunAborted);
-    EXPECT_FALSE(slot.IsOpen());
-    EXPECT_TRUE(data.Supports.ItemNumbers.empty());
-}
-
-TEST_F(InputOpening, CorruptFileIsReportedAndLeavesTheArraysAsTheyWere)
+TEST_F(InputOpening, CorruptOrMissingFileLeavesTheArraysAsTheyWere)
 {
     auto s = services();
     ASSERT_EQ(ReadSupportFileP71(s, slot, save(".P71", WriteSupportFileP71(p71)), 2, nullptr, data), 0);
@@ -92,6 +83,11 @@ TEST_F(InputOpening, CorruptFileIsReportedAndLeavesTheArraysAsTheyWere)
     EXPECT_FALSE(slot.IsOpen());
     EXPECT_EQ(data.Supports.ItemNumbers, (std::vector<std::int16_t>{11, 12}));
     EXPECT_TRUE(data.Supports.KeptNumbers.empty());
+    // A missing file aborts the run, again with the arrays as they were.
+    EXPECT_EQ(ReadSupportFileP61(s, slot, dir.dir() + "SLAB.P61", 2, nullptr, data), -1);
+    EXPECT_EQ(tools.RunState(), RunAborted);
+    EXPECT_FALSE(slot.IsOpen());
+    EXPECT_EQ(data.Supports.ItemNumbers, (std::vector<std::int16_t>{11, 12}));
     // The file number is free again for the next reader.
     EXPECT_EQ(ReadSupportFileP31(s, slot, save(".P31", WriteSupportFileP31(p31)), 2, nullptr, data), 0);
     EXPECT_EQ(data.Supports.ItemNumbers, (std::vector<std::int16_t>{21, 22}));

@@ -216,12 +216,22 @@ std::string UnitsText(const UnitSettings& u)
     return text.str();
 }
 
-TEST(SuiteSettings, RoundTripKeepsEveryValueAndOtherSections)
+TEST(SuiteSettings, DefaultsForWhatIsMissingAndARoundTripKeepingOtherSections)
 {
     ScratchDir dir;
-    writeFile(dir.file("suite.ini"), "[Other]\nkeep=me\n");
     RecordingHost host;
     SuiteEnvironment env(host, dir.dir());
+    // No file gives every default, a partial one the defaults of the keys
+    // it lacks; neither is an error.
+    env.LoadSettings();
+    EXPECT_EQ(UnitsText(env.Units()), "[m]1[cm]1[kN]1[kN]10");
+    EXPECT_EQ(env.Language, "en");
+    writeFile(dir.file("suite.ini"), "[Other]\nkeep=me\n[Units]\nL=[mm]\nLF=1000\n[Company]\nLine1=ACME\n");
+    env.LoadSettings();
+    EXPECT_EQ(UnitsText(env.Units()), "[mm]1000[cm]1[kN]1[kN]10");
+    EXPECT_EQ(env.CompanyLine1, "ACME");
+    EXPECT_EQ(env.CompanyLine2, "");
+
     env.Units() = {"[ft]", 3.28084, "[in]", 39.3701, "[kip]", 0.224809, "[t]", 0.1019716, 2};
     env.CompanyLine1 = "Müller & Partner, Ingenieure";
     env.CompanyLine2 = "  indented = with equals";
@@ -239,24 +249,6 @@ TEST(SuiteSettings, RoundTripKeepsEveryValueAndOtherSections)
     const std::string text = readFile(dir.file("suite.ini"));
     EXPECT_THAT(text, HasSubstr("[Other]\nkeep=me\n"));
     EXPECT_THAT(text, HasSubstr("L=[ft]\n"));
-}
-
-// A missing file gives every default, a partial one the defaults of the
-// keys it lacks; neither is an error.
-TEST(SuiteSettings, MissingKeysKeepTheirDefaults)
-{
-    ScratchDir dir;
-    RecordingHost host;
-    SuiteEnvironment env(host, dir.dir());
-    env.LoadSettings();
-    EXPECT_EQ(UnitsText(env.Units()), "[m]1[cm]1[kN]1[kN]10");
-    EXPECT_EQ(env.Language, "en");
-    writeFile(dir.file("suite.ini"), "[Units]\nL=[mm]\nLF=1000\n[Company]\nLine1=ACME\n");
-    env.LoadSettings();
-    EXPECT_EQ(UnitsText(env.Units()), "[mm]1000[cm]1[kN]1[kN]10");
-    EXPECT_EQ(env.CompanyLine1, "ACME");
-    EXPECT_EQ(env.CompanyLine2, "");
-    EXPECT_TRUE(host.errors.empty());
 }
 
 // The malformed files of tests/data/suite/malformed.tsv: a settings text
