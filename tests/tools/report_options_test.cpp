@@ -14,20 +14,15 @@
 namespace teska::report {
 namespace {
 
-ReportOptions Parse(std::vector<std::string> args)
-{
-    return ParseReportOptions(args);
-}
-
 TEST(ReportOptions, ListSelectionsSplitAtCommasAndKeepOrder)
 {
-    const ReportOptions o = Parse({"P.PO1", "--results", "140,138,4", "--text", "-"});
+    const ReportOptions o = ParseReportOptions({"P.PO1", "--results", "140,138,4", "--text", "-"});
     EXPECT_EQ(o.project, "P.PO1");
     EXPECT_FALSE(o.results.all);
     EXPECT_EQ(o.results.keys, (std::vector<std::string>{"140", "138", "4"}));
     EXPECT_EQ(o.textFile, "-");
 
-    const ReportOptions all = Parse({"--results", "all", "P.PO1", "--pdf", "out.pdf"});
+    const ReportOptions all = ParseReportOptions({"--results", "all", "P.PO1", "--pdf", "out.pdf"});
     EXPECT_TRUE(all.results.all);
     EXPECT_TRUE(all.results.keys.empty());
     EXPECT_EQ(all.pdfFile, "out.pdf");
@@ -68,7 +63,7 @@ TEST(ReportPageSettings, StoredValuesUnlessTheCommandLineSaysOtherwise)
         stored.CopyCount = 2;
         stored.PrintCompanyHeader = false;
         stored.PrintJobData = true;
-        const ListPageSettings s = ResolvePageSettings(Parse(args), layout, stored, 70, 110);
+        const ListPageSettings s = ResolvePageSettings(ParseReportOptions(args), layout, stored, 70, 110);
         std::ostringstream got;
         got << s.LinesPerPage << " " << s.CharsPerLine << " " << s.Layout.LeftMargin << " "
             << s.Layout.TopMargin << " " << s.Layout.BottomMargin << " " << s.PageNumber << " " << s.CopyCount

@@ -30,8 +30,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using CommandOutput = test::CommandResult;
-
 std::string Env(const char* name)
 {
     const char* value = std::getenv(name);
@@ -71,7 +69,7 @@ protected:
     std::string printer = Env("TESKA_TEST_PRINTER");
     std::string outDir = Env("TESKA_TEST_PRINTER_OUT");
 
-    CommandOutput Run(const std::string& program, const std::vector<std::string>& args)
+    test::CommandResult Run(const std::string& program, const std::vector<std::string>& args)
     {
         return test::RunCommand(program, args, dir, 120);
     }
@@ -82,7 +80,7 @@ protected:
         if (printer.empty() || outDir.empty())
             return "TESKA_TEST_PRINTER or TESKA_TEST_PRINTER_OUT is not set: no printer to print "
                    "on (scripts/test sets up a private CUPS queue with scripts/cups-test-server)";
-        const CommandOutput queue = Run("lpstat", {"-p", printer});
+        const test::CommandResult queue = Run("lpstat", {"-p", printer});
         if (queue.status != 0)
             return "lpstat cannot reach printer " + printer + " (CUPS_SERVER=" + Env("CUPS_SERVER")
                 + "): " + queue.err;
@@ -116,7 +114,7 @@ protected:
                 if (!before.count(file))
                     added.push_back(file);
             // A job is listed until its backend has finished the file.
-            const CommandOutput pending = Run("lpstat", {"-o", printer});
+            const test::CommandResult pending = Run("lpstat", {"-o", printer});
             if (!added.empty() && pending.status == 0 && pending.out.empty()) {
                 std::sort(added.begin(), added.end(),
                     [](const std::string& a, const std::string& b) { return JobNumber(a) < JobNumber(b); });
@@ -144,7 +142,7 @@ TEST_F(ReportPrinter, PrintedSheetsCarryThePagesOfTheEditorText)
     const std::string textFile = dir.file("lists.txt");
     fs::create_directories(dir.file("settings"));
     const std::set<std::string> before = PdfFiles();
-    const CommandOutput run = Run(TESKA_REPORT_EXE,
+    const test::CommandResult run = Run(TESKA_REPORT_EXE,
         {project, "--data", "90054", "--results", "140", "--settings", dir.file("settings"), "--text",
             textFile, "--printer", printer});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -160,7 +158,7 @@ TEST_F(ReportPrinter, PrintedSheetsCarryThePagesOfTheEditorText)
     static const std::regex a4(R"(Page\s+\d+ size:\s+595(\.\d+)? x 84[12](\.\d+)? pts)");
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
-        const CommandOutput info = Run("pdfinfo", {"-f", "1", "-l", "9999", file});
+        const test::CommandResult info = Run("pdfinfo", {"-f", "1", "-l", "9999", file});
         ASSERT_EQ(info.status, 0) << info.err;
         std::smatch m;
         ASSERT_TRUE(std::regex_search(info.out, m, pagesLine)) << info.out;
@@ -171,7 +169,7 @@ TEST_F(ReportPrinter, PrintedSheetsCarryThePagesOfTheEditorText)
             pages)
             << info.out;
 
-        const CommandOutput layout = Run("pdftotext", {"-layout", file, "-"});
+        const test::CommandResult layout = Run("pdftotext", {"-layout", file, "-"});
         ASSERT_EQ(layout.status, 0) << layout.err;
         // pdftotext ends every page with a form feed.
         std::vector<std::string> fileSheets;
