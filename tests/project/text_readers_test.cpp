@@ -146,11 +146,9 @@ const std::map<std::string, Read>& Readers()
 TEST(TextReaders, EveryRowOfTheTable)
 {
     const auto table = test::TableRows("project/text_readers.tsv", 6);
-    ASSERT_FALSE(table.empty());
-    int rows = 0;
+    ASSERT_GT(table.size(), 90u);
     for (const std::vector<std::string>& f : table) {
         SCOPED_TRACE(f[0]);
-        ++rows;
         const std::size_t colon = f[1].find(':');
         const std::string name = f[1].substr(0, colon);
         const std::string argument = colon == std::string::npos ? "" : f[1].substr(colon + 1);
@@ -172,7 +170,6 @@ TEST(TextReaders, EveryRowOfTheTable)
             EXPECT_NE(message.find(f[4]), std::string::npos) << message;
         }
     }
-    EXPECT_GT(rows, 90);
 }
 
 } // namespace

@@ -79,11 +79,9 @@ std::set<std::string> Listing(const test::ScratchDir& dir)
 TEST(ReportRuns, EachRowOfTheTable)
 {
     const auto table = test::TableRows("tools/report_runs.tsv", 6);
-    ASSERT_FALSE(table.empty());
-    int rows = 0;
+    ASSERT_GT(table.size(), 40u);
     for (const std::vector<std::string>& f : table) {
         SCOPED_TRACE(f[0]);
-        ++rows;
         test::ScratchDir dir;
         fs::create_directories(dir.file("settings"));
         std::istringstream projectWords(f[1]);
@@ -129,7 +127,6 @@ TEST(ReportRuns, EachRowOfTheTable)
             }
         }
     }
-    EXPECT_GT(rows, 40);
 }
 
 class ReportRun : public ::testing::Test {
