@@ -314,7 +314,10 @@ private Q_SLOTS:
     }
 
     // A viewer's navigator entry or window makes its project current.
-    void viewerOfAnotherProjectMakesItCurrent()
+    // Closing the project in front leaves the other one current with its
+    // window; closing that one too resets the title and turns the project
+    // commands off.
+    void viewersOfTwoProjectsAndClosingThemInTurn()
     {
         copyProject(TESKA_SOURCE_DIR "/examples/plane", m_dir->path() + "/plane");
         view(1, 90054);
@@ -328,6 +331,17 @@ private Q_SLOTS:
         QVERIFY(w().windowTitle().contains("DEMO"));
         w().mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w().viewers().back()->parentWidget()));
         QVERIFY(w().project().ProjectBaseName == "PLANE");
+
+        w().CloseProject();
+        QCOMPARE(w().windowTitle(), text(w(), 160024) + " - [DEMO]");
+        QCOMPARE(w().tree()->topLevelItemCount(), 1);
+        QCOMPARE(w().viewers().size(), 1);
+        w().CloseProject();
+        QCOMPARE(w().windowTitle(), text(w(), 160024) + " - [" + text(w(), 93) + "]");
+        QCOMPARE(w().viewers().size(), 0);
+        for (const char* name :
+            {"mnuViewData", "mnuListe", "mnuPrintResult", "mnuFileClose", "MnuExportWord"})
+            QVERIFY2(!w().action(name)->isEnabled(), name);
     }
 
     void printCommandPrintsOnTheSystemPrinter()
@@ -465,24 +479,6 @@ private Q_SLOTS:
         answer(Qt::Key_Return);
         QVERIFY(w().close());
         QVERIFY(w().shutDownDone());
-    }
-
-    // Closing the project in front leaves the other one current with its
-    // window; closing that one too resets the title.
-    void closingProjectsInTurn()
-    {
-        copyProject(TESKA_SOURCE_DIR "/examples/plane", m_dir->path() + "/plane");
-        view(1, 90054);
-        OpenProjectFromPath(w(), (m_dir->path() + "/plane/PLANE.PO1").toStdString());
-        QVERIFY(view(1, 90054));
-        w().CloseProject();
-        QCOMPARE(w().windowTitle(), text(w(), 160024) + " - [DEMO]");
-        QCOMPARE(w().tree()->topLevelItemCount(), 1);
-        QCOMPARE(w().viewers().size(), 1);
-        w().CloseProject();
-        QCOMPARE(w().windowTitle(), text(w(), 160024) + " - [" + text(w(), 93) + "]");
-        QCOMPARE(w().viewers().size(), 0);
-        QVERIFY(!w().action("mnuViewData")->isEnabled());
     }
 };
 
