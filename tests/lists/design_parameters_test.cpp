@@ -17,29 +17,13 @@ namespace {
 
 TEST(DesignClasses, TableEntriesAndBuiltTextsOfEveryCode)
 {
-    struct Case {
-        const char* code;
-        float fc, fs;
-        const char* concrete;
-        const char* steel;
-    };
-    const Case cases[] = {
-        {"EC 2", 50, 500, "C 50/60", "BSt 500"}, {"EC 2", 55, 420, "C 55/69", "BSt 420"}, // 55 x 1.25 = 68.75
-        {"EC 2", 42, 500, "C 42/53", "BSt 500"}, // 52.5: half away from zero
-        {"DIN 1045", 17.5f, 420, "B 25", "BSt 420"},
-        {"DIN 1045", 20, 500, "B 29", "BSt 500"}, // 20 / 0.7 = 28.57
-        {"ACI", 28, 420, "C 28", "S 420"}, {"ECP (Working)", 9.5f, 160, "C 250", "S 28/45"},
-        {"ECP (Working)", 12, 250, "C 315", "S 45/68"}, // 315; 45 / 67.5
-        {"ECP (Limit)", 25, 360, "C 300", "S 36/52"},
-        {"ECP (Limit)", 30, 300, "C 375", "S 30/45"}, // 375; 30 / 45
-        {"EC2", 20, 500, "", ""}, // no blank: not a known name, no texts at all
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.code) + " " + std::to_string(c.fc) + " " + std::to_string(c.fs));
-        const DesignClassTexts t = DesignClasses(c.code, c.fc, c.fs);
-        EXPECT_EQ(t.ConcreteClass, c.concrete);
-        EXPECT_EQ(t.SteelClass, c.steel);
-        if (*c.concrete == '\0') {
+    const auto cases = test::TableRows("lists/design_classes.tsv", 5);
+    ASSERT_EQ(cases.size(), 11u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0] + " " + c[1] + " " + c[2]);
+        const DesignClassTexts t = DesignClasses(c[0], std::stof(c[1]), std::stof(c[2]));
+        EXPECT_EQ(t.ConcreteClass + "|" + t.SteelClass, c[3] + "|" + c[4]);
+        if (c[3].empty()) {
             EXPECT_EQ(t.ConcreteSymbol + t.SteelSymbol, "");
         }
     }
@@ -137,24 +121,14 @@ TEST_F(Design, MinimumReinforcementRules)
     p.RohC1 = 0.1f;
     p.RohC2 = 25;
     p.AsC = 3.5f;
-    const struct {
-        const char* tension;
-        const char* compression;
-        const char* tensionText;
-        const char* compressionText;
-    } rules[] = {
-        {"roh_t  [%]", "roh_c1  [%]", ".2% Ac", ".1% Ac"},
-        {"As_t [cm2/m]", "As_c [cm2/m]", "5 [cm2/m]", "3.5 [cm2/m]"},
-        {"max (1) and (2)", "max (1), (2) and (2)", "max(.2% Ac; 5 [cm2/m])",
-            "max(.1% Ac; 25% As_t; 3.5 [cm2/m])"},
-        {"roh_t [%]", "unknown", "", ""},
-    };
+    const auto rules = test::TableRows("lists/reinforcement_rules.tsv", 4);
+    ASSERT_EQ(rules.size(), 4u);
     for (const auto& r : rules) {
-        SCOPED_TRACE(r.tension);
-        p.TensionRule = r.tension;
-        p.CompressionRule = r.compression;
-        EXPECT_EQ(TensionRuleText(*session, p, "[cm2/m]"), r.tensionText);
-        EXPECT_EQ(CompressionRuleText(*session, p, "[cm2/m]"), r.compressionText);
+        SCOPED_TRACE(r[0]);
+        p.TensionRule = r[0];
+        p.CompressionRule = r[1];
+        EXPECT_EQ(TensionRuleText(*session, p, "[cm2/m]"), r[2]);
+        EXPECT_EQ(CompressionRuleText(*session, p, "[cm2/m]"), r[3]);
     }
     // An empty rule text leaves the row with its label and symbol only.
     p.TensionRule = "nothing known";
