@@ -95,18 +95,12 @@ UnitSettings TestUnits()
 
 TEST(UnitKinds, FactorAndLabelOfEveryKind)
 {
-    const struct {
-        long kind;
-        double factor;
-        const char* label;
-    } cases[] = {{0, 0.001 / 10000, "[MN/cm^2]"}, {1, 0.001, "[MN.cm/cm]"}, {2, 0.1, "[MN.cm]"},
-        {3, 0.001 / 1e6, "[MN/cm^3]"}, {4, 0.00001, "[MN/cm]"}, {5, 1e8, "[cm4]"}, {6, 1e6, "[cm^3]"},
-        {7, 1e4, "[cm^2]"}, {8, 1.0, "[mm^2/cm]"}, {9, 0.1, "[N/cm^2]"}, {10, 0.1, "[MN.cm/Feld]"},
-        {11, 1e4, "[cm^2/Breite]"}, {12, 100, "[cm/Breite]"}, {13, 0, "[]"}, {-1, 0, "[]"}};
+    const auto cases = test::TableRows("lists/unit_kinds.tsv", 3);
+    ASSERT_EQ(cases.size(), 15u);
     const UnitTexts texts{"(Feld)", "<Breite>", "^2", "^3"};
     for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(UnitFactor(TestUnits(), c.kind), c.factor) << c.kind;
-        EXPECT_EQ(UnitLabel(TestUnits(), texts, c.kind), c.label) << c.kind;
+        EXPECT_DOUBLE_EQ(UnitFactor(TestUnits(), std::stol(c[0])), std::stod(c[1])) << c[0];
+        EXPECT_EQ(UnitLabel(TestUnits(), texts, std::stol(c[0])), c[2]) << c[0];
     }
 }
 
@@ -124,23 +118,17 @@ TEST(UnitLabel, UsesTheCatalogueTexts)
 
 TEST(UnitLabel, AUnitTextShorterThanTwoCharactersIsAnErrorNamingIt)
 {
-    const struct {
-        const char* lengthUnit;
-        const char* t76;
-        const char* message;
-    } cases[] = {{"", "[b]", "The unit text of the length unit \"\" is shorter than two characters"},
-        {"m", "[b]", "The unit text of the length unit \"m\" is shorter than two characters"},
-        {"\xC2\xB2", "[b]", "The unit text of the length unit \"\xC2\xB2\" is shorter than two characters"},
-        {"[m]", "x", "The unit text 76 \"x\" is shorter than two characters"}};
+    const auto cases = test::TableRows("lists/unit_text_errors.tsv", 3);
+    ASSERT_EQ(cases.size(), 4u);
     for (const auto& c : cases) {
         UnitSettings u;
-        u.LengthUnit = c.lengthUnit;
-        const UnitTexts texts{"[a]", c.t76, "2", "3"};
+        u.LengthUnit = test::Unescaped(c[0]);
+        const UnitTexts texts{"[a]", c[1], "2", "3"};
         try {
             UnitLabel(u, texts, 12);
-            ADD_FAILURE() << "no error: " << c.message;
+            ADD_FAILURE() << "no error: " << c[2];
         } catch (const RuntimeError& e) {
-            EXPECT_STREQ(e.what(), c.message);
+            EXPECT_EQ(e.what(), test::Unescaped(c[2]));
         }
     }
 }
