@@ -24,12 +24,7 @@ class Columns : public ::testing::Test {
 protected:
     Columns()
     {
-        test::writeFile(dir.file("en"),
-            "@axisname1\tX axis\n@axisname2\tY axis\n@axis1\tx\n@axis2\ty\n"
-            "75\t[rad]\n90000\tNo.\n90001\tCoordinate |1\n142\tSupport force\n"
-            "40087\tForce\n90077\tMoment\n10036\tLayer\n30046\tBoring\n"
-            "30044\tDepth\n10033\tNode\n140179\tStress |1\n140177\tSpring coefficients\n"
-            "140221\tSubgrade modulus\n90045\tCover page\n90054\tNodes\n");
+        test::writeFile(dir.file("en"), test::readFile(test::dataPath("lists/columns.catalogue")));
         catalogue = std::make_unique<TextCatalogue>(dir.dir(), "en");
     }
 
@@ -67,26 +62,18 @@ protected:
 // the selector change, one block each, as stored for the test.
 TEST_F(Columns, DefinitionsByModelCodeAndSelector)
 {
-    const struct {
-        long key;
-        int method;
-        long selector;
-        const char* code;
-    } cases[] = {{140, 1, 0, "EC 2"}, {90046, 21, 0, "EC 2"}, {90046, 22, 0, "EC 2"}, {90098, 4, 0, "EC 2"},
-        {90098, 1, 0, "EC 2"}, {142, 1, 0, "EC 2"}, {142, 21, 0, "EC 2"}, {142, 22, 0, "EC 2"},
-        {60005, 21, 0, "EC 2"}, {90183, 22, 0, "EC 2"}, {90184, 22, 0, "EC 2"}, {80045, 1, 0, "EC 2"},
-        {80045, 1, 0, "ACI"}, {80045, 1, 0, "ACI 318"}, {90055, 1, 0, "EC 2"}, {90073, 1, 0, "EC 2"},
-        {140169, 1, 2, "EC 2"}, {90054, 1, SideTableSelector, "EC 2"}, {90070, 1, 0, "EC 2"},
-        {140162, 3, 0, "EC 2"}, {140162, 1, 0, "EC 2"}};
+    const auto cases = test::TableRows("lists/column_cases.tsv", 4);
+    ASSERT_EQ(cases.size(), 21u);
+    static_assert(SideTableSelector == 140105);
     const auto entry = [](const std::variant<long, std::string>& e) {
         return std::holds_alternative<long>(e) ? "#" + std::to_string(std::get<long>(e))
                                                : std::get<std::string>(e);
     };
     std::string text;
     for (const auto& c : cases) {
-        const ColumnDefinition d = define(c.key, c.method, c.selector, c.code);
-        text += std::to_string(c.key) + " method " + std::to_string(c.method) + " selector "
-            + std::to_string(c.selector) + " " + c.code + ": " + std::to_string(d.ColumnCount) + " columns\n";
+        const ColumnDefinition d = define(std::stol(c[0]), std::stoi(c[1]), std::stol(c[2]), c[3]);
+        text += c[0] + " method " + c[1] + " selector " + c[2] + " " + c[3] + ": "
+            + std::to_string(d.ColumnCount) + " columns\n";
         for (std::size_t i = 0; i < d.ColumnSymbols.size(); ++i)
             text += "  " + entry(d.ColumnCaptionIds.at(i)) + " | " + d.ColumnSymbols[i] + " | "
                 + entry(d.ColumnUnits.at(i)) + "\n";
