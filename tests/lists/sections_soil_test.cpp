@@ -141,24 +141,14 @@ TEST_F(PileDataTest, EachKindHasItsOwnTableAndEmptyTablesAreLeftOut)
 
 TEST_F(PileDataTest, BadOrMissingFilesNameTheFileAndWriteNothing)
 {
-    struct Case {
-        const char* extension;
-        const char* bytes; // nullptr: the file is removed
-        const char* message;
-    };
-    const Case cases[] = {
-        {".PIL", nullptr, "SLAB.PIL: the file is missing"},
-        {".PIL", "2,20,1000,1\n7\n", "SLAB.PIL"},
-        {".PL3", "1\n", "SLAB.PL3: a kind for each of the 2 piles of .PIL expected, found 1"},
-        {".PL3", "1\n5\n", "SLAB.PL3: pile 2: kind 5, 1 to 4 expected"},
-        {".PL9", "1\n50,0\n", "SLAB.PL9: a pair for each of the 2 piles of .PIL expected, found 1"},
-    };
-    for (const Case& c : cases) {
+    const auto cases = TableRows("lists/pile_file_errors.tsv", 3);
+    ASSERT_EQ(cases.size(), 5u);
+    for (const auto& c : cases) {
         SavePiles(1, 4);
-        if (c.bytes)
-            Save(c.extension, c.bytes);
+        if (c[1] == "-")
+            std::remove(Path(c[0]).c_str());
         else
-            std::remove(Path(c.extension).c_str());
+            Save(c[0], Unescaped(c[1]));
         state.ListText = "before";
         std::string message;
         try {
@@ -169,7 +159,7 @@ TEST_F(PileDataTest, BadOrMissingFilesNameTheFileAndWriteNothing)
         // A file cut short is reported rather than thrown.
         if (message.empty() && !host.errors.empty())
             message = host.errors.back();
-        EXPECT_NE(message.find(c.message), std::string::npos) << message;
+        EXPECT_NE(message.find(c[2]), std::string::npos) << message;
         EXPECT_EQ(state.ListText, "before");
     }
 }
