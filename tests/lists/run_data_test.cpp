@@ -33,24 +33,17 @@ protected:
     }
 };
 
-TEST_F(ListRunTest, CoverPageIsSpacedAndCentredOnAPageOfItsOwn)
-{
-    // Spacing (30 - 16) / 5 = 2.8 -> 3 empty lines per block; the job block
-    // centred as a whole on its widest line (13): indent 12. The cover page
-    // reads no file, so nothing is reported.
-    ASSERT_EQ(Run(TargetEditorData, {90045L}).Outcome, ListRunOutcome::Completed);
-    ExpectAsStored(state.ListText);
-    EXPECT_TRUE(host.errors.empty());
-}
-
 TEST_F(ListRunTest, EverySectionHasItsOwnFirstPageHeaderAndEnd)
 {
-    // The cover page has no page header; the next sections begin on the
-    // page raster with pages 1 and 2, each with its title block.
+    // The cover page: spacing (30 - 16) / 5 = 2.8 -> 3 empty lines per
+    // block, the job block centred as a whole on its widest line (13):
+    // indent 12; no page header. The next sections begin on the page raster
+    // with pages 1 and 2, each with its title block. Nothing is reported.
     WriteSmallFiles();
     ASSERT_EQ(Run(TargetEditorData, {90045L, 140175L, 60004L}).Outcome, ListRunOutcome::Completed);
     ExpectAsStored(state.ListText);
     EXPECT_EQ(state.PageNumber, 2);
+    EXPECT_TRUE(host.errors.empty());
 }
 
 TEST_F(ListRunTest, JobDataFollowTheFirstPageHeaderWhenAsked)

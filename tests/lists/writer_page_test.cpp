@@ -178,7 +178,7 @@ TEST_F(WriterTest, CoverPageOfTheDataList)
 
 TEST_F(WriterTest, CoverPageSpacingRoundsToTheNearestLine)
 {
-    // (28 - 16) / 5 = 2.4 -> 2 (2.8 -> 3 in ListRunTest's cover page).
+    // (28 - 16) / 5 = 2.4 -> 2 (2.8 -> 3 in ListRunTest's list with a cover page).
     state.CurrentListKey = 90045L;
     state.LinesPerPage = 28;
     state.AnalysisMethod = 15; // no description
