@@ -57,19 +57,12 @@ TEST_F(WriterTest, PageNumberWidthFollowsTheDigitsUpToSixteenBitsAndTextKeysAreT
     EXPECT_THROW(writer->WritePageHeader(), RuntimeError);
 }
 
-TEST_F(WriterTest, NoHeadersForTheDataViewNorForSummarySectionsInTheResultView)
+TEST_F(WriterTest, NoHeadersForSummarySectionsInTheResultView)
 {
     TableHeading heading;
     heading.ColumnCount = 1;
     heading.Rows = {{std::string("No."), std::string("v")}};
-    state.OutputTarget = TargetViewData;
-    writer->WritePageHeader();
-    writer->WriteFirstPageHeader();
-    writer->WriteTitleBlock();
-    EXPECT_FALSE(writer->WritesContinuation());
-    EXPECT_TRUE(writer->ContinueTable(heading).Widths.empty());
-    EXPECT_EQ(state.PageNumber, 0);
-
+    // The data view: see DataSectionTest and SectionTest.DataViewHasNoHeadersAndNoBreaks.
     state.OutputTarget = TargetViewResults;
     state.CurrentListKey = 140019L;
     writer->WritePageHeader();
