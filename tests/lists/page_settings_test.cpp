@@ -27,11 +27,11 @@ protected:
         LoadPageLayout(services, session->file, layout, dir.dir());
         return layout;
     }
-    static void ExpectDefaults(const PageLayout& layout)
+    // The left, top and bottom margins of the layout read.
+    std::vector<int> Margins()
     {
-        EXPECT_EQ(layout.LeftMargin, 5);
-        EXPECT_EQ(layout.TopMargin, 2);
-        EXPECT_EQ(layout.BottomMargin, 2);
+        const PageLayout layout = Load();
+        return {layout.LeftMargin, layout.TopMargin, layout.BottomMargin};
     }
 
     ScratchDir& dir = catalogueDir;
@@ -41,15 +41,12 @@ protected:
 // back with blanks and either line end.
 TEST_F(PageLayoutTest, DefaultsSaveAndLoad)
 {
-    ExpectDefaults(Load());
+    EXPECT_EQ(Margins(), (std::vector<int>{5, 2, 2}));
     FileServices services = session->services();
     ASSERT_EQ(SavePageLayout(services, session->file, PageLayout{12, 0, 4}, dir.dir()), 0);
     EXPECT_EQ(readFile(dir.file("PAGELAYO.LST")), "12\r\n0\r\n4\r\n");
     writeFile(dir.file("PAGELAYO.LST"), "7\r\n 0 \n3\r\n");
-    const PageLayout layout = Load();
-    EXPECT_EQ(layout.LeftMargin, 7);
-    EXPECT_EQ(layout.TopMargin, 0);
-    EXPECT_EQ(layout.BottomMargin, 3);
+    EXPECT_EQ(Margins(), (std::vector<int>{7, 0, 3}));
     EXPECT_TRUE(host.errors.empty());
     EXPECT_FALSE(session->file.IsOpen());
     // Saving into a missing folder fails with a report.
@@ -62,7 +59,7 @@ TEST_F(PageLayoutTest, AFaultyFileIsReportedOnceAndAllDefaultsTaken)
     for (const char* content : {"7\r\n1\r\n", "", "7\r\nabc\r\n1\r\n", "70000\r\n1\r\n1\r\n"}) {
         host.errors.clear();
         writeFile(dir.file("PAGELAYO.LST"), content);
-        ExpectDefaults(Load());
+        EXPECT_EQ(Margins(), (std::vector<int>{5, 2, 2})) << content;
         ASSERT_EQ(host.errors.size(), 1u) << content;
         EXPECT_NE(host.errors[0].find("PAGELAYO.LST"), std::string::npos) << host.errors[0];
         EXPECT_FALSE(session->file.IsOpen());
