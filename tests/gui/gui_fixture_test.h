@@ -41,6 +41,15 @@ inline QList<QStringList> tableRows(const QString& relative)
     return rows;
 }
 
+// The rows of tableRows(\p relative) as the data of a test function: one
+// QStringList column "c", each row named by its first field.
+inline void tableData(const QString& relative)
+{
+    QTest::addColumn<QStringList>("c");
+    for (const QStringList& row : tableRows(relative))
+        QTest::newRow(qPrintable(row[0])) << row;
+}
+
 // Copies a project folder without its lock files.
 inline void copyProject(const QString& from, const QString& to)
 {

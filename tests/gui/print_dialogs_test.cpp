@@ -129,12 +129,7 @@ private Q_SLOTS:
 
     // A box typed and spun: what it shows, and whether OK takes it or
     // refuses it with its message (tests/data/gui/dialog_boxes.tsv).
-    void boxesAgainstOk_data()
-    {
-        QTest::addColumn<QStringList>("c");
-        for (const QStringList& row : tableRows("gui/dialog_boxes.tsv"))
-            QTest::newRow(qPrintable(row[0])) << row;
-    }
+    void boxesAgainstOk_data() { tableData("gui/dialog_boxes.tsv"); }
     void boxesAgainstOk()
     {
         QFETCH(QStringList, c);
@@ -197,12 +192,7 @@ private Q_SLOTS:
 
     // Which frames a run shows, and the captions of the editor runs
     // (tests/data/gui/dialog_frames.tsv).
-    void framesAndCaptionsOfTheTarget_data()
-    {
-        QTest::addColumn<QStringList>("c");
-        for (const QStringList& row : tableRows("gui/dialog_frames.tsv"))
-            QTest::newRow(qPrintable(row[0])) << row;
-    }
+    void framesAndCaptionsOfTheTarget_data() { tableData("gui/dialog_frames.tsv"); }
     void framesAndCaptionsOfTheTarget()
     {
         QFETCH(QStringList, c);
