@@ -94,22 +94,14 @@ private Q_SLOTS:
         delete m_dir;
     }
 
-    void viewersShowTextOrGridByList_data()
-    {
-        QTest::addColumn<int>("target");
-        QTest::addColumn<long>("key");
-        QTest::addColumn<bool>("grid");
-        QTest::newRow("data section as text") << 1 << 90054L << false;
-        QTest::newRow("result table as grid") << 2 << 140L << true;
-        QTest::newRow("support reactions as grid") << 2 << 142L << true;
-        QTest::newRow("summary section as text") << 2 << 140164L << false;
-    }
+    // Which viewer a list gets (tests/data/gui/viewers.tsv).
+    void viewersShowTextOrGridByList_data() { tableData("gui/viewers.tsv"); }
     void viewersShowTextOrGridByList()
     {
-        QFETCH(int, target);
-        QFETCH(long, key);
-        QFETCH(bool, grid);
-        frmViList* viewer = view(target, key);
+        QFETCH(QStringList, c);
+        const long key = c[2].toLong();
+        const bool grid = c[3] == "1";
+        frmViList* viewer = view(c[1].toInt(), key);
         QVERIFY(viewer);
         QCOMPARE(viewer->isGridMode(), grid);
         QCOMPARE(viewer->windowTitle(), text(w(), key));
@@ -232,33 +224,28 @@ private Q_SLOTS:
 
     // An editor run writes the list file and starts $VISUAL with it; an
     // editor that cannot start is named with the file, which stays.
-    void editorReceivesTheListFile_data()
-    {
-        QTest::addColumn<bool>("starts");
-        QTest::newRow("editor") << true;
-        QTest::newRow("no such editor") << false;
-    }
     void editorReceivesTheListFile()
     {
-        QFETCH(bool, starts);
-        const QString copy = m_dir->path() + "/received.txt";
-        if (starts)
-            QVERIFY(useStubEditor(m_dir->path() + "/editor.sh", copy));
-        else
-            qputenv("VISUAL", QByteArray(TESKA_SOURCE_DIR "/no-such-editor"));
-        answerChoice(text(w(), 90054));
-        acceptPrintOptions(this);
-        const std::size_t errors = w().host().errors().size();
-        w().ListCommand(6);
-        qunsetenv("VISUAL");
-        const QString file = w().EditorFilePath(6);
-        QVERIFY(file.endsWith("/DEMO-data.txt"));
-        QVERIFY(fileText(file).contains(text(w(), 90054)));
-        QCOMPARE(w().host().errors().size(), errors + (starts ? 0 : 1));
-        if (!starts)
-            QVERIFY(QString::fromStdString(w().host().errors().back()).contains(file));
-        else
-            QTRY_COMPARE_WITH_TIMEOUT(fileText(copy), fileText(file), 10000);
+        for (const bool starts : {true, false}) {
+            const QString copy = m_dir->path() + "/received.txt";
+            if (starts)
+                QVERIFY(useStubEditor(m_dir->path() + "/editor.sh", copy));
+            else
+                qputenv("VISUAL", QByteArray(TESKA_SOURCE_DIR "/no-such-editor"));
+            answerChoice(text(w(), 90054));
+            acceptPrintOptions(this);
+            const std::size_t errors = w().host().errors().size();
+            w().ListCommand(6);
+            qunsetenv("VISUAL");
+            const QString file = w().EditorFilePath(6);
+            QVERIFY(file.endsWith("/DEMO-data.txt"));
+            QVERIFY(fileText(file).contains(text(w(), 90054)));
+            QCOMPARE(w().host().errors().size(), errors + (starts ? 0 : 1));
+            if (!starts)
+                QVERIFY(QString::fromStdString(w().host().errors().back()).contains(file));
+            else
+                QTRY_COMPARE_WITH_TIMEOUT(fileText(copy), fileText(file), 10000);
+        }
     }
 
     void choiceDialogsWorkFromTheKeyboard()
