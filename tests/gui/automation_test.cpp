@@ -185,41 +185,34 @@ private Q_SLOTS:
 
     // Each update flag reloads only its own part of the settings and is set
     // false again.
-    void updateFlagsReloadTheirPart_data()
-    {
-        QTest::addColumn<QString>("flag");
-        QTest::newRow("none") << QString();
-        QTest::newRow("company header") << QString("Update_Firma");
-        QTest::newRow("number formats") << QString("Update_NumberFormat");
-        QTest::newRow("units") << QString("Update_mnuUnits");
-    }
     void updateFlagsReloadTheirPart()
     {
-        QFETCH(QString, flag);
-        const std::string settings = settingsDir("flags-" + flag);
-        auto s = serve(settings);
-        // The settings change behind the window's back.
-        SuiteEnvironment changed(s->window->host(), settings);
-        changed.CompanyLine1 = "Changed header";
-        changed.Units().LengthUnit = "[mm]";
-        changed.SaveSettings();
-        QString formats;
-        for (int i = 1; i <= 18; ++i)
-            formats += QString("F%1\r\n").arg(i);
-        QVERIFY(writeFile(QString::fromStdString(settings) + "NOFORMAT", formats.toUtf8()));
-        if (!flag.isEmpty())
-            s->fake->Flags[flag] = true;
-        QVERIFY(answered(s->proxy->MDIShow(QString())));
-        const SuiteEnvironment& environment = s->window->session().environment;
-        QCOMPARE(environment.CompanyLine1 == "Changed header", flag == "Update_Firma");
-        QCOMPARE(s->window->numberFormats.Slot(1) == "F1", flag == "Update_NumberFormat");
-        QCOMPARE(environment.Units().LengthUnit == "[mm]", flag == "Update_mnuUnits");
-        for (const bool value : s->fake->Flags)
-            QVERIFY(!value);
-        // An empty name shows the window and opens nothing.
-        QVERIFY(s->window->isVisible());
-        QCOMPARE(s->window->tree()->topLevelItemCount(), 0);
-        QVERIFY(!s->fake->Calls.join(' ').contains("PrjFileName"));
+        for (const QString flag : {"", "Update_Firma", "Update_NumberFormat", "Update_mnuUnits"}) {
+            const std::string settings = settingsDir("flags-" + flag);
+            auto s = serve(settings);
+            // The settings change behind the window's back.
+            SuiteEnvironment changed(s->window->host(), settings);
+            changed.CompanyLine1 = "Changed header";
+            changed.Units().LengthUnit = "[mm]";
+            changed.SaveSettings();
+            QString formats;
+            for (int i = 1; i <= 18; ++i)
+                formats += QString("F%1\r\n").arg(i);
+            QVERIFY(writeFile(QString::fromStdString(settings) + "NOFORMAT", formats.toUtf8()));
+            if (!flag.isEmpty())
+                s->fake->Flags[flag] = true;
+            QVERIFY(answered(s->proxy->MDIShow(QString())));
+            const SuiteEnvironment& environment = s->window->session().environment;
+            QCOMPARE(environment.CompanyLine1 == "Changed header", flag == "Update_Firma");
+            QCOMPARE(s->window->numberFormats.Slot(1) == "F1", flag == "Update_NumberFormat");
+            QCOMPARE(environment.Units().LengthUnit == "[mm]", flag == "Update_mnuUnits");
+            for (const bool value : s->fake->Flags)
+                QVERIFY(!value);
+            // An empty name shows the window and opens nothing.
+            QVERIFY(s->window->isVisible());
+            QCOMPARE(s->window->tree()->topLevelItemCount(), 0);
+            QVERIFY(!s->fake->Calls.join(' ').contains("PrjFileName"));
+        }
     }
 
     // The same project twice: one navigator entry, one recent file, both
@@ -246,68 +239,55 @@ private Q_SLOTS:
     // programs 1, 2, 4 and 5 and their captions, each calling SwitchProg(3,
     // n) while the window is disabled; this program's own entry stays
     // hidden, also after a reset.
-    void programBarSwitchesInTheCatalogueDirection_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("rightToLeft");
-        QTest::newRow("English") << QString("en") << false;
-        QTest::newRow("Arabic") << QString("ar") << true;
-    }
     void programBarSwitchesInTheCatalogueDirection()
     {
-        QFETCH(QString, language);
-        QFETCH(bool, rightToLeft);
-        qputenv("TESKA_LANG", language.toUtf8());
-        auto s = serve(settingsDir("bar-" + language));
-        qunsetenv("TESKA_LANG");
-        MDIList& w = *s->window;
-        QCOMPARE(w.session().catalogue.IsRightToLeft(), rightToLeft);
-        QVERIFY(answered(s->proxy->MDIShow(QString())));
-        QVERIFY(answered(s->proxy->RestToolBar()));
-        w.resize(1600, 900);
-        QTest::qWait(50);
-        QToolBar* programs = w.bar("MENUProgram");
-        QVERIFY(programs->isVisible());
-        QCOMPARE(programs->layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        QVERIFY(!w.action(IndexedKey("mnuPrjLink(", 3))->isVisible());
-        QStringList calls, expected;
-        s->fake->OnCall = [&](const QString& call) { calls << call + (w.isEnabled() ? " enabled" : ""); };
-        const long captions[] = {84, 85, 86, 87, 89};
-        int previous = -1;
-        for (int program : {1, 2, 4, 5}) {
-            QAction* entry = w.action(IndexedKey("mnuPrjLink(", program));
-            QCOMPARE(entry->text().remove('&'), text(w, captions[program - 1]));
-            QWidget* button = programs->widgetForAction(entry);
-            QVERIFY(button && button->isVisible());
-            const int x = button->mapTo(programs, QPoint(0, 0)).x();
-            QVERIFY2(previous < 0 || (rightToLeft ? x < previous : x > previous), qPrintable(entry->text()));
-            previous = x;
-            entry->trigger();
-            expected << QString("SwitchProg(3,%1)").arg(program);
+        for (const QString language : {"en", "ar"}) {
+            const bool rightToLeft = language == "ar";
+            qputenv("TESKA_LANG", language.toUtf8());
+            auto s = serve(settingsDir("bar-" + language));
+            qunsetenv("TESKA_LANG");
+            MDIList& w = *s->window;
+            QCOMPARE(w.session().catalogue.IsRightToLeft(), rightToLeft);
+            QVERIFY(answered(s->proxy->MDIShow(QString())));
+            QVERIFY(answered(s->proxy->RestToolBar()));
+            w.resize(1600, 900);
+            QTest::qWait(50);
+            QToolBar* programs = w.bar("MENUProgram");
+            QVERIFY(programs->isVisible());
+            QCOMPARE(programs->layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+            QVERIFY(!w.action(IndexedKey("mnuPrjLink(", 3))->isVisible());
+            QStringList calls, expected;
+            s->fake->OnCall = [&](const QString& call) { calls << call + (w.isEnabled() ? " enabled" : ""); };
+            const long captions[] = {84, 85, 86, 87, 89};
+            int previous = -1;
+            for (int program : {1, 2, 4, 5}) {
+                QAction* entry = w.action(IndexedKey("mnuPrjLink(", program));
+                QCOMPARE(entry->text().remove('&'), text(w, captions[program - 1]));
+                QWidget* button = programs->widgetForAction(entry);
+                QVERIFY(button && button->isVisible());
+                const int x = button->mapTo(programs, QPoint(0, 0)).x();
+                QVERIFY2(
+                    previous < 0 || (rightToLeft ? x < previous : x > previous), qPrintable(entry->text()));
+                previous = x;
+                entry->trigger();
+                expected << QString("SwitchProg(3,%1)").arg(program);
+            }
+            QCOMPARE(calls, expected);
+            QVERIFY(w.isEnabled());
+            QVERIFY(w.host().errors().empty());
         }
-        QCOMPARE(calls, expected);
-        QVERIFY(w.isEnabled());
-        QVERIFY(w.host().errors().empty());
     }
 
     // A window that goes without its shutdown tells the group program once,
     // in group mode only; a shutdown already run has said what there was to
     // say.
-    void destroyedWindowEndsTheGroupProgram_data()
-    {
-        QTest::addColumn<bool>("group");
-        QTest::addColumn<int>("shutDown"); // -1: none, 0: the user's, 1: the group's release
-        QTest::addColumn<int>("endProg");
-        QTest::newRow("group mode, no shutdown") << true << -1 << 1;
-        QTest::newRow("group mode, after the user's shutdown") << true << 0 << 1;
-        QTest::newRow("group mode, after the release") << true << 1 << 0;
-        QTest::newRow("stand-alone") << false << -1 << 0;
-    }
+    // (tests/data/gui/destroyed_window.tsv)
+    void destroyedWindowEndsTheGroupProgram_data() { tableData("gui/destroyed_window.tsv"); }
     void destroyedWindowEndsTheGroupProgram()
     {
-        QFETCH(bool, group);
-        QFETCH(int, shutDown);
-        QFETCH(int, endProg);
+        QFETCH(QStringList, c);
+        const bool group = c[1] == "1";
+        const int shutDown = c[2].toInt();
         const std::string settings = settingsDir(QString("destroyed-%1-%2").arg(group).arg(shutDown));
         std::unique_ptr<MDIList> window;
         std::unique_ptr<FakeGroup> fake;
@@ -325,7 +305,7 @@ private Q_SLOTS:
         if (shutDown >= 0)
             window->ShutDown(shutDown == 1);
         window.reset();
-        QCOMPARE(fake->Calls.count("TESKAGroup_EndProg()"), endProg);
+        QCOMPARE(fake->Calls.count("TESKAGroup_EndProg()"), c[3].toInt());
     }
 
     // In group mode an editor run tells the group program after the list
