@@ -80,17 +80,12 @@ private Q_SLOTS:
     // Each picture gets its navigator and Window menu entries; the value
     // under the pointer at a node is the node's cell text of the list, and a
     // click on the node selects its row in the grid viewer.
-    void pictureOfATableShowsAndPicksItsNodes_data()
-    {
-        QTest::addColumn<long>("key");
-        QTest::addColumn<int>("column");
-        QTest::newRow("settlements") << 138L << 1;
-        QTest::newRow("moments, second column") << 140L << 2;
-    }
+    void pictureOfATableShowsAndPicksItsNodes_data() { tableData("gui/picture_columns.tsv"); }
     void pictureOfATableShowsAndPicksItsNodes()
     {
-        QFETCH(long, key);
-        QFETCH(int, column);
+        QFETCH(QStringList, c);
+        const long key = c[1].toLong();
+        const int column = c[2].toInt();
         open("demo");
         frmViList* viewer = grid(key);
         QVERIFY(viewer);
@@ -193,25 +188,18 @@ private Q_SLOTS:
     // Right to left: the legend moves to the left of the slab (the slab
     // itself is not mirrored: the picture tests); the windows are inside
     // the area.
-    void legendIsMirroredOnlyInRightToLeftLanguages_data()
-    {
-        QTest::addColumn<QByteArray>("language");
-        QTest::addColumn<bool>("legendLeft");
-        QTest::newRow("English") << QByteArray("en") << false;
-        QTest::newRow("Arabic") << QByteArray("ar") << true;
-    }
+    void legendIsMirroredOnlyInRightToLeftLanguages_data() { tableData("gui/languages.tsv"); }
     void legendIsMirroredOnlyInRightToLeftLanguages()
     {
-        QFETCH(QByteArray, language);
-        QFETCH(bool, legendLeft);
-        open("demo", language);
+        QFETCH(QStringList, c);
+        open("demo", c[1].toUtf8());
         frmViList* viewer = grid(140);
         frmPicture* picture = w().pictures().ShowPicture(viewer, 1);
         QVERIFY(picture);
         for (const QWidget* window : {viewer->parentWidget(), picture->parentWidget()})
             QVERIFY(w().mdiArea()->viewport()->rect().contains(window->geometry()));
         const PictureLayout layout = picture->layout();
-        QCOMPARE(layout.Legend.center().x() < layout.Plot.center().x(), legendLeft);
+        QCOMPARE(layout.Legend.center().x() < layout.Plot.center().x(), c[2] == "1");
     }
 
     // One printed page, and files of the three formats by their extension.
