@@ -236,13 +236,7 @@ private Q_SLOTS:
     {
         open("demo");
         frmViList* demo = grid(138);
-        const QString path = copy("plane");
-        ProjectState& state = w().project();
-        state.ProjectPath = path.toStdString();
-        state.ProjectDirectory = QFileInfo(path).path().toStdString() + "/";
-        state.ProjectBaseName = "PLANE";
-        QVERIFY(!w().IsProjectOpened());
-        w().OpenProject(true);
+        OpenProjectFromPath(w(), copy("plane").toStdString());
         frmViList* plane = grid(90046); // the deflections
         QVERIFY(demo && plane);
         for (frmViList* viewer : {demo, plane, demo, plane}) {

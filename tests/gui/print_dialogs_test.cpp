@@ -218,8 +218,10 @@ private Q_SLOTS:
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
     }
 
-    // The help button and F1 open the dialog's topic.
-    void helpOpensTheTopic()
+    // The help button and F1 open the dialog's topic. Save writes what the
+    // boxes hold, unchecked, keeps the dialog open and applies the values,
+    // which Cancel keeps.
+    void helpAndSaveInTheDialogs()
     {
         QStringList topics;
         auto help = [&topics](const QString& topic) { topics << topic; };
@@ -233,6 +235,17 @@ private Q_SLOTS:
         click(format, "cmdHelp");
         QTest::keyClick(child<QLineEdit>(format, "TxtRu"), Qt::Key_F1);
         QCOMPARE(topics, QStringList({"6_2_1", "6_2_1", "7_1", "7_1"}));
+
+        child<QLineEdit>(format, "TxtLR")->setText("9");
+        child<QLineEdit>(format, "TxtRo")->setText("0");
+        child<QLineEdit>(format, "TxtRu")->setText("70");
+        click(format, "cmdSave");
+        QVERIFY(format.isVisible());
+        QVERIFY(m_host.errors.empty());
+        QCOMPARE(fileText(layoutPath()), QString("9\r\n0\r\n70\r\n"));
+        click(format, "CmdCancel");
+        QCOMPARE(
+            QList<int>({layout.LeftMargin, layout.TopMargin, layout.BottomMargin}), QList<int>({9, 0, 70}));
     }
 
     // Enter walks left, top, bottom margin, then OK, which a fourth Enter
@@ -250,25 +263,6 @@ private Q_SLOTS:
         }
         QCOMPARE(path, QStringList({"TxtLR", "TxtRo", "TxtRu", "CmdOK"}));
         QCOMPARE(format.result(), int(QDialog::Accepted));
-    }
-
-    // Save writes what the boxes hold, unchecked, keeps the dialog open and
-    // applies the values, which Cancel keeps.
-    void saveWritesTheFileAndStaysOpen()
-    {
-        PageLayout layout;
-        frmPageForm format(*m_session, layout, 60, 80, dir(), {});
-        format.show();
-        child<QLineEdit>(format, "TxtLR")->setText("9");
-        child<QLineEdit>(format, "TxtRo")->setText("0");
-        child<QLineEdit>(format, "TxtRu")->setText("70");
-        click(format, "cmdSave");
-        QVERIFY(format.isVisible());
-        QVERIFY(m_host.errors.empty());
-        QCOMPARE(fileText(layoutPath()), QString("9\r\n0\r\n70\r\n"));
-        click(format, "CmdCancel");
-        QCOMPARE(
-            QList<int>({layout.LeftMargin, layout.TopMargin, layout.BottomMargin}), QList<int>({9, 0, 70}));
     }
 };
 
