@@ -285,16 +285,8 @@ class DataSectionTest : public RunTest {
 protected:
     void WriteSlab(const std::string& mark)
     {
-        SlabData slab;
-        slab.UnitWeight = 25;
-        slab.Xo = 1;
-        slab.Yo = 2;
-        slab.Beta = 30;
-        slab.Tk = 10;
-        slab.Tf = 5;
-        slab.Hm = 1.5f;
-        slab.Regions = {SlabRegion{0.5f, 30000, 0.2f}};
-        WriteSlabFile(File(".SLB"), slab);
+        // Unit weight, Xo, Yo, Beta, Tk, Tf, Hm, one region.
+        WriteSlabFile(File(".SLB"), SlabData{25, 1, 2, 30, 10, 5, 1.5f, {SlabRegion{0.5f, 30000, 0.2f}}});
         SlabFileP21 p21;
         p21.SlabMark = mark;
         SaveInputFile(File(".P21"), WriteSlabFileP21(p21));

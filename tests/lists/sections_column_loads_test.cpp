@@ -129,12 +129,10 @@ protected:
     void SaveProject()
     {
         SoilFileBAU soil;
-        BoringBAU boring;
-        boring.Name = "S1";
-        boring.Layers = {{3, 8, 16, 0.3f, 0.1f}};
-        boring.LayerEntries = {{0.7f, 16}};
-        boring.LayerEntries2 = {{30, 2}};
-        soil.Borings.push_back(boring);
+        soil.Borings = {{.Name = "S1",
+            .Layers = {{3, 8, 16, 0.3f, 0.1f}},
+            .LayerEntries = {{0.7f, 16}},
+            .LayerEntries2 = {{30, 2}}}};
         Save(".BAU", WriteSoilFileBAU(soil));
 
         LoadFileP41 items;

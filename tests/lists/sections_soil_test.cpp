@@ -23,16 +23,7 @@ protected:
         SoilFileBAU soil;
         soil.Records1To3 = {0.2f, 7, 7};
         soil.Record5 = -1.5f;
-        BoringBAU boring;
-        boring.X = 4;
-        boring.Y = 0.5f;
-        boring.Name = "S1";
-        boring.HeaderValue = 10;
-        boring.Layers = {{3, 8, 16, 0.3f, 0.1f}};
-        boring.LayerEntries = {{0.7f, 16}};
-        boring.Value = 40;
-        boring.LayerEntries2 = {{30, 2}};
-        soil.Borings.push_back(boring);
+        soil.Borings = {{4, 0.5f, "S1", 10, {{3, 8, 16, 0.3f, 0.1f}}, {{0.7f, 16}}, 40, {{30, 2}}}};
         soil.LastNumber = loadingState;
         Save(".BAU", WriteSoilFileBAU(soil));
     }
