@@ -371,11 +371,9 @@ TEST_F(DataSectionTest, Sections)
             }},
         {"BeamsListCrossSectionsThenBeams", 10032L,
             [this] {
-                DataFileGL1 gl1;
-                gl1.ItemsA = {{1, 2, 1}};
-                gl1.ItemsB = {{30000, 12000, 0.001f, 0.002f, 25}};
-                gl1.ItemsB2 = {{0, 0}};
-                SaveInputFile(File(".GL1"), WriteDataFileGL1(gl1));
+                SaveInputFile(File(".GL1"),
+                    WriteDataFileGL1(
+                        {"", {{1, 2, 1}}, {{30000, 12000, 0.001f, 0.002f, 25}}, false, {{0, 0}}}));
             }},
         // The unit weight is force over length cubed; the temperatures only
         // with the mark "J"; method 15 without the axes and the mean depth.

@@ -29,23 +29,14 @@ protected:
 
     void SaveProject(float waterPressure = 0)
     {
-        LoadFilePCF pcf;
-        pcf.Items = {{1, {1, 2, 100}}, {2, {3, 0.5f, 50}}};
-        pcf.Groups = {{1, 2, 4}};
-        Save(".PCF", WriteLoadFilePCF(pcf));
-        LoadFilePCW pcw;
-        pcw.Items = {{1, {0.5f, 0.25f}}, {2, {0.4f, 0.3f}}};
-        Save(".PCW", WriteLoadFilePCW(pcw));
+        Save(".PCF", WriteLoadFilePCF({"", {{1, {1, 2, 100}}, {2, {3, 0.5f, 50}}}, {{1, 2, 4}}}));
+        Save(".PCW", WriteLoadFilePCW({"", {{1, {0.5f, 0.25f}}, {2, {0.4f, 0.3f}}}}));
         LoadFilePC1 pc1;
         pc1.BlockD = {{3, 1, 1}};
         pc1.BlockB = {{2, 0, 4, 3, 0}};
         Save(".PC1", WriteLoadFilePC1(pc1));
-        LoadFilePC7 pc7;
-        pc7.Values = {150, 40, 190, waterPressure, 0, 2, 10, -5, 0.5f, -0.25f};
-        Save(".PC7", WriteLoadFilePC7(pc7));
-        LoadFilePC8 pc8;
-        pc8.Values = {1, 2, 0, 12, 6};
-        Save(".PC8", WriteLoadFilePC8(pc8));
+        Save(".PC7", WriteLoadFilePC7({{150, 40, 190, waterPressure, 0, 2, 10, -5, 0.5f, -0.25f}}));
+        Save(".PC8", WriteLoadFilePC8({{1, 2, 0, 12, 6}}));
     }
 };
 
@@ -135,9 +126,7 @@ protected:
             .LayerEntries2 = {{30, 2}}}};
         Save(".BAU", WriteSoilFileBAU(soil));
 
-        LoadFileP41 items;
-        items.Items = {{7, "Dead"}, {12, "Live"}};
-        Save(".P41", WriteLoadFileP41(items));
+        Save(".P41", WriteLoadFileP41({{{7, "Dead"}, {12, "Live"}}}));
 
         ProjectLoads loads;
         LoadCase first;

@@ -98,11 +98,7 @@ protected:
     // Two piles on nodes 7 and 9, kinds as given, two layers.
     void SavePiles(std::int16_t kind1, std::int16_t kind2)
     {
-        PileFilePIL pil;
-        pil.Value1 = 20;
-        pil.Value2 = 1000;
-        pil.Number = 1;
-        pil.PileNumbers = {7, 9};
+        PileFilePIL pil{20, 1000, 1, {7, 9}, {}, {}};
         pil.Piles = {{{1, 2}, {0.3f, 0.4f, 5, 20, 40, 100, 200}, "P1", 300},
             {{2, 1}, {0.5f, 0.5f, 6, 10, 30, 80, 120}, "P2", 160}};
         pil.Blocks = {{{2, 40, 20, 8}, {4, 6}}, {{3, 60, 30, 12}, {10}}};

@@ -26,21 +26,13 @@ protected:
     {
         Save(".QP2", WriteDataFileQP2(DataFileQP2{{9, 9, 9}, {{2, 0.5f, 3}}}));
         Save(".QP3", WriteDataFileQP3(DataFileQP3{{9, 9, 9}, {{4, 5, 9, 0.25f, 0.5f, 0.75f}}}));
-        DataFileQP1 qp1;
-        qp1.Head = {1.5f, 8, 60};
-        qp1.Items.push_back(QpItemQP1{{3, 7, 0.5f}, 1, {99, 99, 99}});
-        Save(".QP1", WriteDataFileQP1(qp1));
+        Save(".QP1", WriteDataFileQP1({{1.5f, 8, 60}, {QpItemQP1{{3, 7, 0.5f}, 1, {99, 99, 99}}}}));
     }
     void SaveSettlement(const std::string& kind)
     {
         Save(".BAU", WriteSoilFileBAU(SoilFileBAU{}));
         Save(".LDH", WriteDataFileLDH(DataFileLDH{{1.5f, 0.02f}, {}}));
-        DataFileLD1 ld1;
-        ld1.Value = 4;
-        ld1.Values = {0.5f, 0.9f};
-        ld1.Rows = {{1, 8, 2, 40}, {2, 4, 4, 0}};
-        ld1.EndLine = kind;
-        Save(".LD1", WriteDataFileLD1(ld1));
+        Save(".LD1", WriteDataFileLD1({4, {0.5f, 0.9f}, {{1, 8, 2, 40}, {2, 4, 4, 0}}, {}, kind}));
     }
     void SaveColumns(std::vector<float> v, std::vector<float> my, std::vector<float> mx)
     {
