@@ -53,15 +53,7 @@ protected:
 
 ProjectDesignData Ec2Project()
 {
-    ProjectDesignData d;
-    d.ConcreteStrength = 30;
-    d.SteelStrength = 500;
-    d.D1x = 5;
-    d.D2x = 4;
-    d.D1y = 6;
-    d.D2y = 3.5f;
-    d.DesignCode = "EC 2";
-    return d;
+    return {30, 500, 5, 4, 6, 3.5f, "EC 2"}; // fc, fs, d1x, d2x, d1y, d2y
 }
 
 TEST_F(Design, WholeTableOfEc2WithTheDefaults)

@@ -81,16 +81,7 @@ TEST(LoadNumberFormats, AShortFileIsReportedOnceAndTheDefaultsKept)
 // F2 factor 1000.
 UnitSettings TestUnits()
 {
-    UnitSettings u;
-    u.LengthUnit = "[cm]";
-    u.LengthFactor = 100;
-    u.Length2Unit = "[mm]";
-    u.Length2Factor = 10;
-    u.ForceUnit = "[MN]";
-    u.ForceFactor = 0.001;
-    u.Force2Unit = "(N)";
-    u.Force2Factor = 1000;
-    return u;
+    return {"[cm]", 100, "[mm]", 10, "[MN]", 0.001, "(N)", 1000, 0};
 }
 
 TEST(UnitKinds, FactorAndLabelOfEveryKind)

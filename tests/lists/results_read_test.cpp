@@ -49,11 +49,7 @@ protected:
     //   settlement columns x L2 x 100 = 1000.
     void useTestUnits()
     {
-        UnitSettings& u = session->environment.Units();
-        u.LengthFactor = 2;
-        u.Length2Factor = 10;
-        u.ForceFactor = 1000;
-        u.Force2Factor = 0.5;
+        session->environment.Units() = {"[m]", 2, "[cm]", 10, "[kN]", 1000, "[kN]", 0.5, 0};
     }
 
     std::string path(const std::string& extension) const { return projectDir.file("SLAB" + extension); }
@@ -221,13 +217,9 @@ protected:
     {
         useTestUnits();
         nodes(9);
-        PunchingFile file;
-        file.Points = {{0.12345f, 1.234f, 0.5f, 2}};
-        file.Types = {{9, 9}, {0.3f, 0.4f}};
         PunchingResult r{1.23456f, 0.0123f, 0.5f, 1.2345f, 0.25f, 87.654f, {}};
         r.Skipped.Pairs = {{1, 2}, {3, 4}};
-        file.Results = {r};
-        WritePunchingResults(path(".PPU"), file);
+        WritePunchingResults(path(".PPU"), {{{0.12345f, 1.234f, 0.5f, 2}}, {{9, 9}, {0.3f, 0.4f}}, {r}});
         formats.slots[1] = "0.000";
         project.Formats = &formats;
     }

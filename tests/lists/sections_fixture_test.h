@@ -22,15 +22,7 @@ protected:
     SectionsTest()
         : ListFixture(readFile(dataPath("lists/sections.catalogue")), 60, 40, false)
     {
-        UnitSettings& units = session->environment.Units();
-        units.LengthUnit = "[m]";
-        units.LengthFactor = 2;
-        units.Length2Unit = "[cm]";
-        units.Length2Factor = 1;
-        units.ForceUnit = "[kN]";
-        units.ForceFactor = 10;
-        units.Force2Unit = "[MN]";
-        units.Force2Factor = 1;
+        session->environment.Units() = {"[m]", 2, "[cm]", 1, "[kN]", 10, "[MN]", 1, 0};
         project.ProjectBaseName = "SLAB";
         project.AnalysisMethod = 1;
         state.OutputTarget = TargetEditorResults;
