@@ -287,9 +287,7 @@ protected:
     {
         // Unit weight, Xo, Yo, Beta, Tk, Tf, Hm, one region.
         WriteSlabFile(File(".SLB"), SlabData{25, 1, 2, 30, 10, 5, 1.5f, {SlabRegion{0.5f, 30000, 0.2f}}});
-        SlabFileP21 p21;
-        p21.SlabMark = mark;
-        SaveInputFile(File(".P21"), WriteSlabFileP21(p21));
+        SaveInputFile(File(".P21"), WriteSlabFileP21({0, 0, {}, mark, 0, {}, {}}));
     }
 };
 
@@ -320,10 +318,7 @@ TEST_F(DataSectionTest, Sections)
             [this] {
                 WriteElementFile(
                     File(".ELM"), {ElementNodes{3, {1, 2, 3, 0}}, ElementNodes{4, {2, 3, 4, 5}}});
-                SlabFileP21 slab;
-                slab.SlabMark = "N";
-                slab.ElementNumbers = {0, 7};
-                SaveInputFile(File(".P21"), WriteSlabFileP21(slab));
+                SaveInputFile(File(".P21"), WriteSlabFileP21({0, 0, {}, "N", 0, {}, {0, 7}}));
             }},
         // Item 11 is free in all three conditions: no row. "F" stays, the
         // deflection is in the second length unit, the rotations unscaled; the

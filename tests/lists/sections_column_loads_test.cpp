@@ -31,10 +31,7 @@ protected:
     {
         Save(".PCF", WriteLoadFilePCF({"", {{1, {1, 2, 100}}, {2, {3, 0.5f, 50}}}, {{1, 2, 4}}}));
         Save(".PCW", WriteLoadFilePCW({"", {{1, {0.5f, 0.25f}}, {2, {0.4f, 0.3f}}}}));
-        LoadFilePC1 pc1;
-        pc1.BlockD = {{3, 1, 1}};
-        pc1.BlockB = {{2, 0, 4, 3, 0}};
-        Save(".PC1", WriteLoadFilePC1(pc1));
+        Save(".PC1", WriteLoadFilePC1({{}, {{2, 0, 4, 3, 0}}, {}, {{3, 1, 1}}, {}, {}, {}, 0, 0, {}}));
         Save(".PC7", WriteLoadFilePC7({{150, 40, 190, waterPressure, 0, 2, 10, -5, 0.5f, -0.25f}}));
         Save(".PC8", WriteLoadFilePC8({{1, 2, 0, 12, 6}}));
     }
@@ -56,16 +53,11 @@ TEST_F(ColumnLoadsTest, EveryPc1BlockHasItsTableInOrder)
     // order: E My x 20, A Pl x 5 with its kind and extents x 2, F Ml x 10,
     // C load x 2.5 at x, y, the polyline points (value, x, y).
     SaveProject();
-    LoadFilePC1 pc1;
-    pc1.BlockA = {{6, 2, 0.5f, 1, 1.5f, 2}};
-    pc1.BlockB = {{2, 0, 4, 3, 0}};
-    pc1.BlockC = {{9, {1, 1, 1}}};
-    pc1.BlockD = {{3, 1, 1}};
-    pc1.BlockE = {{4, 1, 2}};
-    pc1.BlockF = {{1, 3, 0, 1, 2, 3}};
-    pc1.MaxPolylinePoints = 2;
-    pc1.Polylines = {{{1, 2, 3}, {2, 0, 4}}};
-    Save(".PC1", WriteLoadFilePC1(pc1));
+    // Blocks A to F, no shared points, no further count, polylines of at
+    // most two points.
+    Save(".PC1",
+        WriteLoadFilePC1({{{6, 2, 0.5f, 1, 1.5f, 2}}, {{2, 0, 4, 3, 0}}, {{9, {1, 1, 1}}}, {{3, 1, 1}},
+            {{4, 1, 2}}, {{1, 3, 0, 1, 2, 3}}, {}, 0, 2, {{{1, 2, 3}, {2, 0, 4}}}}));
     ExpectAsStored(Written(140169, true));
 }
 
