@@ -120,16 +120,11 @@ protected:
 
         Save(".P41", WriteLoadFileP41({{{7, "Dead"}, {12, "Live"}}}));
 
-        ProjectLoads loads;
-        LoadCase first;
-        first.Name = "G";
-        first.LineLoads.push_back({0, 0, 3, 4, 2, 4, LineLoadShape::Triangle});
-        first.LineLoads.push_back({0, 0, 1, 0, 1, 1, LineLoadShape::Linear});
-        LoadCase second;
-        second.Name = "Q";
-        second.LineLoads.push_back({0, 0, 0, 2, 6, 6, LineLoadShape::Constant});
-        loads.Cases = {first, second};
-        WriteLoadFile(Path(".LDS"), loads);
+        // Two load cases of line loads only.
+        const std::vector<LineLoad> g
+            = {{0, 0, 3, 4, 2, 4, LineLoadShape::Triangle}, {0, 0, 1, 0, 1, 1, LineLoadShape::Linear}};
+        const std::vector<LineLoad> q = {{0, 0, 0, 2, 6, 6, LineLoadShape::Constant}};
+        WriteLoadFile(Path(".LDS"), ProjectLoads{{{"G", 1, false, {}, g}, {"Q", 1, false, {}, q}}});
     }
 };
 

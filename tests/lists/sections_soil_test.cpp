@@ -20,12 +20,11 @@ class SoilTest : public SectionsTest {
 protected:
     void SaveSoil(std::int16_t loadingState = 0)
     {
-        SoilFileBAU soil;
-        soil.Records1To3 = {0.2f, 7, 7};
-        soil.Record5 = -1.5f;
-        soil.Borings = {{4, 0.5f, "S1", 10, {{3, 8, 16, 0.3f, 0.1f}}, {{0.7f, 16}}, 40, {{30, 2}}}};
-        soil.LastNumber = loadingState;
-        Save(".BAU", WriteSoilFileBAU(soil));
+        // Records 1 to 3 and 5, the boring, the loading state last.
+        Save(".BAU",
+            WriteSoilFileBAU({{0.2f, 7, 7}, -1.5f,
+                {{4, 0.5f, "S1", 10, {{3, 8, 16, 0.3f, 0.1f}}, {{0.7f, 16}}, 40, {{30, 2}}}}, {}, 0,
+                loadingState}));
     }
 };
 

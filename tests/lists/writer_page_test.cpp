@@ -59,9 +59,7 @@ TEST_F(WriterTest, PageNumberWidthFollowsTheDigitsUpToSixteenBitsAndTextKeysAreT
 
 TEST_F(WriterTest, NoHeadersForSummarySectionsInTheResultView)
 {
-    TableHeading heading;
-    heading.ColumnCount = 1;
-    heading.Rows = {{std::string("No."), std::string("v")}};
+    TableHeading heading{1, {{std::string("No."), std::string("v")}}};
     // The data view: see DataSectionTest and SectionTest.DataViewHasNoHeadersAndNoBreaks.
     state.OutputTarget = TargetViewResults;
     state.CurrentListKey = 140019L;

@@ -22,11 +22,7 @@ bool IsNumber(const std::string& word)
 TEST_F(WriterTest, RandomSectionsKeepThePageRules)
 {
     std::mt19937 random(2026);
-    ColumnDefinition columns;
-    columns.ColumnCount = 1;
-    columns.ColumnCaptionIds = {80079L, 90077L};
-    columns.ColumnSymbols = {"No.", "mx"};
-    columns.ColumnUnits = {std::string("[-]"), std::string("[kN]")};
+    ColumnDefinition columns{1, {80079L, 90077L}, {"No.", "mx"}, {std::string("[-]"), std::string("[kN]")}};
     ResultFormats formats;
     formats.valueFormat = "0.00";
 

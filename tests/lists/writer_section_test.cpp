@@ -51,12 +51,7 @@ TEST_F(WriterTest, CheckNonzeroRowsKeepsRowsWithAValueInTheFirstThreeColumns)
 
 ColumnDefinition MomentColumns()
 {
-    ColumnDefinition columns;
-    columns.ColumnCount = 2;
-    columns.ColumnCaptionIds = {80079L, 90077L, 90077L};
-    columns.ColumnSymbols = {"No.", "mx", "my"};
-    columns.ColumnUnits = {std::string("[-]"), 1L, std::string("[kN]")};
-    return columns;
+    return {2, {80079L, 90077L, 90077L}, {"No.", "mx", "my"}, {std::string("[-]"), 1L, std::string("[kN]")}};
 }
 
 class SectionTest : public WriterTest {
@@ -119,11 +114,8 @@ TEST_F(WriterTest, NodeNumberColumnsAndTheSecondFormat)
     // wider than its column pushes the rest of the row to the right; a cell
     // of more bytes than characters is aligned by its characters.
     state.TopMargin = 0;
-    ColumnDefinition columns;
-    columns.ColumnCount = 3;
-    columns.ColumnCaptionIds = {std::string("T"), std::string("a"), std::string("b"), std::string("c")};
-    columns.ColumnSymbols = {"", "", "", ""};
-    columns.ColumnUnits = {std::string(), std::string(), std::string(), std::string()};
+    ColumnDefinition columns{3, {std::string("T"), std::string("a"), std::string("b"), std::string("c")},
+        {"", "", "", ""}, {std::string(), std::string(), std::string(), std::string()}};
     const struct {
         float node;
         const char* second; // from column 3, or none

@@ -65,10 +65,9 @@ TEST_F(WriterTest, NameValueRowsBeyondTheBottomMarginGoOnTheNextPage)
 
 TableHeading ThreeColumnHeading()
 {
-    TableHeading heading;
-    heading.ColumnCount = 2;
-    heading.Rows = {{80079L, 90077L, std::string("Shear\nforce")},
-        {std::string("No."), std::string("mx"), std::string("Q")}};
+    TableHeading heading{2,
+        {{80079L, 90077L, std::string("Shear\nforce")},
+            {std::string("No."), std::string("mx"), std::string("Q")}}};
     return heading;
 }
 
@@ -89,18 +88,14 @@ TEST_F(WriterTest, TableHeadingGapHalvesToEvenAndIsAtLeastOne)
     const std::pair<std::vector<int>, std::vector<std::int32_t>> cases[] = {{{12, 14, 15}, {12, 15, 16}},
         {{20, 4, 5}, {20, 8, 9}}, {{19, 4, 5}, {19, 9, 10}}, {{24, 3, 4}, {24, 7, 8}}};
     for (const auto& [widths, expected] : cases) {
-        TableHeading heading;
-        heading.ColumnCount = 2;
-        heading.Rows = {{Rep(widths[0], 'a'), Rep(widths[1], 'b'), Rep(widths[2], 'c')}};
+        TableHeading heading{2, {{Rep(widths[0], 'a'), Rep(widths[1], 'b'), Rep(widths[2], 'c')}}};
         EXPECT_EQ(writer->WriteTableHeading(heading).Widths, expected);
     }
 }
 
 TEST_F(WriterTest, LamAlefPairsGetOneExtraBlankEach)
 {
-    TableHeading heading;
-    heading.ColumnCount = 1;
-    heading.Rows = {{std::string("N"), std::string("abcdef")}, {std::string(), 600L}};
+    TableHeading heading{1, {{std::string("N"), std::string("abcdef")}, {std::string(), 600L}}};
     const TableLayout layout = writer->WriteTableHeading(heading);
     // Widths 1 and 6 + gap 6; the text of 600 has 4 letters and two pairs:
     // 12 - 4 + 2 = 10 blanks instead of 8.
@@ -144,9 +139,7 @@ TEST_F(WriterTest, CellTableIsRightAlignedInTheHeadingWidths)
     const float y[] = {10, 0.25f};
     TableCells cells;
     FillNumberedRows(cells, 2, 2, {x, 2, "0.0"}, {y, 1, "0.00"});
-    TableHeading heading;
-    heading.ColumnCount = 2;
-    heading.Rows = {{std::string("No"), std::string("x"), std::string("y")}};
+    TableHeading heading{2, {{std::string("No"), std::string("x"), std::string("y")}}};
     WriteCellTable(*writer, heading, cells);
     ExpectAsStored(state.ListText);
     EXPECT_EQ(state.LineOnPage, 6);
@@ -161,9 +154,7 @@ TEST_F(WriterTest, CellTableBreaksAfterTheLastRowThatFitsAndRepeatsTheHeading)
     const float v[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     TableCells cells;
     FillNumberedRows(cells, 1, 10, {v, 1, "0"}, {v, 1, "0"});
-    TableHeading heading;
-    heading.ColumnCount = 1;
-    heading.Rows = {{std::string("No"), std::string("v")}};
+    TableHeading heading{1, {{std::string("No"), std::string("v")}}};
     WriteCellTable(*writer, heading, cells);
     ExpectAsStored(state.ListText);
     EXPECT_EQ(state.LineOnPage, 11);
@@ -178,9 +169,7 @@ TEST_F(WriterTest, CellTableWhoseHeadingAndFirstRowDoNotFitStartsOnANewPage)
     const float v[] = {1};
     TableCells cells;
     FillNumberedRows(cells, 1, 1, {v, 1, "0"}, {v, 1, "0"});
-    TableHeading heading;
-    heading.ColumnCount = 1;
-    heading.Rows = {{std::string("No"), std::string("v")}};
+    TableHeading heading{1, {{std::string("No"), std::string("v")}}};
     for (const int before : {7, 8}) {
         state.ListText.clear();
         state.LineOnPage = 0;
