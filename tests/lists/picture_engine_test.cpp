@@ -25,15 +25,12 @@ namespace {
 // 20), so 16 bands from -20 to 60 with zero a limit.
 ResultPicture HandSlab()
 {
-    ResultPicture::Input in;
-    in.X = {0, 1, 2, 0, 1, 2, 0, 1, 2};
-    in.Y = {0, 0, 0, 1, 1, 1, 2, 2, 2};
-    in.Values = {-20, 0, 20, 0, 40, 20, 0, 20, 60};
-    in.Elements = {{1, 2, 5, 4}, {2, 3, 6, 5}, {4, 5, 8, 7}, {5, 6, 9, 8}, {1, 2, 0, 0}};
-    in.RowOfNode = {1, 0, 2, 3, 4, 5, 6, 7, 8}; // node 2's row was all zero
-    in.Pattern = "0.0";
-    in.Title = "Moments: mx";
-    return ResultPicture::Make(std::move(in));
+    // X, Y, values, elements, the kept row of each node (node 2's row was
+    // all zero), pattern, title.
+    return ResultPicture::Make(
+        {{0, 1, 2, 0, 1, 2, 0, 1, 2}, {0, 0, 0, 1, 1, 1, 2, 2, 2}, {-20, 0, 20, 0, 40, 20, 0, 20, 60},
+            {{1, 2, 5, 4}, {2, 3, 6, 5}, {4, 5, 8, 7}, {5, 6, 9, 8}, {1, 2, 0, 0}},
+            {1, 0, 2, 3, 4, 5, 6, 7, 8}, "0.0", "Moments: mx", "", ""});
 }
 
 double Luminance(std::uint32_t rgb)
@@ -191,13 +188,9 @@ TEST(PictureEngine, BadInputNamesThePlace)
         {{0, 1, 0}, {1, 2, std::nanf("")}, {1, 2, 3, 0}, "node 3: the value is not a finite number"},
     };
     for (const Case& c : cases) {
-        ResultPicture::Input in;
-        in.X = c.x;
-        in.Y = {0, 0, 1};
-        in.Values = c.values;
-        in.Elements = {{1, 2, 3, 0}, c.element};
         try {
-            ResultPicture::Make(std::move(in));
+            ResultPicture::Make(
+                {c.x, {0, 0, 1}, c.values, {{1, 2, 3, 0}, c.element}, {}, "0.00", "", "", ""});
             ADD_FAILURE() << "no error: " << c.message;
         } catch (const std::invalid_argument& e) {
             EXPECT_STREQ(e.what(), c.message);

@@ -59,9 +59,7 @@ TEST_F(ListRunTest, JobDataFollowTheFirstPageHeaderWhenAsked)
 TEST_F(ListRunTest, PrintedSectionsGoToThePrinterOneJobEach)
 {
     int printerSetups = 0;
-    ListRunRequest request;
-    request.OutputTarget = TargetPrintData;
-    request.ChosenLists = {60004L};
+    ListRunRequest request{TargetPrintData, 0L, {60004L}};
     const SectionInputs inputs{*session, project, formats, 0, TargetPrintData};
     ListRunHooks hooks;
     hooks.ApplyPrinterSettings = [&printerSetups] { ++printerSetups; };

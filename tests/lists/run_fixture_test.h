@@ -34,11 +34,7 @@ protected:
 
     ListRunResult Run(int target, std::vector<ListKey> keys)
     {
-        ListRunRequest request;
-        request.OutputTarget = target;
-        if (!keys.empty())
-            request.CurrentListKey = keys.front();
-        request.ChosenLists = std::move(keys);
+        ListRunRequest request{target, keys.empty() ? ListKey(0L) : keys.front(), std::move(keys)};
         const SectionInputs inputs{*session, project, formats, 0, target};
         return RunList(inputs, *writer, request);
     }
