@@ -95,11 +95,8 @@ TEST_F(Design, CaptionsAndFactorRowsFollowTheCode)
 
 TEST_F(Design, StrengthsAndCoversGoThroughTheUnitFactors)
 {
-    UnitSettings& units = session->environment.Units();
-    units.Force2Unit = "[MN]";
-    units.Force2Factor = 0.001; // kN -> MN
-    units.Length2Unit = "[mm]";
-    units.Length2Factor = 10; // cm -> mm
+    // The second length unit mm (x 10), the second force unit MN (x 0.001).
+    session->environment.Units() = {"[m]", 1, "[mm]", 10, "[kN]", 1, "[MN]", 0.001, 0};
     const std::string text = Written(DesignParameters{}, Ec2Project());
     EXPECT_TRUE(std::regex_search(text, std::regex("fck +\\[MN/m2\\] = \\.03\r\n")));
     EXPECT_TRUE(std::regex_search(text, std::regex("d2y +\\[mm\\] += 35\r\n")));

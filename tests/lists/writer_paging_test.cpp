@@ -7,6 +7,7 @@
 
 #include "lists/writer_fixture_test.h"
 
+#include <numeric>
 #include <random>
 
 #include "lists/writer/ResultSection.h"
@@ -34,12 +35,8 @@ TEST_F(WriterTest, RandomSectionsKeepThePageRules)
         state.ListText.clear();
         state.PageNumber = 0;
         std::vector<float> values(static_cast<std::size_t>(rowCount));
-        for (int r = 0; r < rowCount; ++r)
-            values[static_cast<std::size_t>(r)] = static_cast<float>(r + 1);
-        ResultRows rows;
-        rows.Values = values;
-        rows.RowCount = rowCount;
-        rows.ColumnCount = 1;
+        std::iota(values.begin(), values.end(), 1.0f);
+        ResultRows rows{values, rowCount, 1, {}};
         ASSERT_TRUE(WriteResultSection(*writer, rows, columns, formats));
 
         const std::string where = "round " + std::to_string(round) + ", " + std::to_string(state.LinesPerPage)

@@ -18,11 +18,8 @@ struct Table {
     ResultRows rows;
     Table(std::int32_t columns, std::vector<float> cells)
         : values(std::move(cells))
-    {
-        rows.Values = values;
-        rows.ColumnCount = columns;
-        rows.RowCount = static_cast<std::int32_t>(values.size()) / columns;
-    }
+        , rows{values, static_cast<std::int32_t>(values.size()) / columns, columns, {}}
+    { }
 };
 
 TEST_F(WriterTest, CheckNonzeroRowsKeepsRowsWithAValueInTheFirstThreeColumns)
