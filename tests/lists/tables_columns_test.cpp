@@ -30,9 +30,8 @@ protected:
 
     ColumnContext context(int method, std::string designCode = "EC 2")
     {
-        ColumnContext c{*catalogue, {}, method, std::move(designCode), 90070, false,
+        return {*catalogue, {}, method, std::move(designCode), 90070, false,
             [](long kind) { return "[u" + std::to_string(kind) + "]"; }};
-        return c;
     }
 
     ColumnDefinition define(long key, int method, long selector = 0, std::string code = "EC 2")
@@ -46,17 +45,12 @@ protected:
     std::unique_ptr<TextCatalogue> catalogue;
 };
 
-class Candidates : public Columns {
-protected:
-    static OfferState state(int target, int method)
-    {
-        OfferState s;
-        s.OutputTarget = target;
-        s.AnalysisMethod = method;
-        s.TermId = 90070;
-        return s;
-    }
-};
+using Candidates = Columns;
+
+OfferState state(int target, int method)
+{
+    return {target, method, {}, false, false, 90070, nullptr};
+}
 
 // The definitions of the keys whose columns the model, the design code or
 // the selector change, one block each, as stored for the test.
