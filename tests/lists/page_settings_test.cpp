@@ -68,31 +68,32 @@ TEST_F(PageLayoutTest, AFaultyFileIsReportedOnceAndAllDefaultsTaken)
 
 // --- print options ----------------------------------------------------------
 
-TEST(PrintOptions, DefaultsStoredKeysAndValuesAndUnreadableOnes)
+// The stored text of \p options.
+std::string Stored(const PrintOptions& options)
 {
     SettingsStore settings;
+    SavePrintOptions(settings, options);
+    return settings.ToText();
+}
+
+TEST(PrintOptions, DefaultsStoredKeysAndValuesAndUnreadableOnes)
+{
+    const std::string defaults
+        = "[List frmPlotPage]\nFirma=1\nAuftrag=1\nOptPageNo=True\nNoCopy=1\nNSeite=1\n";
+    SettingsStore settings;
     PrintOptions options = LoadPrintOptions(settings);
-    EXPECT_TRUE(options.PrintCompanyHeader && options.PrintJobData && options.NumberPages);
-    EXPECT_EQ(options.CopyCount, 1);
-    EXPECT_EQ(options.FirstPage, 1);
+    EXPECT_EQ(Stored(options), defaults);
     options.PrintCompanyHeader = false;
     options.FirstPage = 12;
     options.CopyCount = 3;
     SavePrintOptions(settings, options);
     EXPECT_EQ(
         settings.ToText(), "[List frmPlotPage]\nFirma=0\nAuftrag=1\nOptPageNo=True\nNoCopy=3\nNSeite=12\n");
-    const PrintOptions back = LoadPrintOptions(settings);
-    EXPECT_FALSE(back.PrintCompanyHeader);
-    EXPECT_TRUE(back.PrintJobData);
-    EXPECT_EQ(back.CopyCount, 3);
-    EXPECT_EQ(back.FirstPage, 12);
+    EXPECT_EQ(Stored(LoadPrintOptions(settings)), settings.ToText());
     // Unreadable stored values take the defaults.
     SettingsStore bad;
     bad.Parse("[List frmPlotPage]\nFirma=x\nNoCopy=40000\nNSeite=-7\nOptPageNo=maybe\n", "t.ini");
-    const PrintOptions fallback = LoadPrintOptions(bad);
-    EXPECT_TRUE(fallback.PrintCompanyHeader && fallback.NumberPages);
-    EXPECT_EQ(fallback.CopyCount, 1);
-    EXPECT_EQ(fallback.FirstPage, 1);
+    EXPECT_EQ(Stored(LoadPrintOptions(bad)), defaults);
 }
 
 // "True"/"False" in any case or a number; anything else is the fallback.
@@ -100,12 +101,11 @@ TEST(PrintOptions, StoredBooleansInEitherForm)
 {
     SettingsStore settings;
     settings.Parse("[S]\na=TRUE\nb=false\nc=-1\nd=0\ne=maybe\n", "s.ini");
-    EXPECT_TRUE(settings.BoolValue("S", "a", false));
-    EXPECT_FALSE(settings.BoolValue("S", "b", true));
-    EXPECT_TRUE(settings.BoolValue("S", "c", false));
-    EXPECT_FALSE(settings.BoolValue("S", "d", true));
-    EXPECT_TRUE(settings.BoolValue("S", "e", true));
-    EXPECT_FALSE(settings.BoolValue("S", "absent", false));
+    std::string read;
+    for (const auto& [key, fallback] :
+        {std::pair{"a", false}, {"b", true}, {"c", false}, {"d", true}, {"e", true}, {"absent", false}})
+        read += settings.BoolValue("S", key, fallback) ? "1" : "0";
+    EXPECT_EQ(read, "101010");
 }
 
 } // namespace
