@@ -69,12 +69,8 @@ protected:
     {
         catalogueText = catalogue;
         writeFile(catalogueDir.file("en"), catalogue);
-        SessionOptions options;
-        options.settingsDirectory = catalogueDir.dir();
-        options.catalogueDirectory = catalogueDir.dir();
-        options.language = "en";
-        options.strictCatalogue = true;
-        session = std::make_unique<Session>(host, options);
+        session = std::make_unique<Session>(
+            host, SessionOptions{catalogueDir.dir(), catalogueDir.dir(), "en", true});
         project.ProjectDirectory = projectDir.dir();
         state.CharsPerLine = static_cast<std::int16_t>(chars);
         state.LinesPerPage = static_cast<std::int16_t>(lines);
