@@ -44,18 +44,9 @@ protected:
     void SaveBorings()
     {
         SoilFileBAU soil;
-        soil.Borings.resize(2);
-        soil.Borings[0].X = 1.5f;
-        soil.Borings[0].Y = -2;
-        soil.Borings[0].Name = "B1";
-        soil.Borings[1].X = 10;
-        soil.Borings[1].Y = 0.25f;
-        soil.Borings[1].Name = "North";
         // A layer in the second boring: the header block must be walked by
         // record numbers, not by the layers.
-        soil.Borings[1].Layers.resize(1);
-        soil.Borings[1].LayerEntries.resize(1);
-        soil.Borings[1].LayerEntries2.resize(1);
+        soil.Borings = {{1.5f, -2, "B1", 0, {}, {}, 0, {}}, {10, 0.25f, "North", 0, {{}}, {{}}, 0, {{}}}};
         Save(".BAU", WriteSoilFileBAU(soil));
     }
 };
