@@ -63,14 +63,11 @@ TEST_F(SectionsTest, ABoringLongerThanAPageBreaksBetweenLayers)
 {
     // Six layers of nine rows on 40-line pages: once the soil data wrote a
     // boring without a page check and ran past the page end.
-    SoilFileBAU soil;
-    BoringBAU boring;
-    boring.Name = "S1";
+    BoringBAU boring{0, 0, "S1", 0, {}, {}, 0, {}};
     boring.Layers.assign(6, {3, 8, 16, 0.3f, 0.1f});
     boring.LayerEntries.assign(6, {0.7f, 16});
     boring.LayerEntries2.assign(6, {30, 2});
-    soil.Borings.push_back(boring);
-    Save(".BAU", WriteSoilFileBAU(soil));
+    Save(".BAU", WriteSoilFileBAU({{}, 0, {boring}, {}, 0, 0}));
     const std::vector<std::string> lines = SplitLines(Written(140162, true));
     ASSERT_GT(lines.size(), 40u);
     EXPECT_EQ(lines[40], ""); // the next page starts with its top margin
