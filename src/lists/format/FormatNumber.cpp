@@ -581,16 +581,16 @@ bool RoundShortest(float value, int power, std::int64_t& rounded)
 }
 
 // RoundShortest for a power of at most 0 when the value's round-trip
-// interval is narrower than a unit of 10^-\p scale, in a few exact steps.
+// interval is narrower than ten units of 10^-\p scale, in a few exact steps.
 // In those units the value x and the interval's bounds are exact doubles (the
 // significand times 5^scale fits into 53 bits), and the interval is x plus or
-// minus half a unit-in-the-last-place u. It holds at most one whole unit, and
-// when it does, that is the shortest form. When it holds none, the shortest
-// form rounds like x unless the half unit h lies in the interval too; then the
-// shortest form has one decimal more: the tenth nearest to x, which is h
-// itself when x is less than a twentieth from it. Powers of two (an interval
-// lopsided below) and ties between two tenths are left to RoundShortest.
-// False when it cannot tell.
+// minus half a unit-in-the-last-place. Narrower than a unit, it holds at most
+// one whole unit, and when it does, that is the shortest form. When it holds
+// none, the shortest form rounds like x unless the half unit h lies in the
+// interval too; then the shortest form has one decimal more: the tenth
+// nearest to x, which is h itself when x is less than a twentieth from it.
+// Powers of two (an interval lopsided below) and ties are left to
+// RoundShortest. False when it cannot tell.
 bool NearestWhole(float magnitude, int scale, std::int64_t& rounded)
 {
     if (scale < 0 || scale > 11)
@@ -601,7 +601,7 @@ bool NearestWhole(float magnitude, int scale, std::int64_t& rounded)
     if (exponentField == 0 || exponentField == 0xFF || (bits & 0x7FFFFF) == 0)
         return false;
     double halfUlp = HalfUlp(exponentField) * PowersOfTen[scale];
-    if (halfUlp >= 0.5)
+    if (halfUlp >= 5)
         return false;
     const double x = static_cast<double>(magnitude) * PowersOfTen[scale];
     // The bounds belong to the interval when the significand is even.
@@ -611,6 +611,21 @@ bool NearestWhole(float magnitude, int scale, std::int64_t& rounded)
         return closed ? distance <= halfUlp : distance < halfUlp;
     };
     const std::int64_t whole = static_cast<std::int64_t>(x);
+    if (halfUlp >= 0.5) {
+        // Wider than a unit, narrower than ten: a multiple of ten in it is
+        // the only one and the shortest form; else the whole unit nearest to
+        // x is (it is inside), a tie left to RoundShortest.
+        const std::int64_t ten = static_cast<std::int64_t>(x + halfUlp) / 10 * 10;
+        if (inside(static_cast<double>(ten))) {
+            rounded = ten;
+            return true;
+        }
+        const double fraction = x - static_cast<double>(whole);
+        if (fraction == 0.5)
+            return false;
+        rounded = whole + (fraction > 0.5 ? 1 : 0);
+        return true;
+    }
     const double wholeUnits = static_cast<double>(whole);
     if (inside(wholeUnits)) {
         rounded = whole;
