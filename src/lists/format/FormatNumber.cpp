@@ -537,50 +537,7 @@ Shortest ShortestMultiple(const RoundTripInterval& in, std::int64_t& steps)
     return Shortest::Found;
 }
 
-// Sets \p rounded to the shortest decimal form s of the positive normal
-// single \p value, divided by 10^power and rounded half away from zero;
-// false when the value is out of the range these exact steps cover.
-bool RoundShortest(float value, int power, std::int64_t& rounded)
-{
-    RoundTripInterval in;
-    if (!MakeInterval(value, power, in))
-        return false;
-    std::int64_t s = 0;
-    switch (ShortestMultiple(in, s)) {
-    case Shortest::Found:
-        rounded = s;
-        return true;
-    case Shortest::InDoubt:
-        return false;
-    case Shortest::None:
-        break;
-    }
-    // s lies strictly between two multiples of the step; unless a half step
-    // lies in the interval as well, every point of it rounds alike.
-    bool halfInside = false;
-    if (in.step == 1) {
-        const std::int64_t whole = static_cast<std::int64_t>(in.x);
-        const double half = static_cast<double>(whole) + 0.5;
-        halfInside = in.lo <= half && half <= in.hi;
-        if (!halfInside) {
-            rounded = whole + (in.x >= half ? 1 : 0);
-            return true;
-        }
-    } else if (!in.HoldsMultiple(in.step / 2)) {
-        const std::int64_t whole = static_cast<std::int64_t>(in.x);
-        rounded = whole / in.step + (whole % in.step >= in.step / 2 ? 1 : 0);
-        return true;
-    }
-    // The half step is a multiple of a tenth step, so s is one: find it one
-    // decimal finer and round that.
-    RoundTripInterval finer;
-    if (!MakeInterval(value, power - 1, finer) || ShortestMultiple(finer, s) != Shortest::Found)
-        return false;
-    rounded = (s + 5) / 10;
-    return true;
-}
-
-// RoundShortest for a power of at most 0 when the value's round-trip
+// The common case of RoundShortest, for a power of at most 0, when the value's round-trip
 // interval is narrower than ten units of 10^-\p scale, in a few exact steps.
 // In those units the value x and the interval's bounds are exact doubles (the
 // significand times 5^scale fits into 53 bits), and the interval is x plus or
@@ -647,6 +604,51 @@ bool NearestWhole(float magnitude, int scale, std::int64_t& rounded)
     if (below == 0.5)
         return false;
     rounded = whole + (below < 0.5 ? 1 : 0);
+    return true;
+}
+
+// Sets \p rounded to the shortest decimal form s of the positive normal
+// single \p value, divided by 10^power and rounded half away from zero;
+// false when the value is out of the range these exact steps cover.
+bool RoundShortest(float value, int power, std::int64_t& rounded)
+{
+    if (power <= 0 && NearestWhole(value < 0 ? -value : value, -power, rounded))
+        return true;
+    RoundTripInterval in;
+    if (!MakeInterval(value, power, in))
+        return false;
+    std::int64_t s = 0;
+    switch (ShortestMultiple(in, s)) {
+    case Shortest::Found:
+        rounded = s;
+        return true;
+    case Shortest::InDoubt:
+        return false;
+    case Shortest::None:
+        break;
+    }
+    // s lies strictly between two multiples of the step; unless a half step
+    // lies in the interval as well, every point of it rounds alike.
+    bool halfInside = false;
+    if (in.step == 1) {
+        const std::int64_t whole = static_cast<std::int64_t>(in.x);
+        const double half = static_cast<double>(whole) + 0.5;
+        halfInside = in.lo <= half && half <= in.hi;
+        if (!halfInside) {
+            rounded = whole + (in.x >= half ? 1 : 0);
+            return true;
+        }
+    } else if (!in.HoldsMultiple(in.step / 2)) {
+        const std::int64_t whole = static_cast<std::int64_t>(in.x);
+        rounded = whole / in.step + (whole % in.step >= in.step / 2 ? 1 : 0);
+        return true;
+    }
+    // The half step is a multiple of a tenth step, so s is one: find it one
+    // decimal finer and round that.
+    RoundTripInterval finer;
+    if (!MakeInterval(value, power - 1, finer) || ShortestMultiple(finer, s) != Shortest::Found)
+        return false;
+    rounded = (s + 5) / 10;
     return true;
 }
 
@@ -721,8 +723,7 @@ template <int Decimals> bool FastFixed(float value, Buffer& buffer, std::string_
 {
     char* const end = buffer + TextEnd;
     std::int64_t n = 0;
-    if (value != 0 && !NearestWhole(value < 0 ? -value : value, Decimals, n)
-        && !RoundShortest(value, -Decimals, n))
+    if (value != 0 && !RoundShortest(value, -Decimals, n))
         return false;
     char* p = end;
     std::uint64_t digits = static_cast<std::uint64_t>(n);
@@ -739,6 +740,22 @@ template <int Decimals> bool FastFixed(float value, Buffer& buffer, std::string_
     return true;
 }
 
+// The first \p Count significant digits of the nonzero single \p value,
+// rounded: \p n (10^(Count - 1) to 10^Count - 1) and the decimal exponent of
+// its first digit.
+template <int Count> bool SignificantDigits(float value, std::int64_t& n, int& exponent)
+{
+    if (!DecimalExponent(value < 0 ? -value : value, exponent)
+        || !RoundShortest(value, exponent - (Count - 1), n))
+        return false;
+    constexpr std::int64_t First = IntegerPowersOfTen[Count - 1];
+    if (n == 10 * First) { // rounded up to a digit more
+        n = First;
+        ++exponent;
+    }
+    return n >= First && n < 10 * First;
+}
+
 // "0000E+00": four digits, the exponent with sign and at least two digits.
 bool FastFourDigitExponent(float value, Buffer& buffer, std::string_view& text)
 {
@@ -749,16 +766,7 @@ bool FastFourDigitExponent(float value, Buffer& buffer, std::string_view& text)
     }
     int exponent = 0;
     std::int64_t n = 0;
-    const float magnitude = value < 0 ? -value : value;
-    if (!DecimalExponent(magnitude, exponent))
-        return false;
-    if (!NearestWhole(magnitude, 3 - exponent, n) && !RoundShortest(value, exponent - 3, n))
-        return false;
-    if (n == 10000) {
-        n = 1000;
-        ++exponent;
-    }
-    if (n < 1000 || n > 9999)
+    if (!SignificantDigits<4>(value, n, exponent))
         return false;
     char* const end = buffer + TextEnd;
     int shown = exponent - 3;
@@ -783,23 +791,6 @@ void PutSevenDigits(char* out, std::uint32_t n)
     std::memcpy(out + 5, DigitPairs + 2 * (low % 100), 2);
 }
 
-// The seven significant digits of the Str$ form of the nonzero single
-// \p value: \p n (1000000 to 9999999) and the decimal exponent of its first
-// digit.
-bool SevenDigits(float value, std::int64_t& n, int& exponent)
-{
-    const float magnitude = value < 0 ? -value : value;
-    if (!DecimalExponent(magnitude, exponent))
-        return false;
-    if (!NearestWhole(magnitude, 6 - exponent, n) && !RoundShortest(value, exponent - 6, n))
-        return false;
-    if (n == 10000000) {
-        n = 1000000;
-        ++exponent;
-    }
-    return n >= 1000000 && n <= 9999999;
-}
-
 // The empty pattern: the Str$ form with 7 significant digits (GeneralForm).
 bool FastPlainSingle(float value, Buffer& buffer, std::string_view& text)
 {
@@ -810,7 +801,7 @@ bool FastPlainSingle(float value, Buffer& buffer, std::string_view& text)
     }
     int exponent = 0;
     std::int64_t n = 0;
-    if (!SevenDigits(value, n, exponent))
+    if (!SignificantDigits<7>(value, n, exponent))
         return false;
     char* const digits = buffer + 8;
     PutSevenDigits(digits, static_cast<std::uint32_t>(n));
@@ -974,7 +965,7 @@ bool PlainSingleReadBack(float value, float& result)
     static constexpr float Powers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
     std::int64_t n = 0;
     int exponent = 0;
-    if (!SevenDigits(value, n, exponent))
+    if (!SignificantDigits<7>(value, n, exponent))
         return false;
     const int power = exponent - 6;
     if (power < -10 || power > 10)
