@@ -24,7 +24,7 @@ std::vector<float> sampleValues()
 }
 
 // The lists hold their patterns as strings: no strlen per call.
-void formatWith(benchmark::State& state, std::string_view pattern)
+void Format(benchmark::State& state, std::string_view pattern)
 {
     const std::vector<float> values = sampleValues();
     std::size_t i = 0;
@@ -34,38 +34,9 @@ void formatWith(benchmark::State& state, std::string_view pattern)
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 
-void BM_OneDecimal(benchmark::State& state)
-{
-    formatWith(state, "0.0");
-}
-void BM_TwoDecimals(benchmark::State& state)
-{
-    formatWith(state, "0.00");
-}
-void BM_FourDecimals(benchmark::State& state)
-{
-    formatWith(state, "0.0000");
-}
-void BM_SevenDecimals(benchmark::State& state)
-{
-    formatWith(state, "0.0000000");
-}
-void BM_Exponent(benchmark::State& state)
-{
-    formatWith(state, "0000E+00");
-}
-void BM_EmptyPattern(benchmark::State& state)
-{
-    formatWith(state, "");
-}
-// A pattern that no fast path covers: the general routine.
-void BM_Grouping(benchmark::State& state)
-{
-    formatWith(state, "#,##0.00");
-}
 // The rows of a list: the pattern looked at once, the text into a reused
 // NumberText, no string per number.
-void intoRoom(benchmark::State& state, std::string_view text)
+void FormatIntoRoom(benchmark::State& state, std::string_view text)
 {
     const std::vector<float> values = sampleValues();
     const teska::NumberPattern pattern(text);
@@ -77,39 +48,19 @@ void intoRoom(benchmark::State& state, std::string_view text)
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 
-void BM_OneDecimalIntoRoom(benchmark::State& state)
-{
-    intoRoom(state, "0.0");
-}
-void BM_TwoDecimalsIntoRoom(benchmark::State& state)
-{
-    intoRoom(state, "0.00");
-}
-void BM_FourDecimalsIntoRoom(benchmark::State& state)
-{
-    intoRoom(state, "0.0000");
-}
-void BM_ExponentIntoRoom(benchmark::State& state)
-{
-    intoRoom(state, "0000E+00");
-}
-void BM_EmptyPatternIntoRoom(benchmark::State& state)
-{
-    intoRoom(state, "");
-}
-
 } // namespace
 
-BENCHMARK(BM_OneDecimal);
-BENCHMARK(BM_TwoDecimals);
-BENCHMARK(BM_FourDecimals);
-BENCHMARK(BM_SevenDecimals);
-BENCHMARK(BM_Exponent);
-BENCHMARK(BM_EmptyPattern);
-BENCHMARK(BM_Grouping);
-BENCHMARK(BM_OneDecimalIntoRoom);
-BENCHMARK(BM_TwoDecimalsIntoRoom);
-BENCHMARK(BM_FourDecimalsIntoRoom);
-BENCHMARK(BM_ExponentIntoRoom);
-BENCHMARK(BM_EmptyPatternIntoRoom);
+BENCHMARK_CAPTURE(Format, OneDecimal, "0.0");
+BENCHMARK_CAPTURE(Format, TwoDecimals, "0.00");
+BENCHMARK_CAPTURE(Format, FourDecimals, "0.0000");
+BENCHMARK_CAPTURE(Format, SevenDecimals, "0.0000000");
+BENCHMARK_CAPTURE(Format, Exponent, "0000E+00");
+BENCHMARK_CAPTURE(Format, EmptyPattern, "");
+// A pattern that no fast path covers: the general routine.
+BENCHMARK_CAPTURE(Format, Grouping, "#,##0.00");
+BENCHMARK_CAPTURE(FormatIntoRoom, OneDecimal, "0.0");
+BENCHMARK_CAPTURE(FormatIntoRoom, TwoDecimals, "0.00");
+BENCHMARK_CAPTURE(FormatIntoRoom, FourDecimals, "0.0000");
+BENCHMARK_CAPTURE(FormatIntoRoom, Exponent, "0000E+00");
+BENCHMARK_CAPTURE(FormatIntoRoom, EmptyPattern, "");
 BENCHMARK_MAIN();
