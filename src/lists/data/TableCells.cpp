@@ -97,7 +97,8 @@ void WriteGeneratedTable(ListWriter& writer, const TableHeading& heading, std::i
     // The heading and the first row (or the closing rule) start on the same
     // page; later rows break the table with a continuation.
     writer.KeepTogether(writer.HeadingLineCount(heading) + 1);
-    TableLayout layout = writer.WriteTableHeading(heading);
+    const WrittenHeading written = writer.WriteKeptTableHeading(heading);
+    const TableLayout& layout = written.Layout;
     ListState& state = writer.State();
     const int columns = std::min<int>(columnCount, static_cast<int>(layout.Widths.size()) - 1);
     if (!IsPrintedTarget(state.OutputTarget)) {
@@ -123,11 +124,8 @@ void WriteGeneratedTable(ListWriter& writer, const TableHeading& heading, std::i
             line += text;
         }
         writer.CommitLine();
-        if (r < rows && state.LineOnPage > state.LinesPerPage - state.BottomMargin - 1) {
-            TableLayout next = writer.ContinueTable(heading);
-            if (!next.Widths.empty())
-                layout = std::move(next);
-        }
+        if (r < rows && state.LineOnPage > state.LinesPerPage - state.BottomMargin - 1)
+            writer.ContinueTable(written);
     }
     writer.WriteLines({layout.Rule});
 }

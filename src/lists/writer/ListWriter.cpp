@@ -440,16 +440,6 @@ std::string ListWriter::OpeningNote() const
     return line;
 }
 
-TableLayout ListWriter::ContinueTable(const TableHeading& heading)
-{
-    if (HeadersSuppressed())
-        return {};
-    AppendLine(ClosingNote());
-    NewPage();
-    AppendLine(OpeningNote());
-    return WriteTableHeading(heading);
-}
-
 WrittenHeading ListWriter::WriteKeptTableHeading(const TableHeading& heading)
 {
     // The heading's lines are appended in one piece: nothing in between

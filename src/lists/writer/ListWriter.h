@@ -150,14 +150,11 @@ public:
     // The lines WriteTableHeading writes for \p heading: two rules and the
     // heading rows, each spread over the line feeds of its texts.
     std::int32_t HeadingLineCount(const TableHeading& heading) const;
-    // Breaks a table across a page: closing note 90033 at the right edge,
-    // new page, opening note 90034, the heading again. Skipped (empty
-    // result) for target 1 and for target 2 with a summary section.
-    TableLayout ContinueTable(const TableHeading& heading);
-    // WriteTableHeading, keeping what it wrote for the overload below.
+    // WriteTableHeading, keeping what it wrote for ContinueTable.
     WrittenHeading WriteKeptTableHeading(const TableHeading& heading);
-    // ContinueTable with the heading written before: its text is repeated,
-    // not laid out again; the layout is \p heading's.
+    // Breaks a table across a page: closing note 90033 at the right edge,
+    // new page, opening note 90034, the heading written before repeated as
+    // text. Skipped for target 1 and for target 2 with a summary section.
     void ContinueTable(const WrittenHeading& heading);
     // True when ContinueTable writes anything for the current target and key.
     bool WritesContinuation() const { return !HeadersSuppressed(); }
