@@ -562,15 +562,6 @@ template <class Visit> void ResultPicture::visitTriangles(const PictureRect& rec
             return;
 }
 
-void ResultPicture::ForEachTriangleIn(
-    const PictureRect& rect, const std::function<void(std::int32_t)>& visit) const
-{
-    visitTriangles(rect, [&visit](std::int32_t t) {
-        visit(t);
-        return false;
-    });
-}
-
 void ResultPicture::VisibleTriangles(const PictureRect& rect, std::vector<std::int32_t>& out) const
 {
     visitTriangles(rect, [&out](std::int32_t t) {

@@ -179,11 +179,9 @@ public:
     // The node nearest to (x, y), 0 when there are no nodes.
     std::int32_t NearestNode(double x, double y) const;
 
-    // Calls \p visit with the index of each triangle whose bounding box
-    // meets \p rect, each once (a few next to \p rect may come too),
-    // through a bucket grid over the bounds.
-    void ForEachTriangleIn(const PictureRect& rect, const std::function<void(std::int32_t)>& visit) const;
-    // The same triangles appended to \p out (no call per triangle).
+    // Appends to \p out the index of each triangle whose bounding box meets
+    // \p rect, each once (a few next to \p rect may come too), through a
+    // bucket grid over the bounds.
     void VisibleTriangles(const PictureRect& rect, std::vector<std::int32_t>& out) const;
     // The pieces of triangle \p triangle per band.
     void TrianglePieces(std::int32_t triangle, std::vector<BandPiece>& out) const;
